@@ -1,0 +1,79 @@
+#include "cli/cli.h"
+
+#include <cstdio>
+
+#include "mainwindow/startup.h"
+#include "store/families.h"
+
+namespace kinvale::cli {
+
+namespace {
+
+void Write(std::FILE* stream, const QString& line) {
+  const QByteArray bytes = (line + u'\n').toUtf8();
+  std::fwrite(bytes.constData(), 1, bytes.size(), stream);
+}
+
+}  // namespace
+
+void Context::Out(const QString& line) { Write(stdout, line); }
+
+void Context::Err(const QString& line) { Write(stderr, line); }
+
+int Context::Fail(const QString& message) {
+  Err(message);
+  return kUserError;
+}
+
+bool Context::OpenFamily(Session& session, const QString& family, const QString& person) {
+  if (!ListFamilies(app_folder).contains(family)) {
+    Fail(QStringLiteral("There is no family named \"%1\".").arg(family));
+    return false;
+  }
+  session.app_folder = app_folder;
+  OpenFamilyForCommand(session, prompter, family, person);
+  return true;
+}
+
+bool Context::OpenFamilyWithPerson(Session& session, const QString& family, const QString& person) {
+  if (!OpenFamily(session, family, person)) return false;
+  if (session.index.FindRowExact(person) >= 0) return true;
+  Fail(QStringLiteral("There is nobody named \"%1\" in the family \"%2\".").arg(person, family));
+  return false;
+}
+
+std::vector<Command>& Commands() {
+  static std::vector<Command> commands;
+  return commands;
+}
+
+CommandRegistration::CommandRegistration(Command command) {
+  Commands().push_back(std::move(command));
+}
+
+bool ArgumentCountIs(Context& context, const QString& command, const QStringList& args, int min,
+                     int max) {
+  if (args.size() >= min && (max < 0 || args.size() <= max)) return true;
+  for (const Command& c : Commands()) {
+    if (c.name == command)
+      context.Err(QStringLiteral("Usage: kinvale-cli %1 %2").arg(c.name, c.synopsis));
+  }
+  return false;
+}
+
+bool TakeFlag(QStringList& args, const QString& flag) { return args.removeOne(flag); }
+
+bool TakeOption(QStringList& args, const QString& name, QString* value, bool* missing) {
+  const qsizetype at = args.indexOf(name);
+  if (at < 0) return false;
+  if (at + 1 >= args.size()) {
+    *missing = true;
+    args.removeAt(at);
+    return false;
+  }
+  *value = args.at(at + 1);
+  args.remove(at, 2);
+  return true;
+}
+
+}  // namespace kinvale::cli

@@ -1,0 +1,31 @@
+// The command line's answers to the questions core operations ask: name entries from a queue
+// of answers given on the command line, confirmations from --yes, messages on stderr.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "store/prompter.h"
+
+namespace kinvale::cli {
+
+class CliPrompter : public Prompter {
+ public:
+  QString LineEntry(const QString& prompt) override;
+  bool Confirm(const QString& text, const QString& title) override;
+  void Message(const QString& text, const QString& title) override;
+
+  void QueueAnswer(const QString& answer) { answers_.append(answer); }
+  void set_assume_yes(bool yes) { assume_yes_ = yes; }
+  // True once a question was refused because --yes was not given.
+  bool declined() const { return declined_; }
+  int messages_shown() const { return messages_shown_; }
+
+ private:
+  QStringList answers_;
+  bool assume_yes_ = false;
+  bool declined_ = false;
+  int messages_shown_ = 0;
+};
+
+}  // namespace kinvale::cli

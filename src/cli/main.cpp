@@ -1,0 +1,77 @@
+// kinvale-cli: the scripting interface to the same core operations the windows use.
+#include <QCoreApplication>
+#include <algorithm>
+
+#include "cli/cli.h"
+#include "store/app_folder.h"
+
+using namespace kinvale;
+using namespace kinvale::cli;
+
+namespace {
+
+QString Usage() {
+  QString text = QStringLiteral(
+      "Usage: kinvale-cli [--data-dir DIR] COMMAND [ARGUMENTS...]\n"
+      "\n"
+      "Works on the families of the application folder: DIR when --data-dir is given, else\n"
+      "$KINVALE_HOME, else ~/.local/share/Kinvale. A new application folder is seeded with the\n"
+      "demo family. Output is UTF-8, one item per line. Exit status: 0 on success, 1 when the\n"
+      "command could not be done (the reason is printed on stderr), 2 for a usage error.\n"
+      "\n"
+      "Commands:\n");
+  std::vector<Command> commands = Commands();
+  std::sort(commands.begin(), commands.end(),
+            [](const Command& a, const Command& b) { return a.name < b.name; });
+  for (const Command& command : commands) {
+    text += QStringLiteral("  %1 %2\n").arg(command.name, command.synopsis);
+    for (const QString& line : command.help.split(u'\n'))
+      text += QStringLiteral("      ") + line + u'\n';
+  }
+  return text;
+}
+
+const Command* FindCommand(const QString& name) {
+  for (const Command& command : Commands()) {
+    if (command.name == name) return &command;
+  }
+  return nullptr;
+}
+
+int UsageError(Context& context, const QString& message) {
+  context.Err(message);
+  context.Err(QStringLiteral("Run 'kinvale-cli --help' for the commands and their arguments."));
+  return kUsageError;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("Kinvale"));
+  QStringList args = QCoreApplication::arguments().mid(1);
+  Context context;
+
+  QString data_dir;
+  bool missing = false;
+  TakeOption(args, QStringLiteral("--data-dir"), &data_dir, &missing);
+  if (missing) return UsageError(context, QStringLiteral("--data-dir needs a folder."));
+  if (args.isEmpty() || args.first() == u"--help" || args.first() == u"-h") {
+    context.Out(Usage().trimmed());
+    return args.isEmpty() ? kUsageError : kOk;
+  }
+
+  const QString name = args.takeFirst();
+  const Command* command = FindCommand(name);
+  if (!command) return UsageError(context, QStringLiteral("Unknown command \"%1\".").arg(name));
+  if (args.contains(QStringLiteral("--help"))) {
+    context.Out(QStringLiteral("Usage: kinvale-cli %1 %2").arg(command->name, command->synopsis));
+    context.Out(command->help);
+    return kOk;
+  }
+
+  context.app_folder = ResolveAppFolder(data_dir);
+  QString error;
+  if (!PrepareAppFolder(context.app_folder, &error)) return context.Fail(error);
+  return command->run(context, args);
+}

@@ -1,0 +1,77 @@
+// Commands that read the family store: families, people, show.
+#include "cli/cli.h"
+#include "mainwindow/person_info.h"
+#include "store/families.h"
+#include "store/record_fields.h"
+#include "store/text_codec.h"
+
+namespace kinvale::cli {
+
+namespace {
+
+int ListFamilyNames(Context& context, const QStringList& args) {
+  if (!ArgumentCountIs(context, QStringLiteral("families"), args, 0, 0)) return kUsageError;
+  for (const QString& family : ListFamilies(context.app_folder)) context.Out(family);
+  return kOk;
+}
+
+int ListPeople(Context& context, const QStringList& args) {
+  if (!ArgumentCountIs(context, QStringLiteral("people"), args, 1, 1)) return kUsageError;
+  Session session;
+  if (!context.OpenFamily(session, args[0])) return kUserError;
+  for (const IndexRow& row : session.index.rows()) {
+    context.Out(QStringList{row.link.left(4), row.name, row.gender, row.birth_date, row.death_date,
+                            row.link}
+                    .join(u'\t'));
+  }
+  return kOk;
+}
+
+// "Caption: first line", further lines indented by two spaces.
+void PrintField(Context& context, const QString& caption, const QStringList& lines) {
+  const QString label = caption.endsWith(u':') ? caption : caption + u':';
+  if (lines.isEmpty()) {
+    context.Out(label);
+    return;
+  }
+  context.Out(lines.first().isEmpty() ? label : label + u' ' + lines.first());
+  for (qsizetype i = 1; i < lines.size(); ++i) context.Out(QStringLiteral("  ") + lines[i]);
+}
+
+int ShowPerson(Context& context, const QStringList& args) {
+  if (!ArgumentCountIs(context, QStringLiteral("show"), args, 2, 2)) return kUsageError;
+  Session session;
+  if (!context.OpenFamilyWithPerson(session, args[0], args[1])) return kUserError;
+  const PersonInfo info = ShowPersonInfo(session, args[1]);
+  for (const FieldInfo& field : DetailFields()) {
+    if (field.kind == FieldKind::kList) {
+      PrintField(context, field.caption, info.details.*field.list);
+    } else {
+      PrintField(context, field.caption, SplitLines(info.details.*field.text));
+    }
+    if (field.text == &PersonDetails::suffix) {
+      PrintField(context, kDateLastChangedCaption, {info.date_label});
+    }
+  }
+  return kOk;
+}
+
+const CommandRegistration kFamilies{{QStringLiteral("families"), QString(),
+                                     QStringLiteral("Lists the families, as the family chooser "
+                                                    "lists them."),
+                                     ListFamilyNames}};
+const CommandRegistration kPeople{
+    {QStringLiteral("people"), QStringLiteral("FAMILY"),
+     QStringLiteral("Lists the people of FAMILY in index order: person number, name, gender, "
+                    "birth date,\ndeath date and link string, separated by tabs."),
+     ListPeople}};
+const CommandRegistration kShow{
+    {QStringLiteral("show"), QStringLiteral("FAMILY NAME"),
+     QStringLiteral("Prints every field of the person information window for NAME, one\n"
+                    "\"Caption: value\" line each in tab order; further lines of a value are\n"
+                    "indented by two spaces."),
+     ShowPerson}};
+
+}  // namespace
+
+}  // namespace kinvale::cli

@@ -1,0 +1,94 @@
+#include "store/app_folder.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "store/atomic_file.h"
+#include "store/settings.h"
+#include "store/text_codec.h"
+#include "store/text_helpers.h"
+
+namespace kinvale {
+
+namespace {
+
+const QString kDemoResources = QStringLiteral(":/demo");
+
+QByteArray ResourceBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Demo records name their photo by its file name only; a seeded record names the full path of
+// the photo in the new family folder.
+QByteArray WithFullPhotoPath(const QByteArray& record, const QString& family_folder) {
+  QStringList lines = SplitLines(DecodeText(record));
+  if (lines.size() < 7) return record;
+  QString& photo = lines[6];
+  if (photo.trimmed().isEmpty() || photo.contains(u'/')) return record;
+  photo = QDir(family_folder).filePath(photo);
+  return JoinRecordLines(lines);
+}
+
+// The name of the demo family's person 0001, the person shown when the program first starts.
+QString DemoPersonOne(const QString& app_folder) {
+  const QDir demo(FamilyFolderPath(app_folder, kDemoFamily));
+  for (const QString& file : demo.entryList({QStringLiteral("*.dat")}, QDir::Files)) {
+    if (NumberFromRecordFileName(file) == 1) return NameFromRecordFileName(file);
+  }
+  return kNoPersonCaption;
+}
+
+bool SeedDemo(const QString& app_folder, QString* error) {
+  QDirIterator it(kDemoResources, QDir::Files, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString resource = it.next();
+    const QString relative = resource.mid(kDemoResources.size() + 1);
+    const QString target = QDir(app_folder).filePath(relative);
+    const QString folder = QFileInfo(target).absolutePath();
+    if (!QDir().mkpath(folder)) {
+      if (error) *error = QStringLiteral("Could not create the folder %1.").arg(folder);
+      return false;
+    }
+    QByteArray bytes = ResourceBytes(resource);
+    if (target.endsWith(QStringLiteral(".dat"))) bytes = WithFullPhotoPath(bytes, folder);
+    if (!WriteFileAtomically(target, bytes, error, Durability::kBuffered)) return false;
+  }
+  return SaveSettings(app_folder, {kDemoFamily, DemoPersonOne(app_folder)}, error);
+}
+
+}  // namespace
+
+QString ResolveAppFolder(const QString& dir_option) {
+  QString folder = dir_option;
+  if (folder.isEmpty()) folder = qEnvironmentVariable("KINVALE_HOME");
+  if (folder.isEmpty()) {
+    folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  }
+  return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+}
+
+bool PrepareAppFolder(const QString& app_folder, QString* error) {
+  const QString logo = QDir(app_folder).filePath(kLogoFileName);
+  if (QFileInfo(app_folder).isDir()) {
+    if (QFileInfo::exists(logo)) return true;
+    return WriteFileAtomically(logo, ResourceBytes(kDemoResources + u'/' + kLogoFileName), error);
+  }
+  if (!QDir().mkpath(app_folder)) {
+    if (error) {
+      *error = QStringLiteral("Could not create the application folder %1.")
+                   .arg(QDir::toNativeSeparators(app_folder));
+    }
+    return false;
+  }
+  return SeedDemo(app_folder, error);
+}
+
+QString FamilyFolderPath(const QString& app_folder, const QString& family) {
+  return family.isEmpty() ? app_folder : QDir(app_folder).filePath(family);
+}
+
+}  // namespace kinvale

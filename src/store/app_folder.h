@@ -1,0 +1,25 @@
+// The application folder that holds the settings, the logo and one subfolder per family, and
+// the family folder paths built from it.
+#pragma once
+
+#include <QString>
+
+namespace kinvale {
+
+inline const QString kLogoFileName = QStringLiteral("logo.bmp");
+inline const QString kDemoFamily = QStringLiteral("Demo");
+
+// The application folder: dir_option when given (--data-dir), else $KINVALE_HOME, else the
+// platform's application data folder (on Linux ~/.local/share/Kinvale). Absolute, no trailing
+// separator. QCoreApplication's application name must be set first.
+QString ResolveAppFolder(const QString& dir_option);
+
+// Creates the application folder when it does not exist and seeds it with the demo family, the
+// logo and settings naming the demo family and its person 0001. An existing folder only gets
+// the logo back when it is missing. False with a message when the folder cannot be prepared.
+bool PrepareAppFolder(const QString& app_folder, QString* error);
+
+// The folder of a family: the application folder itself for an empty family name.
+QString FamilyFolderPath(const QString& app_folder, const QString& family);
+
+}  // namespace kinvale

@@ -1,0 +1,66 @@
+#include "store/atomic_file.h"
+
+#include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace kinvale {
+
+namespace {
+
+QString SaveError(const QString& path, const QString& reason) {
+  return QStringLiteral("Could not save %1: %2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* error,
+                         Durability durability) {
+  const QString temporary = path + kTemporarySuffix;
+  QFile file(temporary);
+  auto fail = [&](const QString& reason) {
+    file.close();
+    QFile::remove(temporary);
+    if (error) *error = SaveError(path, reason);
+    return false;
+  };
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return fail(file.errorString());
+  if (file.write(data) != data.size() || !file.flush()) return fail(file.errorString());
+  if (durability == Durability::kSynced && ::fsync(file.handle()) != 0) {
+    return fail(QString::fromLocal8Bit(std::strerror(errno)));
+  }
+  file.close();
+  if (file.error() != QFileDevice::NoError) return fail(file.errorString());
+  if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) !=
+      0) {
+    return fail(QString::fromLocal8Bit(std::strerror(errno)));
+  }
+  return true;
+}
+
+bool CopyFileAtomically(const QString& source, const QString& target, QString* error) {
+  QFile in(source);
+  QByteArray data;
+  if (in.open(QIODevice::ReadOnly)) data = in.readAll();
+  if (!in.isOpen() || in.error() != QFileDevice::NoError) {
+    if (error) {
+      *error = QStringLiteral("Could not read %1: %2")
+                   .arg(QDir::toNativeSeparators(source), in.errorString());
+    }
+    return false;
+  }
+  return WriteFileAtomically(target, data, error);
+}
+
+void DeleteTemporaryFiles(const QString& folder) {
+  QDir dir(folder);
+  const QStringList leftovers =
+      dir.entryList({QStringLiteral("*") + kTemporarySuffix}, QDir::Files | QDir::Hidden);
+  for (const QString& name : leftovers) dir.remove(name);
+}
+
+}  // namespace kinvale

@@ -1,0 +1,28 @@
+// Whole-file writes that never leave half a file: the data goes to "<path>.tmp" in the same
+// folder, is flushed to disk, and then renamed over the target in one step.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace kinvale {
+
+inline const QString kTemporarySuffix = QStringLiteral(".tmp");
+
+enum class Durability {
+  kSynced,    // flushed to the disk before the rename: survives a power cut
+  kBuffered,  // left to the system's cache: survives a crash of the program (bulk writes)
+};
+
+// Writes data to path atomically. On failure the old file is untouched, the temporary file is
+// removed, and error (when given) says what went wrong, naming the file.
+bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* error,
+                         Durability durability = Durability::kSynced);
+
+// Copies a file atomically over the target.
+bool CopyFileAtomically(const QString& source, const QString& target, QString* error);
+
+// Removes every "*.tmp" file of a folder; failures are ignored.
+void DeleteTemporaryFiles(const QString& folder);
+
+}  // namespace kinvale

@@ -1,0 +1,33 @@
+// The families of the application folder: the chooser's listing, the "Create" rules, and the
+// default person of interest of a freshly opened family.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kinvale {
+
+inline const QString kNewFamilyInitialText = QStringLiteral("Enter New Family Here");
+inline const QString kNameErrorMessage = QStringLiteral("No special characters please");
+inline const QString kNameErrorTitle = QStringLiteral("Name Error");
+inline const QString kFamilyCreatedMessage = QStringLiteral("New Family Created");
+inline const QString kFamilyCreatedTitle = QStringLiteral("Family File Start");
+
+// The family names: the folders of the application folder whose names hold no ".", sorted
+// ignoring case so every file system lists them alike.
+QStringList ListFamilies(const QString& app_folder);
+
+// Why a typed name cannot become a family: kNameErrorMessage for the initial text, an empty or
+// blank name, "/", "\", ".", a control character, or any of , ? ' [ ] { } | = + ! # $ % ^ & * ` ~
+// (and the other characters Windows forbids in folder names); a message saying so when the
+// family exists already; empty when the name is good.
+QString FamilyNameProblem(const QString& app_folder, const QString& name);
+// Creates the family folder; false with a message when the name is refused or the folder
+// cannot be made.
+bool CreateFamily(const QString& app_folder, const QString& name, QString* error);
+
+// The person of interest for a freshly opened family: the person of the first record file whose
+// name contains "0001", else of the last file; empty for an empty list.
+QString DefaultPersonName(const QStringList& family_files);
+
+}  // namespace kinvale

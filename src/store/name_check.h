@@ -1,0 +1,14 @@
+// The one check that a person's name can be stored as a record file name and loaded back.
+#pragma once
+
+#include <QString>
+
+namespace kinvale {
+
+// Why the name cannot be stored, as a message for the user; empty when it can. A name is refused
+// when it is empty once spaces are removed, holds a path separator, a character Windows forbids
+// in file names or a control character, contains "copy" in any letter case (such files are taken
+// for backup copies and never load), or makes a record file name longer than file systems allow.
+QString NameProblem(const QString& name);
+
+}  // namespace kinvale

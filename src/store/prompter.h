@@ -1,0 +1,22 @@
+// Every question a core operation asks the user. The window program answers with dialogs, the
+// command line from its arguments, tests from a script; core code never opens a window itself.
+#pragma once
+
+#include <QString>
+
+namespace kinvale {
+
+inline const QString kApplicationTitle = QStringLiteral("Kinvale");
+
+class Prompter {
+ public:
+  virtual ~Prompter() = default;
+  // The one-line name entry: the text typed, exactly as typed; empty when the user cancelled.
+  virtual QString LineEntry(const QString& prompt) = 0;
+  // An OK/Cancel question; true for OK.
+  virtual bool Confirm(const QString& text, const QString& title) = 0;
+  // A message with an OK button.
+  virtual void Message(const QString& text, const QString& title) = 0;
+};
+
+}  // namespace kinvale

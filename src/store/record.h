@@ -1,0 +1,79 @@
+// The person record file: the link string and every detail of one person, one field per line
+// or block of lines under "***" section headers, in a fixed order.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kinvale {
+
+// Every field of a record but the link string and the date last changed. Text blocks (burial,
+// addresses, notes, sources) hold their lines each followed by CR LF, as they are read.
+struct PersonDetails {
+  QString ssn;
+  QString prefix;
+  QString suffix;
+  QString date_married;
+  QString religious_name;
+  QString photo_path;
+  QString birth_date;
+  QString birth_place;
+  QString death_date;
+  QString death_place;
+  QString burial;
+  QString gender;
+  QStringList occupations;
+  QString residential_addresses;
+  QString business_addresses;
+  QString homepage;
+  QString email_addresses;
+  QStringList elementary;
+  QStringList intermediate;
+  QStringList high;
+  QStringList universities;
+  QStringList employers;
+  QString religion;
+  QString notes;
+  QString sources;
+  QString immigration_date;
+  QString immigration_place;
+
+  bool operator==(const PersonDetails&) const = default;
+};
+
+struct PersonRecord {
+  QString link;
+  QString date_changed;  // line 2 as stored
+  PersonDetails details;
+};
+
+// The section headers, in file order.
+namespace header {
+inline const QString kGender = QStringLiteral("***Gender***");
+inline const QString kOccupation = QStringLiteral("***Occupation***");
+inline const QString kResidential = QStringLiteral("***Residential Addresses***");
+inline const QString kBusiness = QStringLiteral("***Business Addresses***");
+inline const QString kHomepage = QStringLiteral("***HomePage Address***");
+inline const QString kEmail = QStringLiteral("***E-Mail Addresses***");
+inline const QString kElementary = QStringLiteral("***Elementary***");
+inline const QString kIntermediate = QStringLiteral("***Intermediate***");
+inline const QString kHigh = QStringLiteral("***High***");
+inline const QString kUniversities = QStringLiteral("***Universtities***");
+inline const QString kEmployers = QStringLiteral("***Employers***");
+inline const QString kReligion = QStringLiteral("***Religion***");
+inline const QString kNotes = QStringLiteral("***Notes***");
+inline const QString kSources = QStringLiteral("***Sources***");
+inline const QString kImmigration = QStringLiteral("***Immigration***");
+inline const QString kAddresses = QStringLiteral("***Addresses***");  // minimal records only
+}  // namespace header
+
+inline bool IsSectionHeader(QStringView line) { return line.startsWith(u"***"); }
+
+inline const QString kLineBreak = QStringLiteral("\r\n");
+// What a reader shows for an empty date-last-changed line.
+inline const QString kNoDate = QStringLiteral("N/A");
+
+// The record file name of a person: name, "_", number, ".dat".
+QString RecordFileName(const QString& name, const QString& number);
+
+}  // namespace kinvale

@@ -1,0 +1,37 @@
+// Writing person records: the full layout, the minimal record that family editing creates, and
+// the checks that keep every value readable in step.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "store/record.h"
+
+namespace kinvale {
+
+// The full record: every line ends in CR LF. A text block is written line by line; a final line
+// break of the block is not written again, so a block reads back exactly as it was.
+QByteArray FormatFullRecord(const QString& link, const QString& date_changed,
+                            const PersonDetails& details);
+// The 31-line record for a person known only by name.
+QByteArray FormatMinimalRecord(const QString& link);
+
+// Today's date as the record's date-last-changed line (ISO 8601, e.g. 2026-12-06).
+QString TodayForRecord();
+
+// Writes a full record atomically; false with a message when it cannot be saved.
+bool WriteRecordFile(const QString& path, const QString& link, const PersonDetails& details,
+                     QString* error);
+
+// The first field whose value the record format cannot hold (a line beginning with "***", or
+// a line break in a one-line field), as a message naming it; empty when all can be stored.
+QString UnstorableValueProblem(const PersonDetails& details);
+// Makes every value storable: line breaks in one-line fields become blanks, and a value line
+// beginning with "***" gets a leading blank. Gives the number of values changed.
+int MakeValuesStorable(PersonDetails* details);
+
+// The lines of a text block as written: one line per line of the text, one empty line when the
+// text is empty.
+QStringList BlockLines(const QString& block);
+
+}  // namespace kinvale

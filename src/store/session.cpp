@@ -1,0 +1,42 @@
+#include "store/session.h"
+
+#include <QDir>
+
+#include "store/app_folder.h"
+#include "store/family_files.h"
+#include "store/prompter.h"
+#include "store/record.h"
+
+namespace kinvale {
+
+QString Session::FamilyPath() const { return FamilyFolderPath(app_folder, family); }
+
+QString Session::FamilyFilePath(const QString& file_name) const {
+  return QDir(FamilyPath()).filePath(file_name);
+}
+
+QString Session::RecordPath(const QString& name) const {
+  return FamilyFilePath(RecordFileName(name, index.NumberOfName(name)));
+}
+
+QString Session::NextPersonNumber() const {
+  return kinvale::NextPersonNumber(index, highest_file_number);
+}
+
+void BuildFamilyFileList(Session& session, Prompter& prompter) {
+  const std::optional<QStringList> files =
+      session.HasFamily() ? ListRecordFiles(session.FamilyPath()) : QStringList();
+  session.family_files = files.value_or(QStringList());
+  session.highest_file_number = HighestFileNumber(session.family_files);
+  if (!files) prompter.Message(kFamilyListError, kApplicationTitle);
+}
+
+void LoadFamilyIndex(Session& session, Prompter& prompter) {
+  BuildFamilyFileList(session, prompter);
+  LoadedIndex loaded = LoadIndexRows(session.FamilyPath(), session.family_files);
+  session.index.Assign(std::move(loaded.rows));
+  const QString problem = UnreadableFilesMessage(loaded.unreadable);
+  if (!problem.isEmpty()) prompter.Message(problem, kApplicationTitle);
+}
+
+}  // namespace kinvale

@@ -1,0 +1,44 @@
+// The program-wide state of a running Kinvale: the open family with its index and file list,
+// what the main window shows, and the values the editing windows share between operations.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "mainwindow/main_view.h"
+#include "store/family_index.h"
+
+namespace kinvale {
+
+class Prompter;
+
+struct Session {
+  QString app_folder;  // absolute, without a trailing separator
+  QString family;      // the open family's name; empty when none is open
+  FamilyIndex index;
+  QStringList family_files;     // the "*.dat" names of the family folder
+  int highest_file_number = 0;  // the highest person number among family_files
+  MainView view;
+  QString pending_name;         // the last name entry answer, or the relative removed last
+  QString entry_prompt;         // the prompt of the next name entry
+  QString last_assembled_link;  // the link string assembled last
+  QString current_photo_path;   // line 7 of the record shown last
+  QString last_photo_import_folder;
+
+  bool HasFamily() const { return !family.isEmpty(); }
+  QString FamilyPath() const;
+  QString FamilyFilePath(const QString& file_name) const;
+  // The record file of a person: name, "_", NumberOfName(name), ".dat", in the family folder.
+  QString RecordPath(const QString& name) const;
+  // The next free person number (see NextPersonNumber); empty when the family is full.
+  QString NextPersonNumber() const;
+};
+
+// Refills the family file list from the family folder; "Error reading family data." when the
+// folder cannot be listed (the list is then empty).
+void BuildFamilyFileList(Session& session, Prompter& prompter);
+// Rebuilds the whole index from the record files, reporting the files that could not be read
+// in one message ("Error reading " and their names) and leaving them out.
+void LoadFamilyIndex(Session& session, Prompter& prompter);
+
+}  // namespace kinvale

@@ -1,0 +1,27 @@
+// settings.db: the family that was open and the person of interest, kept between runs.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace kinvale {
+
+inline const QString kSettingsFileName = QStringLiteral("settings.db");
+// The person of interest button's caption while nobody is shown.
+inline const QString kNoPersonCaption = QStringLiteral("Person of Interest");
+
+struct Settings {
+  QString family;  // empty: no family open
+  QString person;  // the person of interest caption
+};
+
+// The settings of the last run; nullopt when the file is missing, holds fewer than two lines or
+// names a family that is not a plain folder name (then no family is opened).
+std::optional<Settings> LoadSettings(const QString& app_folder);
+// Writes both lines atomically; false with a message when the file cannot be saved.
+bool SaveSettings(const QString& app_folder, const Settings& settings, QString* error);
+
+// True for a name that can be a family folder: not empty, no path separator, not "." or "..".
+bool IsPlainFolderName(const QString& name);
+
+}  // namespace kinvale

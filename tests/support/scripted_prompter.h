@@ -1,0 +1,35 @@
+// A Prompter for tests: name entries and confirmations come from queues the test fills, and
+// every question and message is recorded.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "store/prompter.h"
+
+namespace kinvale::testing {
+
+class ScriptedPrompter : public Prompter {
+ public:
+  QString LineEntry(const QString& prompt) override {
+    prompts.append(prompt);
+    return answers.isEmpty() ? QString() : answers.takeFirst();
+  }
+  bool Confirm(const QString& text, const QString& /*title*/) override {
+    questions.append(text);
+    return confirmations.isEmpty() ? false : confirmations.takeFirst();
+  }
+  void Message(const QString& text, const QString& title) override {
+    messages.append(text);
+    message_titles.append(title);
+  }
+
+  QStringList answers;        // returned by LineEntry, in order; then ""
+  QList<bool> confirmations;  // returned by Confirm, in order; then false
+  QStringList prompts;        // every LineEntry prompt asked
+  QStringList questions;      // every Confirm text asked
+  QStringList messages;       // every Message text shown
+  QStringList message_titles;
+};
+
+}  // namespace kinvale::testing

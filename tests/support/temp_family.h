@@ -1,0 +1,39 @@
+// Temporary application folders with families written from link strings, for tests.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <utility>
+#include <vector>
+
+#include "store/record.h"
+#include "store/session.h"
+
+namespace kinvale::testing {
+
+struct PersonSpec {
+  QString name;
+  QString link;
+  QString gender = QStringLiteral("Male");
+  PersonDetails details = {};  // gender is taken from the field above
+};
+
+class TempAppFolder {
+ public:
+  TempAppFolder();
+  QString path() const { return dir_.path(); }
+  QString FamilyPath(const QString& family) const;
+  // Creates the family folder and writes one full record per person.
+  void WriteFamily(const QString& family, const std::vector<PersonSpec>& people) const;
+  // Writes a file with exactly these bytes into the family folder.
+  void WriteFile(const QString& family, const QString& file_name, const QByteArray& bytes) const;
+  QByteArray ReadFile(const QString& family, const QString& file_name) const;
+  // A session on this folder with the family opened (index loaded, nothing drawn).
+  Session OpenSession(const QString& family) const;
+
+ private:
+  QTemporaryDir dir_;
+};
+
+}  // namespace kinvale::testing
