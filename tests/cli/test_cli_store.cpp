@@ -1,0 +1,94 @@
+// kinvale-cli's store commands end to end, on a freshly seeded application folder.
+#include <QtTest>
+
+#include "support/cli_runner.h"
+
+using namespace kinvale::testing;
+
+class CliStoreTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(dir_.isValid());
+    data_ = QDir(dir_.path()).filePath("new-folder");
+  }
+
+  void PeopleListsTheSeededDemoFamily() {
+    const CliResult families = RunCli(data_, {"families"});
+    QCOMPARE(families.exit_code, 0);
+    QCOMPARE(families.out, QStringList{"Demo"});
+    const CliResult people = RunCli(data_, {"people", "Demo"});
+    QCOMPARE(people.exit_code, 0);
+    QVERIFY(people.out.size() >= 40);
+    for (const QString& line : people.out) {
+      const QStringList fields = line.split(u'\t');
+      QCOMPARE(fields.size(), 6);
+      QCOMPARE(fields[0], fields[5].left(4));
+    }
+  }
+
+  void ShowPrintsEveryCaptionInTabOrder() {
+    const QString person =
+        RunCli(data_, {"people", "Demo"}).out.filter("\t").first().section(u'\t', 1, 1);
+    const CliResult shown = RunCli(data_, {"show", "Demo", person});
+    QCOMPARE(shown.exit_code, 0);
+    QStringList captions;
+    for (const QString& line : shown.out) {
+      if (!line.startsWith("  ")) captions << line.section(u':', 0, 0);
+    }
+    QCOMPARE(captions, (QStringList{"Prefix",
+                                    "Suffix",
+                                    "Date Last Changed",
+                                    "Gender",
+                                    "Birth Date",
+                                    "Birth Place",
+                                    "Death Date",
+                                    "Death Place",
+                                    "Burial Location",
+                                    "Occupation",
+                                    "Elementary School",
+                                    "Intermediate School",
+                                    "High School",
+                                    "Universities",
+                                    "Employers",
+                                    "Date Married",
+                                    "Residential Addresses",
+                                    "Business Addresses",
+                                    "Homepage Address (URL)",
+                                    "E-Mail Addresses",
+                                    "Religion",
+                                    "Religious Name",
+                                    "Notes",
+                                    "Sources",
+                                    "Immigration Date",
+                                    "Immigration Place",
+                                    "Social Security Number"}));
+  }
+
+  void Errors_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exit_code");
+    QTest::newRow("no command") << QStringList{} << 2;
+    QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2;
+    QTest::newRow("missing argument") << QStringList{"people"} << 2;
+    QTest::newRow("extra argument") << QStringList{"families", "x"} << 2;
+    QTest::newRow("unknown family") << QStringList{"people", "Nobody"} << 1;
+    QTest::newRow("unknown person") << QStringList{"show", "Demo", "No Such Person"} << 1;
+    QTest::newRow("help") << QStringList{"--help"} << 0;
+  }
+  void Errors() {
+    QFETCH(QStringList, args);
+    QFETCH(int, exit_code);
+    const CliResult result = RunCli(data_, args);
+    QCOMPARE(result.exit_code, exit_code);
+    if (exit_code == 1) QCOMPARE(result.err.count(u'\n'), 1);  // one clear line
+  }
+
+ private:
+  QTemporaryDir dir_;
+  QString data_;
+};
+
+QTEST_GUILESS_MAIN(CliStoreTest)
+#include "test_cli_store.moc"
