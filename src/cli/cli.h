@@ -34,6 +34,8 @@ struct Command {
   QString synopsis;  // the arguments, for the usage line
   QString help;      // one or more lines of description
   std::function<int(Context&, const QStringList&)> run;
+  // Commands that change files run only while this copy holds the application folder's lock.
+  bool writes = false;
 };
 
 std::vector<Command>& Commands();

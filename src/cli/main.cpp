@@ -4,6 +4,7 @@
 
 #include "cli/cli.h"
 #include "store/app_folder.h"
+#include "store/app_lock.h"
 
 using namespace kinvale;
 using namespace kinvale::cli;
@@ -73,5 +74,7 @@ int main(int argc, char** argv) {
   context.app_folder = ResolveAppFolder(data_dir);
   QString error;
   if (!PrepareAppFolder(context.app_folder, &error)) return context.Fail(error);
+  AppFolderLock lock(context.app_folder);
+  if (command->writes && !lock.TryLock()) return context.Fail(lock.HeldMessage());
   return command->run(context, args);
 }
