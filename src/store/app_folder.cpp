@@ -42,22 +42,27 @@ QString DemoPersonOne(const QString& app_folder) {
   return kNoPersonCaption;
 }
 
-bool SeedDemo(const QString& app_folder, QString* error) {
+// Writes the demo family, the logo and the settings into staging; photo paths name their place
+// under app_folder, where staging will be moved.
+bool SeedDemo(const QString& staging, const QString& app_folder, QString* error) {
   QDirIterator it(kDemoResources, QDir::Files, QDirIterator::Subdirectories);
   while (it.hasNext()) {
     const QString resource = it.next();
     const QString relative = resource.mid(kDemoResources.size() + 1);
-    const QString target = QDir(app_folder).filePath(relative);
+    const QString target = QDir(staging).filePath(relative);
     const QString folder = QFileInfo(target).absolutePath();
     if (!QDir().mkpath(folder)) {
       if (error) *error = QStringLiteral("Could not create the folder %1.").arg(folder);
       return false;
     }
     QByteArray bytes = ResourceBytes(resource);
-    if (target.endsWith(QStringLiteral(".dat"))) bytes = WithFullPhotoPath(bytes, folder);
+    if (target.endsWith(QStringLiteral(".dat"))) {
+      bytes =
+          WithFullPhotoPath(bytes, QFileInfo(QDir(app_folder).filePath(relative)).absolutePath());
+    }
     if (!WriteFileAtomically(target, bytes, error, Durability::kBuffered)) return false;
   }
-  return SaveSettings(app_folder, {kDemoFamily, DemoPersonOne(app_folder)}, error);
+  return SaveSettings(staging, {kDemoFamily, DemoPersonOne(staging)}, error);
 }
 
 }  // namespace
@@ -77,14 +82,20 @@ bool PrepareAppFolder(const QString& app_folder, QString* error) {
     if (QFileInfo::exists(logo)) return true;
     return WriteFileAtomically(logo, ResourceBytes(kDemoResources + u'/' + kLogoFileName), error);
   }
-  if (!QDir().mkpath(app_folder)) {
-    if (error) {
+  // Seeded beside its final place and renamed in one step, so an interrupted seeding never
+  // leaves a half-filled application folder that would then be taken as complete.
+  const QString staging = app_folder + QStringLiteral(".seeding");
+  QDir(staging).removeRecursively();
+  if (!QDir().mkpath(staging) || !SeedDemo(staging, app_folder, error) ||
+      !QDir().rename(staging, app_folder)) {
+    QDir(staging).removeRecursively();
+    if (error && error->isEmpty()) {
       *error = QStringLiteral("Could not create the application folder %1.")
                    .arg(QDir::toNativeSeparators(app_folder));
     }
     return false;
   }
-  return SeedDemo(app_folder, error);
+  return true;
 }
 
 QString FamilyFolderPath(const QString& app_folder, const QString& family) {

@@ -21,8 +21,9 @@ QString AppFolderLock::HeldMessage() const {
                           : QString();
   switch (lock_->error()) {
     case QLockFile::LockFailedError:
-      return QStringLiteral("Another Kinvale%1 is working on %2; nothing was changed. Close it "
-                            "and try again.")
+      return QStringLiteral(
+                 "Another Kinvale%1 is working on %2; nothing was changed. Close it "
+                 "and try again.")
           .arg(who, QDir::toNativeSeparators(app_folder_));
     default:
       return QStringLiteral("Kinvale cannot lock %1 for changes; nothing was changed.")

@@ -27,10 +27,7 @@ int HighestFileNumber(const QStringList& family_files) {
   return highest;
 }
 
-namespace {
-
-// Lines 1, 8 and 10 and the gender, as far as the record goes.
-IndexRow RowFromLines(const QString& file, const QStringList& lines) {
+IndexRow IndexRowFromRecordLines(const QString& file, const QStringList& lines) {
   IndexRow row;
   row.link = lines.value(0);
   row.name = NameFromRecordFileName(file);
@@ -39,8 +36,6 @@ IndexRow RowFromLines(const QString& file, const QStringList& lines) {
   row.gender = GenderFromLines(lines, /*from=*/10);  // from line 11 on
   return row;
 }
-
-}  // namespace
 
 LoadedIndex LoadIndexRows(const QString& family_folder, const QStringList& family_files) {
   LoadedIndex loaded;
@@ -53,7 +48,7 @@ LoadedIndex LoadIndexRows(const QString& family_folder, const QStringList& famil
       loaded.unreadable.append(file);
       continue;
     }
-    loaded.rows.push_back(RowFromLines(file, *lines));
+    loaded.rows.push_back(IndexRowFromRecordLines(file, *lines));
   }
   return loaded;
 }

@@ -30,6 +30,10 @@ struct LoadedIndex {
 // (a name containing "copy") get no row; a record that ends early keeps what was read.
 LoadedIndex LoadIndexRows(const QString& family_folder, const QStringList& family_files);
 
+// The row of one record: link (line 1), name from the file name, birth date (line 8), death
+// date (line 10), gender (the line after the first "***" line from line 11 on).
+IndexRow IndexRowFromRecordLines(const QString& file_name, const QStringList& lines);
+
 // The message for files that could not be read, naming them all; empty when there are none.
 QString UnreadableFilesMessage(const QStringList& unreadable);
 

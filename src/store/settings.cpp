@@ -17,8 +17,12 @@ std::optional<Settings> LoadSettings(const QString& app_folder) {
   const QString path = QDir(app_folder).filePath(kSettingsFileName);
   if (!FileExists(path)) return std::nullopt;
   const std::optional<QStringList> lines = ReadTextLines(path);
-  if (!lines || lines->size() < 2) return std::nullopt;
-  Settings settings{lines->at(0), lines->at(1)};
+  return lines ? ParseSettingsLines(*lines) : std::nullopt;
+}
+
+std::optional<Settings> ParseSettingsLines(const QStringList& lines) {
+  if (lines.size() < 2) return std::nullopt;
+  Settings settings{lines.at(0), lines.at(1)};
   if (!settings.family.isEmpty() && !IsPlainFolderName(settings.family)) return std::nullopt;
   if (settings.person.isEmpty()) settings.person = kNoPersonCaption;
   return settings;

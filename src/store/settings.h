@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace kinvale {
@@ -18,6 +19,8 @@ struct Settings {
 // The settings of the last run; nullopt when the file is missing, holds fewer than two lines or
 // names a family that is not a plain folder name (then no family is opened).
 std::optional<Settings> LoadSettings(const QString& app_folder);
+// The same rules on the lines of a settings file.
+std::optional<Settings> ParseSettingsLines(const QStringList& lines);
 // Writes both lines atomically; false with a message when the file cannot be saved.
 bool SaveSettings(const QString& app_folder, const Settings& settings, QString* error);
 
