@@ -4,8 +4,13 @@
 
 namespace kinvale::testing {
 
-CliResult RunCli(const QString& data_dir, const QStringList& args, const QByteArray& stdin_text) {
+CliResult RunCli(const QString& data_dir, const QStringList& args, const QByteArray& stdin_text,
+                 const Environment& environment) {
   QProcess process;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  for (auto it = environment.begin(); it != environment.end(); ++it)
+    env.insert(it.key(), it.value());
+  process.setProcessEnvironment(env);
   process.start(QStringLiteral(KINVALE_CLI), QStringList{"--data-dir", data_dir} + args);
   process.write(stdin_text);
   process.closeWriteChannel();
@@ -17,6 +22,17 @@ CliResult RunCli(const QString& data_dir, const QStringList& args, const QByteAr
   result.out = out.isEmpty() ? QStringList() : out.split(u'\n');
   result.err = QString::fromUtf8(process.readAllStandardError());
   return result;
+}
+
+}  // namespace kinvale::testing
+
+namespace kinvale::testing {
+
+Environment FailingWrites(long long after_bytes) {
+  return {{"LD_PRELOAD", QStringLiteral(KINVALE_FAIL_WRITE_LIBRARY)},
+          {"KINVALE_FAIL_WRITE_AFTER", QString::number(after_bytes)},
+          // The sanitizer runtime need not come first when the preload library is there.
+          {"ASAN_OPTIONS", "verify_asan_link_order=0:detect_leaks=0"}};
 }
 
 }  // namespace kinvale::testing

@@ -1,0 +1,56 @@
+// A preload library that makes the file system refuse writes, for the write-failure tests:
+//   KINVALE_FAIL_WRITE_AFTER=N   regular-file writes succeed for N bytes in all, then fail
+//   KINVALE_FAIL_WRITE_ERRNO=E   the error they fail with (default ENOSPC, a full disk)
+//   KINVALE_FAIL_RENAME=1        every rename fails with EIO
+// Writes to pipes and terminals (the program's own output) are never touched.
+#include <dlfcn.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+long long Setting(const char* name, long long fallback) {
+  const char* value = std::getenv(name);
+  return value ? std::atoll(value) : fallback;
+}
+
+std::atomic<long long> budget{Setting("KINVALE_FAIL_WRITE_AFTER", -1)};
+const int kErrno = static_cast<int>(Setting("KINVALE_FAIL_WRITE_ERRNO", ENOSPC));
+
+bool IsRegularFile(int fd) {
+  struct stat info;
+  return fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+}
+
+}  // namespace
+
+extern "C" ssize_t write(int fd, const void* buffer, size_t count) {
+  using WriteFunction = ssize_t (*)(int, const void*, size_t);
+  static const auto real_write = reinterpret_cast<WriteFunction>(dlsym(RTLD_NEXT, "write"));
+  if (budget.load() >= 0 && IsRegularFile(fd)) {
+    const long long left = budget.load();
+    if (left <= 0) {
+      errno = kErrno;
+      return -1;
+    }
+    if (static_cast<long long>(count) > left) count = static_cast<size_t>(left);
+    budget -= static_cast<long long>(count);
+  }
+  return real_write(fd, buffer, count);
+}
+
+extern "C" int rename(const char* from, const char* to) {
+  using RenameFunction = int (*)(const char*, const char*);
+  static const auto real_rename = reinterpret_cast<RenameFunction>(dlsym(RTLD_NEXT, "rename"));
+  if (Setting("KINVALE_FAIL_RENAME", 0) != 0) {
+    errno = EIO;
+    return -1;
+  }
+  return real_rename(from, to);
+}
