@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <functional>
 
 namespace kinvale {
@@ -32,9 +33,23 @@ QStringList SearchWords(QStringView text);
 // word, however many there are.
 QStringList SearchTerms(const QString& text, SearchMode mode);
 
-// True when a record line mentions any of the terms: it is no section header (it holds no
-// "***") and contains a term ignoring case; an empty term is found in any non-empty line.
-bool LineMatchesAny(QStringView line, const QStringList& terms);
+// Tells whether the text of a record file has a line that mentions any of the terms: a line that
+// is no section header (it holds no "***") and contains a term ignoring case. An empty term is
+// found in any non-empty line; a term holding a line break is found nowhere.
+class RecordMatcher {
+ public:
+  explicit RecordMatcher(const QStringList& terms);
+  // Lines of the text end at CR LF, LF or a lone CR.
+  bool Matches(QStringView text) const;
+
+ private:
+  // Where a term begins in the case-folded text, from the position on; -1 when nowhere.
+  qsizetype NextTermAt(QStringView folded_text, qsizetype from) const;
+
+  QStringList folded_terms_;
+  // By the low byte of a character: whether a term may begin with it.
+  std::array<bool, 256> may_start_term_{};
+};
 
 // Called after each record file with the share of the files taken so far, in percent (0-100).
 using SearchProgress = std::function<void(int percent)>;

@@ -1,7 +1,9 @@
 // The keyword search over real record files: line match rules, the two modes, word splitting,
 // result order, backup copies, unreadable records and the progress reported.
 #include <QtTest>
+#include <random>
 
+#include "reference/keyword_search_reference.h"
 #include "search/keyword_search.h"
 #include "store/record.h"
 #include "store/text_codec.h"
@@ -61,8 +63,9 @@ class KeywordSearchTest : public QObject {
  private slots:
   void SplitsWordsAtEveryBlank_data();
   void SplitsWordsAtEveryBlank();
-  void MatchesLines_data();
-  void MatchesLines();
+  void MatchesRecordText_data();
+  void MatchesRecordText();
+  void AgreesWithLineByLineReading();
   void FindsPersons_data();
   void FindsPersons();
   void ReportsUnreadableRecordsAndSearchesTheRest();
@@ -91,30 +94,66 @@ void KeywordSearchTest::SplitsWordsAtEveryBlank() {
   QCOMPARE(SearchWords(text), words);
 }
 
-void KeywordSearchTest::MatchesLines_data() {
-  QTest::addColumn<QString>("line");
+void KeywordSearchTest::MatchesRecordText_data() {
+  QTest::addColumn<QString>("text");
   QTest::addColumn<QStringList>("terms");
   QTest::addColumn<bool>("matches");
-  QTest::newRow("case ignored") << "John Smith" << Names({"SMITH"}) << true;
+  QTest::newRow("case ignored") << "John Smith\r\n" << Names({"SMITH"}) << true;
   QTest::newRow("substring") << "Joanne" << Names({"ann"}) << true;
   QTest::newRow("accented case ignored") << "ÉMILE ZOLA" << Names({"émile"}) << true;
-  QTest::newRow("absent") << "Joanne" << Names({"anna"}) << false;
-  QTest::newRow("section header") << "***Notes***" << Names({"notes"}) << false;
-  QTest::newRow("value holding ***") << "a *** b" << Names({"a"}) << false;
+  QTest::newRow("absent") << "Joanne\r\n" << Names({"anna"}) << false;
+  QTest::newRow("section header") << "***Notes***\r\n" << Names({"notes"}) << false;
+  QTest::newRow("line after a header") << "***Notes***\r\nnotes\r\n" << Names({"notes"}) << true;
+  QTest::newRow("value holding ***") << "x\r\na *** b\r\n" << Names({"a"}) << false;
   QTest::newRow("two asterisks are no header") << "a ** b" << Names({"a"}) << true;
-  QTest::newRow("any term") << "Boston" << Names({"miller", "BOSTON"}) << true;
-  QTest::newRow("no term") << "Boston" << QStringList() << false;
-  QTest::newRow("empty term, non-empty line") << "x" << Names({""}) << true;
-  QTest::newRow("empty term, empty line") << "" << Names({""}) << false;
+  QTest::newRow("any term") << "Boston\r\n" << Names({"miller", "BOSTON"}) << true;
+  QTest::newRow("no term") << "Boston\r\n" << QStringList() << false;
+  QTest::newRow("empty term, non-empty line") << "\r\n\r\nx\r\n" << Names({""}) << true;
+  QTest::newRow("empty term, empty lines") << "\r\n\n\r" << Names({""}) << false;
+  QTest::newRow("empty term, header only") << "***Gender***\r\n" << Names({""}) << false;
+  QTest::newRow("empty term, empty text") << "" << Names({""}) << false;
   QTest::newRow("phrase needs its one blank")
       << "Miller  Boston" << Names({"miller boston"}) << false;
+  QTest::newRow("phrase across a line break")
+      << "Miller\r\nBoston" << Names({"miller boston"}) << false;
+  QTest::newRow("term holding a line break")
+      << "Miller\r\nBoston" << Names({"miller\r\nboston"}) << false;
+  QTest::newRow("last line without a break") << "***High***\r\nOxford" << Names({"ford"}) << true;
+  QTest::newRow("lone CR ends a line") << "x ***\rBoston" << Names({"boston"}) << true;
 }
 
-void KeywordSearchTest::MatchesLines() {
-  QFETCH(QString, line);
+void KeywordSearchTest::MatchesRecordText() {
+  QFETCH(QString, text);
   QFETCH(QStringList, terms);
   QFETCH(bool, matches);
-  QCOMPARE(LineMatchesAny(line, terms), matches);
+  QCOMPARE(RecordMatcher(terms).Matches(text), matches);
+  QCOMPARE(reference::RecordTextMatches(text, terms), matches);
+}
+
+// Random short texts and terms over letters of both cases (some outside the Basic Multilingual
+// Plane), blanks, asterisks and line breaks, against the literal line by line reading.
+void KeywordSearchTest::AgreesWithLineByLineReading() {
+  const QStringList alphabet = QString::fromUtf8(
+                                   "a A b B \u00e9 \u00c9 \u00df \u0130 i k \u212a "
+                                   "\u03c3 \u03c2 \u03a3 \U00010400 \U00010428")
+                                   .split(u' ') +
+                               QStringList{" ", "*", "\r", "\n"};
+  std::mt19937 random(11);
+  const auto random_text = [&](int max_length) {
+    QString text;
+    for (int n = static_cast<int>(random() % (max_length + 1)); n > 0; --n)
+      text.append(alphabet[random() % alphabet.size()]);
+    return text;
+  };
+  for (int trial = 0; trial < 20000; ++trial) {
+    const QString text = random_text(30);
+    QStringList terms;
+    for (int n = static_cast<int>(random() % 4); n > 0; --n) terms.append(random_text(4));
+    QVERIFY2(RecordMatcher(terms).Matches(text) == reference::RecordTextMatches(text, terms),
+             qPrintable(QStringLiteral("text \"%1\" terms \"%2\"")
+                            .arg(text.toUtf8().toPercentEncoding(),
+                                 terms.join(u'|').toUtf8().toPercentEncoding())));
+  }
 }
 
 void KeywordSearchTest::FindsPersons_data() {
