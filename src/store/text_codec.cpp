@@ -83,12 +83,18 @@ QStringList SplitLines(const QString& text) {
   return lines;
 }
 
-std::optional<QStringList> ReadTextLines(const QString& path) {
+std::optional<QString> ReadText(const QString& path) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return std::nullopt;
   const QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) return std::nullopt;
-  return SplitLines(DecodeText(bytes));
+  return DecodeText(bytes);
+}
+
+std::optional<QStringList> ReadTextLines(const QString& path) {
+  const std::optional<QString> text = ReadText(path);
+  if (!text) return std::nullopt;
+  return SplitLines(*text);
 }
 
 QByteArray JoinRecordLines(const QStringList& lines) {

@@ -17,6 +17,8 @@ bool EncodeWindows1252(const QString& text, QByteArray* out);
 
 // Splits text into lines at CR LF, LF or a lone CR; a final line break adds no empty line.
 QStringList SplitLines(const QString& text);
+// The decoded content of a text file; nullopt when the file cannot be opened or read.
+std::optional<QString> ReadText(const QString& path);
 // The lines of a text file; nullopt when the file cannot be opened or read.
 std::optional<QStringList> ReadTextLines(const QString& path);
 

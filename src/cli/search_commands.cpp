@@ -1,0 +1,33 @@
+// The keyword search command: search.
+#include "cli/cli.h"
+#include "search/keyword_search.h"
+
+namespace kinvale::cli {
+
+namespace {
+
+int SearchFamily(Context& context, const QStringList& arguments) {
+  QStringList args = arguments;
+  const SearchMode mode =
+      TakeFlag(args, QStringLiteral("--exact")) ? SearchMode::kExactPhrase : SearchMode::kAnyWord;
+  if (!ArgumentCountIs(context, QStringLiteral("search"), args, 2, 2)) return kUsageError;
+  Session session;
+  if (!context.OpenFamily(session, args[0])) return kUserError;
+  const SearchOutcome outcome =
+      SearchRecordFiles(session.FamilyPath(), session.family_files, SearchTerms(args[1], mode));
+  for (const QString& name : outcome.names) context.Out(name);
+  ReportSearchOutcome(outcome, mode, context.prompter);
+  return outcome.unreadable.isEmpty() ? kOk : kUserError;
+}
+
+const CommandRegistration kSearch{
+    {QStringLiteral("search"), QStringLiteral("FAMILY [--exact] TEXT"),
+     QStringLiteral("Lists, one name per line in record file order, the people of FAMILY whose\n"
+                    "record mentions any word of TEXT (or, with --exact, TEXT as one phrase) on a\n"
+                    "line that is no section header, ignoring case. The search status goes to\n"
+                    "stderr; exit status 1 when a record could not be read."),
+     SearchFamily}};
+
+}  // namespace
+
+}  // namespace kinvale::cli

@@ -1,0 +1,81 @@
+#include "search/ui/keyword_search_dialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "search/keyword_search.h"
+#include "store/session.h"
+
+namespace kinvale {
+
+KeywordSearchDialog::KeywordSearchDialog(Session& session, Prompter& prompter,
+                                         ShowPerson show_person, QWidget* parent)
+    : QDialog(parent),
+      session_(session),
+      prompter_(prompter),
+      show_person_(std::move(show_person)),
+      search_text_(new QLineEdit(this)),
+      exact_phrase_(new QCheckBox(kExactPhraseCaption, this)),
+      results_(new QListWidget(this)),
+      progress_(new QProgressBar(this)) {
+  setObjectName(QStringLiteral("Keyword"));
+  setWindowTitle(kKeywordSearchTitle);
+  search_text_->setObjectName(QStringLiteral("searchText"));
+  exact_phrase_->setObjectName(QStringLiteral("exactPhrase"));
+  results_->setObjectName(QStringLiteral("results"));
+  progress_->setObjectName(QStringLiteral("progress"));
+  progress_->setRange(0, 100);
+  progress_->hide();
+
+  auto* caption = new QLabel(kEnterKeywordsCaption, this);
+  caption->setBuddy(search_text_);
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* search = buttons->addButton(kSearchButtonCaption, QDialogButtonBox::ActionRole);
+  QPushButton* close = buttons->addButton(kReturnButtonCaption, QDialogButtonBox::RejectRole);
+  search->setObjectName(QStringLiteral("searchButton"));
+  close->setObjectName(QStringLiteral("returnButton"));
+  search->setDefault(true);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(caption);
+  layout->addWidget(search_text_);
+  layout->addWidget(exact_phrase_);
+  layout->addWidget(results_, 1);
+  layout->addWidget(progress_);
+  layout->addWidget(buttons);
+  resize(420, 460);
+
+  connect(search, &QPushButton::clicked, this, &KeywordSearchDialog::Search);
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  connect(results_, &QListWidget::itemClicked, this, &KeywordSearchDialog::ShowClickedPerson);
+
+  BuildFamilyFileList(session_, prompter_);
+}
+
+void KeywordSearchDialog::Search() {
+  const SearchMode mode =
+      exact_phrase_->isChecked() ? SearchMode::kExactPhrase : SearchMode::kAnyWord;
+  results_->clear();
+  progress_->setValue(0);
+  progress_->show();
+  const SearchOutcome outcome = SearchRecordFiles(
+      session_.FamilyPath(), session_.family_files, SearchTerms(search_text_->text(), mode),
+      [this](int percent) { progress_->setValue(percent); });
+  results_->addItems(outcome.names);
+  // An exact-phrase search leaves the bar where it ended; the any-word search hides it
+  // before it tells how the search went.
+  if (mode == SearchMode::kAnyWord) progress_->hide();
+  ReportSearchOutcome(outcome, mode, prompter_);
+}
+
+void KeywordSearchDialog::ShowClickedPerson(QListWidgetItem* item) {
+  if (item && show_person_) show_person_(item->text());
+}
+
+}  // namespace kinvale

@@ -1,0 +1,42 @@
+// The "Keyword Search" window: finds the persons whose records mention the words typed, and
+// hands a clicked result to whoever shows that person's information.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class QCheckBox;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QProgressBar;
+
+namespace kinvale {
+
+struct Session;
+class Prompter;
+
+class KeywordSearchDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  using ShowPerson = std::function<void(const QString& name)>;
+
+  // Rebuilds the family's record file list; show_person is called with a clicked result.
+  KeywordSearchDialog(Session& session, Prompter& prompter, ShowPerson show_person,
+                      QWidget* parent = nullptr);
+
+ private:
+  void Search();
+  void ShowClickedPerson(QListWidgetItem* item);
+
+  Session& session_;
+  Prompter& prompter_;
+  ShowPerson show_person_;
+  QLineEdit* search_text_;
+  QCheckBox* exact_phrase_;
+  QListWidget* results_;
+  QProgressBar* progress_;
+};
+
+}  // namespace kinvale
