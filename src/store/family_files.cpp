@@ -54,6 +54,7 @@ LoadedIndex LoadIndexRows(const QString& family_folder, const QStringList& famil
       continue;
     }
     loaded.rows.push_back(RowFromLines(file, *lines));
+    loaded.row_files.append(file);
   }
   return loaded;
 }
