@@ -62,7 +62,8 @@ void AssembleLinkString(Session& session, const QString& name, AssemblyMode mode
   if (mode == AssemblyMode::kDependent) {
     const int dependent = RowOfPerson(index, name);
     if (poi < 0 || dependent < 0) return;
-    index.SetLink(dependent, DependentLink(session, OwnNumber(index.row(dependent).link).toString()));
+    index.SetLink(dependent,
+                  DependentLink(session, OwnNumber(index.row(dependent).link).toString()));
     return;
   }
   const QString groups =

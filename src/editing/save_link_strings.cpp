@@ -64,7 +64,8 @@ std::optional<QString> SaveFirstLine(const QString& path, const QString& link) {
 
 QString FailureMessage(const std::vector<Failure>& failures) {
   QString text = kRecordsNotSavedMessage;
-  for (const Failure& failure : failures) text += u'\n' + failure.name + QStringLiteral(": ") + failure.reason;
+  for (const Failure& failure : failures)
+    text += u'\n' + failure.name + QStringLiteral(": ") + failure.reason;
   return text;
 }
 
@@ -92,8 +93,9 @@ void SaveLinkStrings(Session& session, Prompter& prompter) {
   }
   const QDir dir(folder);
   std::vector<Failure> failures;
+  QString file_name;  // one buffer for all rows: this loop runs over every person on every change
   for (const IndexRow& row : session.index.rows()) {
-    const QString file_name = RecordFileName(row.name, OwnNumber(row.link).toString());
+    SetRecordFileName(file_name, row.name, OwnNumber(row.link));
     const auto known = session.record_line1.constFind(file_name);
     if (known != session.record_line1.cend() && known.value() == row.link) continue;
     if (const std::optional<QString> reason = SaveFirstLine(dir.filePath(file_name), row.link)) {
