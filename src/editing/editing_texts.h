@@ -24,7 +24,7 @@ inline const QString kFamilyFolderNotCreatedMessage =
     QStringLiteral("The family folder %1 cannot be created, so no record was saved.");
 // Followed by one "name: reason" line per record.
 inline const QString kRecordsNotSavedMessage = QStringLiteral(
-    "These records could not be saved; they keep their previous links until the next change:");
+    "These records could not be brought up to date; the next change tries again:");
 
 // "father", "mother", "spouse", "sibling" or "dependent".
 QString RelativeWord(Relative relative);

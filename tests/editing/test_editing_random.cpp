@@ -101,11 +101,10 @@ class RandomFamily {
 
 // The bytes after line 1, line end included; a lone line 1 gets CR LF when it is rewritten.
 QByteArray RestAfterLine1(const QByteArray& bytes) {
-  const qsizetype end = bytes.indexOf('\r') >= 0 && (bytes.indexOf('\n') < 0 ||
-                                                     bytes.indexOf('\r') < bytes.indexOf('\n'))
-                            ? bytes.indexOf('\r')
-                            : bytes.indexOf('\n');
-  return end < 0 ? QByteArray("\r\n") : bytes.mid(end);
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] == '\r' || bytes[i] == '\n') return bytes.mid(i);
+  }
+  return "\r\n";
 }
 
 struct DiskModel {

@@ -23,8 +23,8 @@ class EditingSaveTest : public QObject {
   void OnlyRecordsThatDifferAreWritten();
   void StrayTemporaryFilesAreDeleted();
   void DeletedFolderIsCreatedAgain();
-  void EmptyRecordBecomesMinimal();
-  void UnreadableRecordIsKept();
+  void RecordInTheWay_data();
+  void RecordInTheWay();
   void FailedWriteIsReportedAndRetried();
   void NotedWritesAreTrusted();
 };
@@ -40,12 +40,7 @@ ino_t InodeOf(const QString& path) {
 }
 
 // A person appended during the session, with no record of their own yet.
-IndexRow Ghost() {
-  IndexRow row;
-  row.link = "00080000F0000M0000S0000";
-  row.name = "Ghost";
-  return row;
-}
+const IndexRow kGhost{"00080000F0000M0000S0000", "Ghost", {}, {}, {}};
 
 QByteArray Bytes(const QString& path) {
   QFile file(path);
@@ -149,31 +144,35 @@ void EditingSaveTest::DeletedFolderIsCreatedAgain() {
   }
 }
 
-void EditingSaveTest::EmptyRecordBecomesMinimal() {
-  EditingFixture fixture;
-  fixture.folder.WriteFile(kTestFamily, "Ghost_0008.dat", "");
-  fixture.Open(kFamily, "Poi");
-  fixture.session.index.Append(Ghost());
-
-  SaveLinkStrings(fixture.session, fixture.prompter);
-
-  QCOMPARE(fixture.folder.ReadFile(kTestFamily, "Ghost_0008.dat"),
-           FormatMinimalRecord("00080000F0000M0000S0000"));
+void EditingSaveTest::RecordInTheWay_data() {
+  QTest::addColumn<bool>("folder");
+  QTest::newRow("an empty file becomes a minimal record") << false;
+  QTest::newRow("a folder is left alone and reported") << true;
 }
 
-void EditingSaveTest::UnreadableRecordIsKept() {
+void EditingSaveTest::RecordInTheWay() {
+  QFETCH(bool, folder);
   EditingFixture fixture;
   fixture.Open(kFamily, "Poi");
-  QVERIFY(QDir(fixture.session.FamilyPath()).mkdir("Ghost_0008.dat"));
-  fixture.session.index.Append(Ghost());
+  const QString ghost = fixture.session.FamilyFilePath("Ghost_0008.dat");
+  if (folder) {
+    QVERIFY(QDir().mkdir(ghost));
+  } else {
+    fixture.folder.WriteFile(kTestFamily, "Ghost_0008.dat", "");
+  }
+  fixture.session.index.Append(kGhost);
   fixture.session.index.SetLink(0, "00070000F0008M0000S0000");  // Max, the first row
 
   SaveLinkStrings(fixture.session, fixture.prompter);
 
-  QVERIFY(QFileInfo(fixture.session.FamilyFilePath("Ghost_0008.dat")).isDir());
+  QCOMPARE(fixture.RecordLinks()[0], QString("Max|00070000F0008M0000S0000"));
+  if (!folder) {
+    QCOMPARE(Bytes(ghost), FormatMinimalRecord(kGhost.link));
+    return;
+  }
+  QVERIFY(QFileInfo(ghost).isDir());
   QCOMPARE(fixture.prompter.messages.size(), 1);
   QVERIFY(fixture.prompter.messages[0].startsWith(kRecordsNotSavedMessage + "\nGhost: "));
-  QCOMPARE(fixture.RecordLinks()[0], QString("Max|00070000F0008M0000S0000"));
 }
 
 void EditingSaveTest::FailedWriteIsReportedAndRetried() {

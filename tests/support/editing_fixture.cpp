@@ -21,6 +21,11 @@ std::vector<PersonSpec> ParsePeople(const QStringList& people) {
   return specs;
 }
 
+QStringList Sorted(QStringList list) {
+  list.sort();
+  return list;
+}
+
 ButtonOperation OperationNamed(const QString& name) {
   static const QHash<QString, ButtonOperation> operations = {
       {QStringLiteral("add father"), AddFather},

@@ -17,6 +17,8 @@ inline const QString kTestFamily = QStringLiteral("Family");
 // "name|link" or "name|link|gender" (Male when left out), one person each.
 std::vector<PersonSpec> ParsePeople(const QStringList& people);
 
+QStringList Sorted(QStringList list);
+
 using ButtonOperation = void (*)(Session&, Prompter&);
 // "add father", "add mother", "add spouse", "add sibling", "add dependent", "remove father",
 // "remove mother", "remove sibling", "remove dependent".
