@@ -49,6 +49,7 @@ LoadedIndex LoadIndexRows(const QString& family_folder, const QStringList& famil
       continue;
     }
     loaded.rows.push_back(IndexRowFromRecordLines(file, *lines));
+    loaded.row_files.append(file);
   }
   return loaded;
 }

@@ -22,6 +22,7 @@ int HighestFileNumber(const QStringList& family_files);
 
 struct LoadedIndex {
   std::vector<IndexRow> rows;
+  QStringList row_files;   // the file each row was read from, in row order
   QStringList unreadable;  // files that could not be opened or have no first line
 };
 

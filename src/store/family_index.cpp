@@ -113,6 +113,12 @@ int FamilyIndex::RowOfNumber(int number) const {
 
 int FamilyIndex::RowOfNumber(QStringView number) const { return RowOfNumber(NumberValue(number)); }
 
+const std::vector<int>& FamilyIndex::RowsOfNumber(int number) const {
+  static const RowList kNone;
+  const auto it = by_number_.find(number);
+  return it == by_number_.end() ? kNone : it->second;
+}
+
 QString FamilyIndex::NameOfNumber(QStringView number) const {
   const int index = RowOfNumber(number);
   return index < 0 ? QString() : rows_[index].name;

@@ -49,6 +49,8 @@ class FamilyIndex {
   // First row whose own number has the numeric value of number; -1 when none (and for 0).
   int RowOfNumber(int number) const;
   int RowOfNumber(QStringView number) const;
+  // Every row whose own number has the numeric value of number, in row order.
+  const std::vector<int>& RowsOfNumber(int number) const;
   // The name of RowOfNumber(number); "" when none.
   QString NameOfNumber(QStringView number) const;
   // The highest own number any row carries, 0 for an empty index.

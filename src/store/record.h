@@ -75,5 +75,7 @@ inline const QString kNoDate = QStringLiteral("N/A");
 
 // The record file name of a person: name, "_", number, ".dat".
 QString RecordFileName(const QString& name, const QString& number);
+// The same into a buffer that keeps its memory, for passes over every person.
+void SetRecordFileName(QString& buffer, QStringView name, QStringView number);
 
 }  // namespace kinvale

@@ -17,7 +17,14 @@ QString OrBlank(const QString& value) { return value.isEmpty() ? QStringLiteral(
 }  // namespace
 
 QString RecordFileName(const QString& name, const QString& number) {
-  return name + u'_' + number + QStringLiteral(".dat");
+  QString file_name;
+  SetRecordFileName(file_name, name, number);
+  return file_name;
+}
+
+void SetRecordFileName(QString& buffer, QStringView name, QStringView number) {
+  buffer.resize(0);
+  buffer.append(name).append(u'_').append(number).append(u".dat");
 }
 
 QStringList BlockLines(const QString& block) {

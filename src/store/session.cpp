@@ -1,6 +1,7 @@
 #include "store/session.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include "store/app_folder.h"
 #include "store/family_files.h"
@@ -23,6 +24,12 @@ QString Session::NextPersonNumber() const {
   return kinvale::NextPersonNumber(index, highest_file_number);
 }
 
+void NoteRecordLine1(Session& session, const QString& path, const QString& link) {
+  const QFileInfo file(path);
+  if (QFileInfo(session.FamilyPath()) != QFileInfo(file.path())) return;
+  session.record_line1.insert(file.fileName(), link);
+}
+
 void BuildFamilyFileList(Session& session, Prompter& prompter) {
   const std::optional<QStringList> files =
       session.HasFamily() ? ListRecordFiles(session.FamilyPath()) : QStringList();
@@ -34,6 +41,10 @@ void BuildFamilyFileList(Session& session, Prompter& prompter) {
 void LoadFamilyIndex(Session& session, Prompter& prompter) {
   BuildFamilyFileList(session, prompter);
   LoadedIndex loaded = LoadIndexRows(session.FamilyPath(), session.family_files);
+  session.record_line1.clear();
+  for (qsizetype i = 0; i < loaded.row_files.size(); ++i) {
+    session.record_line1.insert(loaded.row_files[i], loaded.rows[i].link);
+  }
   session.index.Assign(std::move(loaded.rows));
   const QString problem = UnreadableFilesMessage(loaded.unreadable);
   if (!problem.isEmpty()) prompter.Message(problem, kApplicationTitle);

@@ -2,6 +2,7 @@
 // what the main window shows, and the values the editing windows share between operations.
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +25,10 @@ struct Session {
   QString last_assembled_link;  // the link string assembled last
   QString current_photo_path;   // line 7 of the record shown last
   QString last_photo_import_folder;
+  // Line 1 of the open family's record files as it is on disk, by file name: filled when the
+  // index is loaded and kept by every write of a record, so that saving link strings rewrites
+  // only the records that differ. A file not held here is read from disk when it is needed.
+  QHash<QString, QString> record_line1;
 
   bool HasFamily() const { return !family.isEmpty(); }
   QString FamilyPath() const;
@@ -33,6 +38,10 @@ struct Session {
   // The next free person number (see NextPersonNumber); empty when the family is full.
   QString NextPersonNumber() const;
 };
+
+// Notes that the record file at path (in the open family's folder) now has link as its line 1.
+// Every writer of a record of the open family calls this after a successful write.
+void NoteRecordLine1(Session& session, const QString& path, const QString& link);
 
 // Refills the family file list from the family folder; "Error reading family data." when the
 // folder cannot be listed (the list is then empty).

@@ -1,0 +1,114 @@
+// Commands that edit a family as the main window's add and remove buttons do: add, remove.
+#include <array>
+
+#include "cli/cli.h"
+#include "editing/family_editing.h"
+
+namespace kinvale::cli {
+
+namespace {
+
+using ButtonOperation = void (*)(Session&, Prompter&);
+
+struct Role {
+  Relative relative;
+  ButtonOperation add;
+  ButtonOperation remove;        // null: the relative has no remove button
+  RelativeList MainView::*list;  // the list remove picks from
+};
+
+const std::array<Role, 5> kRoles = {{
+    {Relative::kFather, AddFather, RemoveFather, &MainView::fathers},
+    {Relative::kMother, AddMother, RemoveMother, &MainView::mothers},
+    {Relative::kSpouse, AddSpouse, nullptr, nullptr},
+    {Relative::kSibling, AddSibling, RemoveSibling, &MainView::siblings},
+    {Relative::kDependent, AddDependent, RemoveDependent, &MainView::children},
+}};
+
+const Role* FindRole(const QString& word) {
+  for (const Role& role : kRoles) {
+    if (RelativeWord(role.relative) == word) return &role;
+  }
+  return nullptr;
+}
+
+// One "name, old link, new link" line per row whose link string differs from before; rows
+// added since have no old link.
+void PrintChangedLinks(Context& context, const std::vector<IndexRow>& before,
+                       const FamilyIndex& after) {
+  for (int i = 0; i < after.size(); ++i) {
+    const IndexRow& row = after.row(i);
+    const QString old_link = i < static_cast<int>(before.size()) ? before[i].link : QString();
+    if (old_link != row.link) context.Out(QStringList{row.name, old_link, row.link}.join(u'\t'));
+  }
+}
+
+// Opens FAMILY with PERSON shown, runs the operation with the view prepared, and prints the
+// changed links. A message of the operation (a refused name, a failed save) makes it a failure.
+int RunEdit(Context& context, const QStringList& args, ButtonOperation operation,
+            const std::function<bool(Session&)>& prepare) {
+  Session session;
+  if (!context.OpenFamilyWithPerson(session, args[0], args[1])) return kUserError;
+  if (!prepare(session)) return kUserError;
+  const std::vector<IndexRow> before = session.index.rows();
+  const int messages = context.prompter.messages_shown();
+  operation(session, context.prompter);
+  PrintChangedLinks(context, before, session.index);
+  return context.prompter.messages_shown() == messages ? kOk : kUserError;
+}
+
+QString RoleWords(bool removable) {
+  QStringList words;
+  for (const Role& role : kRoles) {
+    if (!removable || role.remove) words.append(RelativeWord(role.relative));
+  }
+  return words.join(QStringLiteral(", "));
+}
+
+int Add(Context& context, const QStringList& args) {
+  if (!ArgumentCountIs(context, QStringLiteral("add"), args, 4, 4)) return kUsageError;
+  const Role* role = FindRole(args[2]);
+  if (!role) {
+    context.Err(QStringLiteral("ROLE must be one of %1.").arg(RoleWords(false)));
+    return kUsageError;
+  }
+  context.prompter.QueueAnswer(args[3]);
+  return RunEdit(context, args, role->add, [](Session&) { return true; });
+}
+
+int Remove(Context& context, const QStringList& args) {
+  if (!ArgumentCountIs(context, QStringLiteral("remove"), args, 4, 4)) return kUsageError;
+  const Role* role = FindRole(args[2]);
+  if (!role || !role->remove) {
+    context.Err(QStringLiteral("ROLE must be one of %1.").arg(RoleWords(true)));
+    return kUsageError;
+  }
+  return RunEdit(context, args, role->remove, [&](Session& session) {
+    RelativeList& list = session.view.*role->list;
+    list.selected = static_cast<int>(list.names.indexOf(args[3]));
+    if (list.HasSelection()) return true;
+    context.Fail(QStringLiteral("%1 has no %2 named \"%3\".")
+                     .arg(args[1], RelativeWord(role->relative), args[3]));
+    return false;
+  });
+}
+
+const CommandRegistration kAdd{
+    {QStringLiteral("add"), QStringLiteral("FAMILY PERSON ROLE NAME"),
+     QStringLiteral(
+         "Adds NAME as the father, mother, spouse, sibling or dependent (ROLE) of PERSON,\n"
+         "as the main window's buttons do: a name not yet in the family becomes a new\n"
+         "person. Prints each changed link string as name, old link and new link,\n"
+         "separated by tabs."),
+     Add}};
+const CommandRegistration kRemove{
+    {QStringLiteral("remove"), QStringLiteral("FAMILY PERSON ROLE NAME"),
+     QStringLiteral(
+         "Removes NAME from PERSON's father, mother, sibling or dependent list (ROLE), as\n"
+         "the main window's buttons do: the links are cut, nobody is deleted. Prints\n"
+         "the changed link strings like add."),
+     Remove}};
+
+}  // namespace
+
+}  // namespace kinvale::cli

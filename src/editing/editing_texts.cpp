@@ -1,0 +1,21 @@
+#include "editing/editing_texts.h"
+
+namespace kinvale {
+
+QString RelativeWord(Relative relative) {
+  switch (relative) {
+    case Relative::kFather:
+      return QStringLiteral("father");
+    case Relative::kMother:
+      return QStringLiteral("mother");
+    case Relative::kSpouse:
+      return QStringLiteral("spouse");
+    case Relative::kSibling:
+      return QStringLiteral("sibling");
+    case Relative::kDependent:
+      return QStringLiteral("dependent");
+  }
+  return {};
+}
+
+}  // namespace kinvale

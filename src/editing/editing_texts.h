@@ -1,0 +1,32 @@
+// The texts of family editing: the name entry prompts of the add buttons and the messages of the
+// checks that keep a family sound.
+#pragma once
+
+#include <QString>
+
+namespace kinvale {
+
+// The relatives the add and remove buttons work on, named as the command line names them.
+enum class Relative { kFather, kMother, kSpouse, kSibling, kDependent };
+
+inline const QString kFatherPrompt = QStringLiteral("Enter Father's Name");
+inline const QString kMotherPrompt = QStringLiteral("Enter Mother's Name");
+inline const QString kSpousePrompt = QStringLiteral("Enter Spouse's Name");
+inline const QString kSiblingPrompt = QStringLiteral("Enter Sibling's Name");
+inline const QString kDependentPrompt = QStringLiteral("Enter Dependent's Name");
+
+inline const QString kNoFamilyOpenMessage =
+    QStringLiteral("No family is open. Choose one with \"Load Family Tree\" first.");
+// %1 the person of interest, %2 the relative's word ("father", "spouse", ...).
+inline const QString kSelfRelationMessage = QStringLiteral("%1 cannot be their own %2.");
+// %1 the folder.
+inline const QString kFamilyFolderNotCreatedMessage =
+    QStringLiteral("The family folder %1 cannot be created, so no record was saved.");
+// Followed by one "name: reason" line per record.
+inline const QString kRecordsNotSavedMessage = QStringLiteral(
+    "These records could not be brought up to date; the next change tries again:");
+
+// "father", "mother", "spouse", "sibling" or "dependent".
+QString RelativeWord(Relative relative);
+
+}  // namespace kinvale

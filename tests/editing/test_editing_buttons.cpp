@@ -1,0 +1,227 @@
+// The add and remove buttons: every person's link string afterwards, the list or caption shown,
+// the pending name, and the records on disk.
+#include <QtTest>
+
+#include "support/editing_fixture.h"
+
+using namespace kinvale;
+using namespace kinvale::testing;
+
+class EditingButtonsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ButtonGivesLinks_data();
+  void ButtonGivesLinks();
+  void EachAddAsksWithItsPrompt();
+  void RemoveWithoutSelectionDoesNothing();
+};
+
+namespace {
+
+struct ButtonCase {
+  const char* title;
+  const char* family;     // "name|link[|gender]; ..."
+  const char* poi;        // "" for nobody shown
+  const char* operation;  // "add father", ..., "remove dependent"
+  const char* argument;   // the name typed for an add, the entry selected for a remove
+  const char* changed;    // "name|link; ..." for every row changed or added
+  const char* shown;      // the list afterwards ("; " between entries), or the spouse caption
+};
+
+const char* const kLone = "Poi|00030000F0000M0000S0000; Max|00070000F0000M0000S0000";
+const char* const kCouple = "Poi|00040005F0000M0000S0000; Sue|00050004F0000M0000S0000|Female";
+
+const ButtonCase kCases[] = {
+    {"first father is new, with the next number", kLone, "Poi", "add father", "John Smith",
+     "Poi|00030000F0008M0000S0000; John Smith|00080000F0000M0000S0000", "John Smith"},
+    {"second father follows the first", "Poi|00030000F0008M0000S0000; John|00080000F0000M0000S0000",
+     "Poi", "add father", "Jim", "Poi|00030000F00080009M0000S0000; Jim|00090000F0000M0000S0000",
+     "John; Jim"},
+    {"existing name in another case", "Poi|00030000F0000M0000S0000; John|00080000F0000M0000S0000",
+     "Poi", "add father", "JOHN", "Poi|00030000F0008M0000S0000", "JOHN"},
+    {"list entry naming nobody gives 0000", "Poi|00030000F0042M0000S0000", "Poi", "add father",
+     "Bob", "Poi|00030000F00000004M0000S0000; Bob|00040000F0000M0000S0000", "; Bob"},
+    {"cancel", kLone, "Poi", "add father", "", "", ""},
+    {"mother", kLone, "Poi", "add mother", "Mary",
+     "Poi|00030000F0000M0008S0000; Mary|00080000F0000M0000S0000", "Mary"},
+    {"father with nobody shown", kLone, "", "add father", "John", "John|00080000F0000M0000S0000",
+     "John"},
+    {"father makes the spouse point back",
+     "Poi|00030004F0000M0000S0000; Sue|00040000F0000M0000S0000|Female", "Poi", "add father", "Dad",
+     "Poi|00030004F0005M0000S0000; Sue|00040003F0000M0000S0000; Dad|00050000F0000M0000S0000",
+     "Dad"},
+
+    {"new spouse", kLone, "Poi", "add spouse", "Sue",
+     "Poi|00030008F0000M0000S0000; Sue|00080003F0000M0000S0000", "Sue"},
+    {"previous spouse is unlinked",
+     "Poi|00030004F0000M0000S0000; Old|00040003F0000M0000S0000; Ann|00050000F0000M0000S0000", "Poi",
+     "add spouse", "Ann",
+     "Poi|00030005F0000M0000S0000; Old|00040000F0000M0000S0000; Ann|00050003F0000M0000S0000",
+     "Ann"},
+    {"spouse married to someone else keeps that link",
+     "Poi|00030000F0000M0000S0000; Ann|00050006F0000M0000S0000; Bob|00060005F0000M0000S0000", "Poi",
+     "add spouse", "Ann", "Poi|00030005F0000M0000S0000", "Ann"},
+    {"current spouse again", "Poi|00030004F0000M0000S0000; Old|00040003F0000M0000S0000", "Poi",
+     "add spouse", "Old", "", "Old"},
+    {"spouse in another case is linked both ways",
+     "Poi|00030000F0000M0000S0000; Ann|00050000F0000M0000S0000", "Poi", "add spouse", "ann",
+     "Poi|00030005F0000M0000S0000; Ann|00050003F0000M0000S0000", "ann"},
+
+    {"first sibling shares the parents shown",
+     "Dad|00010002F0000M0000S0000; Mum|00020001F0000M0000S0000|Female; "
+     "Poi|00030000F0001M0002S0000; Max|00070000F0000M0000S0000",
+     "Poi", "add sibling", "Ann", "Poi|00030000F0001M0002S0008; Ann|00080000F0001M0002S0003",
+     "Ann"},
+    {"second sibling is added to the first",
+     "Dad|00010000F0000M0000S0000; Mum|00020000F0000M0000S0000|Female; "
+     "Poi|00030000F0001M0002S0008; Ann|00080000F0001M0002S0003",
+     "Poi", "add sibling", "Bob",
+     "Poi|00030000F0001M0002S00080009; Ann|00080000F0001M0002S00030009; "
+     "Bob|00090000F0001M0002S00030008",
+     "Ann; Bob"},
+    {"a sibling group of 0000 gets the number in its place",
+     "Poi|00030000F0000M0000S0008; Ann|00080000F0000M0000S0000", "Poi", "add sibling", "Bob",
+     "Poi|00030000F0000M0000S00080009; Ann|00080000F0000M0000S0009; "
+     "Bob|00090000F0000M0000S00030008",
+     "Ann; Bob"},
+    {"existing sibling keeps number and spouse",
+     "Dad|00010000F0000M0000S0000; Mum|00020000F0000M0000S0000|Female; "
+     "Poi|00030000F0001M0002S0000; Ann|00080005F0007M0000S0000; Sid|00050008F0000M0000S0000",
+     "Poi", "add sibling", "Ann", "Poi|00030000F0001M0002S0008; Ann|00080005F0001M0002S0003",
+     "Ann"},
+    {"listed sibling typed again in another case is not its own sibling",
+     "Poi|00030000F0000M0000S0008; Ann|00080000F0000M0000S0003", "Poi", "add sibling", "ann",
+     "Poi|00030000F0000M0000S00080008", "Ann; ann"},
+
+    {"dependent of a woman: the spouse is the father",
+     "Poi|00040005F0000M0000S0000|Female; Sid|00050004F0000M0000S0000", "Poi", "add dependent",
+     "Kid", "Kid|00060000F0005M0004S0000", "Kid"},
+    {"dependent of a man: he is the father", kCouple, "Poi", "add dependent", "Kid",
+     "Kid|00060000F0004M0005S0000", "Kid"},
+    {"dependent without a spouse", "Poi|00040000F0000M0000S0000", "Poi", "add dependent", "Kid",
+     "Kid|00050000F0004M0000S0000", "Kid"},
+    {"each of three children lists the other two",
+     "Poi|00040005F0000M0000S0000; Sue|00050004F0000M0000S0000|Female; "
+     "A|00060000F0004M0005S0007; B|00070000F0004M0005S0006",
+     "Poi", "add dependent", "C",
+     "A|00060000F0004M0005S00070008; B|00070000F0004M0005S00060008; "
+     "C|00080000F0004M0005S00060007",
+     "A; B; C"},
+    {"existing person as dependent keeps the number only",
+     "Poi|00040005F0000M0000S0000; Sue|00050004F0000M0000S0000|Female; "
+     "Zed|00090011F0001M0002S0003",
+     "Poi", "add dependent", "Zed", "Zed|00090000F0004M0005S0000", "Zed"},
+    {"dependent with nobody shown", kLone, "", "add dependent", "Kid", "", ""},
+
+    {"second of two fathers",
+     "Poi|00030000F00010009M0002S0000; A|00010000F0000M0000S0000; B|00090000F0000M0000S0000", "Poi",
+     "remove father", "B", "Poi|00030000F0001M0002S0000", "A"},
+    {"only father leaves the placeholder", "Poi|00030000F0001M0002S0000; A|00010000F0000M0000S0000",
+     "Poi", "remove father", "A", "Poi|00030000F0000M0002S0000", ""},
+    {"a number spanning own and spouse numbers is no entry",
+     "Poi|00100000F00050100M0000S0000; A|00050000F0000M0000S0000; X|01000000F0000M0000S0000", "Poi",
+     "remove father", "X", "Poi|00100000F0005M0000S0000", "A"},
+    {"mother",
+     "Poi|00030000F0000M00020006S0000; M|00020000F0000M0000S0000; N|00060000F0000M0000S0000", "Poi",
+     "remove mother", "N", "Poi|00030000F0000M0002S0000", "M"},
+    {"the group holding the number decides",
+     "Poi|00030000F0001M0001S0000; A|00010000F0000M0000S0000", "Poi", "remove mother", "A",
+     "Poi|00030000FM0001S0000", ""},
+    {"father listed twice loses one entry",
+     "Poi|00030000F00010001M0000S0000; A|00010000F0000M0000S0000", "Poi", "remove father", "A",
+     "Poi|00030000F0001M0000S0000", "A"},
+    {"sibling loses every link, even its spouse",
+     "Poi|00030000F0001M0002S00080009; Ann|00080000F0001M0002S00030009; "
+     "Bob|00090007F0001M0002S00030008",
+     "Poi", "remove sibling", "Bob",
+     "Poi|00030000F0001M0002S0008; Ann|00080000F0001M0002S0003; Bob|00090000F0000M0000S0000",
+     "Ann"},
+    {"last sibling leaves the placeholder",
+     "Poi|00030000F0000M0000S0008; Ann|00080000F0000M0000S0003", "Poi", "remove sibling", "Ann",
+     "Poi|00030000F0000M0000S0000; Ann|00080000F0000M0000S0000", ""},
+    {"sibling naming nobody only leaves the list",
+     "Poi|00030000F0000M0000S00420008; Ann|00080000F0000M0000S0003", "Poi", "remove sibling", "",
+     "", "Ann"},
+    {"dependent keeps its spouse, the others no longer list it",
+     "Poi|00040005F0000M0000S0000; Sue|00050004F0000M0000S0000|Female; "
+     "A|00060011F0004M0005S00070008; B|00070000F0004M0005S00060008; "
+     "C|00080000F0004M0005S00060007",
+     "Poi", "remove dependent", "A",
+     "A|00060011F0000M0000S0000; B|00070000F0004M0005S0008; C|00080000F0004M0005S0007", "B; C"},
+};
+
+QStringList Items(const char* text) {
+  const QString items = QString::fromUtf8(text);
+  return items.isEmpty() ? QStringList() : items.split(QStringLiteral("; "));
+}
+
+// "name|link" of every person, sorted: the family's with the changes made, the new ones added.
+QStringList LinksAfter(const QStringList& family, const QStringList& changed) {
+  QMap<QString, QString> links;
+  for (const QStringList& people : {family, changed}) {
+    for (const QString& person : people) {
+      links[person.section(u'|', 0, 0)] = person.section(u'|', 1, 1);
+    }
+  }
+  QStringList all;
+  for (auto it = links.cbegin(); it != links.cend(); ++it) all.append(it.key() + u'|' + it.value());
+  return all;
+}
+
+}  // namespace
+
+void EditingButtonsTest::ButtonGivesLinks_data() {
+  QTest::addColumn<int>("index");
+  for (int i = 0; i < static_cast<int>(std::size(kCases)); ++i) {
+    QTest::newRow(kCases[i].title) << i;
+  }
+}
+
+void EditingButtonsTest::ButtonGivesLinks() {
+  QFETCH(int, index);
+  const ButtonCase& c = kCases[index];
+  const QString operation = c.operation;
+  EditingFixture fixture;
+  fixture.Open(Items(c.family), c.poi);
+  QVERIFY(fixture.Run(operation, c.argument));
+
+  QCOMPARE(Sorted(fixture.Links()), LinksAfter(Items(c.family), Items(c.changed)));
+  QCOMPARE(fixture.RecordLinks(), fixture.Links());
+  QVERIFY(fixture.prompter.messages.isEmpty());
+  const RelativeList* list = ListOf(fixture.session.view, operation);
+  QCOMPARE(list ? list->names : QStringList{fixture.session.view.spouse}, Items(c.shown));
+  if (operation.startsWith(u"remove") || operation == u"add sibling") QCOMPARE(list->selected, -1);
+  if (operation == u"add dependent" && *c.poi) QCOMPARE(list->selected, list->names.size() - 1);
+  if (*c.poi) QCOMPARE(fixture.session.pending_name, QString(c.argument));
+}
+
+void EditingButtonsTest::EachAddAsksWithItsPrompt() {
+  EditingFixture fixture;
+  fixture.Open(Items(kLone), "Poi");
+  for (const char* operation :
+       {"add father", "add mother", "add spouse", "add sibling", "add dependent"}) {
+    QVERIFY(fixture.Run(operation, ""));
+  }
+  QCOMPARE(fixture.prompter.prompts,
+           QStringList({"Enter Father's Name", "Enter Mother's Name", "Enter Spouse's Name",
+                        "Enter Sibling's Name", "Enter Dependent's Name"}));
+  QCOMPARE(fixture.session.entry_prompt, QString("Enter Dependent's Name"));
+}
+
+void EditingButtonsTest::RemoveWithoutSelectionDoesNothing() {
+  EditingFixture fixture;
+  fixture.Open({"Poi|00040005F0001M0002S0003", "K|00060000F0004M0005S0000"}, "Poi");
+  fixture.session.pending_name = "Earlier";
+  const QStringList links = fixture.Links();
+  for (const char* operation :
+       {"remove father", "remove mother", "remove sibling", "remove dependent"}) {
+    OperationNamed(operation)(fixture.session, fixture.prompter);
+    QCOMPARE(ListOf(fixture.session.view, operation)->names.size(), 1);
+  }
+  QCOMPARE(fixture.Links(), links);
+  QCOMPARE(fixture.session.pending_name, QString("Earlier"));
+}
+
+QTEST_GUILESS_MAIN(EditingButtonsTest)
+#include "test_editing_buttons.moc"

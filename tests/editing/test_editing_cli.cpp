@@ -1,0 +1,79 @@
+// kinvale-cli add and remove: the changed link strings printed, and the exit codes of refused
+// or mistaken commands.
+#include <QProcess>
+#include <QtTest>
+
+#include "store/name_check.h"
+#include "support/editing_fixture.h"
+
+using namespace kinvale;
+using namespace kinvale::testing;
+
+class EditingCliTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void CommandPrintsChangedLinks_data();
+  void CommandPrintsChangedLinks();
+};
+
+void EditingCliTest::CommandPrintsChangedLinks_data() {
+  QTest::addColumn<QStringList>("args");
+  QTest::addColumn<int>("exit_code");
+  QTest::addColumn<QStringList>("out");
+  QTest::addColumn<QString>("err");
+
+  QTest::newRow("add a new father")
+      << QStringList{"add", "Family", "Poi", "father", "John Smith"} << 0
+      << QStringList{"Poi\t00030000F0001M0000S0000\t00030000F00010008M0000S0000",
+                     "John Smith\t\t00080000F0000M0000S0000"}
+      << "";
+  QTest::newRow("add an existing spouse")
+      << QStringList{"add", "Family", "Poi", "spouse", "max"} << 0
+      << QStringList{"Max\t00070000F0000M0000S0000\t00070003F0000M0000S0000",
+                     "Poi\t00030000F0001M0000S0000\t00030007F0001M0000S0000"}
+      << "";
+  QTest::newRow("remove the father shown")
+      << QStringList{"remove", "Family", "Poi", "father", "Dad"} << 0
+      << QStringList{"Poi\t00030000F0001M0000S0000\t00030000F0000M0000S0000"} << "";
+  QTest::newRow("remove a name the list does not show")
+      << QStringList{"remove", "Family", "Poi", "father", "dad"} << 1 << QStringList{}
+      << "Poi has no father named \"dad\".";
+  QTest::newRow("refused name") << QStringList{"add", "Family", "Poi", "sibling", "A/B"} << 1
+                                << QStringList{} << NameProblem("A/B");
+  QTest::newRow("person not in the family")
+      << QStringList{"add", "Family", "Nobody", "father", "X"} << 1 << QStringList{}
+      << "There is nobody named \"Nobody\" in the family \"Family\".";
+  QTest::newRow("unknown role")
+      << QStringList{"add", "Family", "Poi", "uncle", "X"} << 2 << QStringList{}
+      << "ROLE must be one of father, mother, spouse, sibling, dependent.";
+  QTest::newRow("the spouse has no remove")
+      << QStringList{"remove", "Family", "Poi", "spouse", "X"} << 2 << QStringList{}
+      << "ROLE must be one of father, mother, sibling, dependent.";
+  QTest::newRow("missing name") << QStringList{"add", "Family", "Poi", "father"} << 2
+                                << QStringList{}
+                                << "Usage: kinvale-cli add FAMILY PERSON ROLE NAME";
+}
+
+void EditingCliTest::CommandPrintsChangedLinks() {
+  QFETCH(QStringList, args);
+  QFETCH(int, exit_code);
+  QFETCH(QStringList, out);
+  QFETCH(QString, err);
+  TempAppFolder folder;
+  folder.WriteFamily(kTestFamily,
+                     ParsePeople({"Poi|00030000F0001M0000S0000", "Dad|00010000F0000M0000S0000",
+                                  "Max|00070000F0000M0000S0000"}));
+  QProcess cli;
+  cli.start(KINVALE_CLI, QStringList{"--data-dir", folder.path()} + args);
+  QVERIFY(cli.waitForFinished(30000));
+  const QString stdout_text = QString::fromUtf8(cli.readAllStandardOutput());
+  const QString stderr_text = QString::fromUtf8(cli.readAllStandardError());
+
+  QCOMPARE(cli.exitCode(), exit_code);
+  QCOMPARE(stdout_text.split(u'\n', Qt::SkipEmptyParts), out);
+  QCOMPARE(stderr_text.split(u'\n').value(0), err);
+}
+
+QTEST_GUILESS_MAIN(EditingCliTest)
+#include "test_editing_cli.moc"
