@@ -1,0 +1,188 @@
+// The person information view's reading of records: full, minimal, cut short, and odd lines.
+#include <QtTest>
+
+#include "mainwindow/person_info.h"
+#include "store/record_fields.h"
+#include "store/record_writer.h"
+#include "store/text_codec.h"
+#include "support/temp_family.h"
+
+using namespace kinvale;
+using namespace kinvale::testing;
+
+Q_DECLARE_METATYPE(kinvale::PersonDetails)
+
+namespace {
+
+const QString kFamily = QStringLiteral("F");
+const QString kName = QStringLiteral("Pat Doe");
+const QString kLink = QStringLiteral("00010000F0000M0000S0000");
+
+PersonDetails FullDetails() {
+  PersonDetails d;
+  d.ssn = QStringLiteral("123-45-6789");
+  d.prefix = QStringLiteral("Dr");
+  d.suffix = QStringLiteral("Jr");
+  d.date_married = QStringLiteral("1 May 1950");
+  d.religious_name = QStringLiteral("Brother Pat");
+  d.photo_path = QStringLiteral("/photos/pat.png");
+  d.birth_date = QStringLiteral("2 Feb 1920");
+  d.birth_place = QStringLiteral("Ludlow");
+  d.death_date = QStringLiteral("3 Mar 1999");
+  d.death_place = QStringLiteral("Boston");
+  d.burial = QStringLiteral("Old Church\r\nRow 4\r\n");
+  d.gender = QStringLiteral("Male");
+  d.occupations = {QStringLiteral("Smith"), QStringLiteral("Farmer")};
+  d.residential_addresses = QStringLiteral("1 High St\r\n");
+  d.business_addresses = QStringLiteral("The Forge\r\n");
+  d.homepage = QStringLiteral("https://pat.example\r\n");
+  d.email_addresses = QStringLiteral("pat@example.org\r\n");
+  d.elementary = {QStringLiteral("Ludlow Primary")};
+  d.intermediate = {QStringLiteral("Ludlow Middle")};
+  d.high = {QStringLiteral("Ludlow High")};
+  d.universities = {QStringLiteral("Oxford")};
+  d.employers = {QStringLiteral("Self")};
+  d.religion = QStringLiteral("Methodist");
+  d.notes = QStringLiteral("a\r\nb\r\nc\r\n");
+  d.sources = QStringLiteral("Parish register\r\n");
+  d.immigration_date = QStringLiteral("1947");
+  d.immigration_place = QStringLiteral("Boston");
+  return d;
+}
+
+QStringList FullLines(const PersonDetails& details, const QString& date = "2026-01-01") {
+  return SplitLines(DecodeText(FormatFullRecord(kLink, date, details)));
+}
+
+void CompareDetails(const PersonDetails& actual, const PersonDetails& expected) {
+  for (const FieldInfo& field : DetailFields()) {
+    const bool same = field.kind == FieldKind::kList ? actual.*field.list == expected.*field.list
+                                                     : actual.*field.text == expected.*field.text;
+    QVERIFY2(same, qPrintable(field.caption));
+  }
+  QVERIFY(actual.photo_path.isEmpty());
+}
+
+}  // namespace
+
+class PersonInfoTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ReadsRecord_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("date_label");
+    QTest::addColumn<PersonDetails>("expected");
+
+    PersonDetails full = FullDetails();
+    full.photo_path.clear();
+    QTest::newRow("full record") << FullLines(FullDetails()) << "2026-01-01" << full;
+
+    QTest::newRow("minimal record")
+        << SplitLines(DecodeText(FormatMinimalRecord(kLink))) << kNoDate << PersonDetails{};
+
+    PersonDetails no_immigration = full;
+    no_immigration.immigration_date.clear();
+    no_immigration.immigration_place.clear();
+    QTest::newRow("written before the immigration section")
+        << FullLines(FullDetails()).mid(0, FullLines(FullDetails()).size() - 3) << "2026-01-01"
+        << no_immigration;
+
+    QStringList no_hash = FullLines(FullDetails());
+    no_hash[3] = QStringLiteral("Dr");
+    PersonDetails up_to_line_4;
+    up_to_line_4.ssn = full.ssn;
+    up_to_line_4.prefix = QStringLiteral("Dr");
+    QTest::newRow("line 4 without #") << no_hash << "2026-01-01" << up_to_line_4;
+
+    PersonDetails suffix_only = full;
+    suffix_only.prefix.clear();
+    PersonDetails written = FullDetails();
+    written.prefix.clear();
+    QTest::newRow("suffix only") << FullLines(written, QString()) << kNoDate << suffix_only;
+
+    QStringList spaced = FullLines(FullDetails());
+    spaced.insert(spaced.indexOf(QStringLiteral("Farmer")), QString());
+    spaced.insert(spaced.indexOf(QStringLiteral("Smith")), QString());
+    QTest::newRow("empty lines between occupations") << spaced << "2026-01-01" << full;
+
+    PersonDetails blank_notes = FullDetails();
+    blank_notes.notes.clear();
+    blank_notes.sources.clear();
+    PersonDetails blank_notes_shown = blank_notes;
+    blank_notes_shown.photo_path.clear();
+    QTest::newRow("notes and sources of one empty line")
+        << FullLines(blank_notes) << "2026-01-01" << blank_notes_shown;
+
+    QStringList cut = FullLines(FullDetails());
+    cut = cut.mid(0, cut.indexOf(header::kGender) + 1);
+    PersonDetails up_to_burial = full;
+    up_to_burial = PersonDetails{};
+    for (auto field :
+         {&PersonDetails::ssn, &PersonDetails::prefix, &PersonDetails::suffix,
+          &PersonDetails::date_married, &PersonDetails::religious_name, &PersonDetails::birth_date,
+          &PersonDetails::birth_place, &PersonDetails::death_date, &PersonDetails::death_place,
+          &PersonDetails::burial}) {
+      up_to_burial.*field = full.*field;
+    }
+    QTest::newRow("record ending after the gender header") << cut << "2026-01-01" << up_to_burial;
+  }
+  void ReadsRecord() {
+    QFETCH(QStringList, lines);
+    QFETCH(PersonDetails, expected);
+    TempAppFolder folder;
+    folder.WriteFile(kFamily, RecordFileName(kName, kLink.left(4)), JoinRecordLines(lines));
+    const Session session = folder.OpenSession(kFamily);
+
+    const PersonInfo info = ShowPersonInfo(session, kName);
+
+    QCOMPARE(info.title, kName);
+    QCOMPARE(info.link, kLink);
+    QTEST(info.date_label, "date_label");
+    CompareDetails(info.details, expected);
+  }
+
+  void MissingRecordShowsOnlyTheTitle_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("not in the family") << "Nobody";
+    QTest::newRow("record deleted") << kName;
+  }
+  void MissingRecordShowsOnlyTheTitle() {
+    QFETCH(QString, name);
+    TempAppFolder folder;
+    folder.WriteFamily(kFamily, {{kName, kLink}});
+    const Session session = folder.OpenSession(kFamily);
+    QFile::remove(session.RecordPath(kName));
+
+    const PersonInfo info = ShowPersonInfo(session, name);
+
+    QCOMPARE(info.title, name);
+    QCOMPARE(info.date_label, kDateLastChangedCaption);
+    QVERIFY(info.link.isEmpty());
+    CompareDetails(info.details, PersonDetails{});
+  }
+
+  void TabsHoldEveryFieldOnce() {
+    int total = 0;
+    QStringList titles;
+    for (const DetailTab& tab : DetailTabs()) {
+      total += tab.field_count;
+      titles.append(tab.title);
+    }
+    QCOMPARE(titles,
+             (QStringList{"General", "Milestones", "Addresses", "Notes", "Sources", "Other"}));
+    QCOMPARE(total, int(DetailFields().size()));
+    // The last field of each tab, as the window's table places them.
+    QStringList last_captions;
+    int index = 0;
+    for (const DetailTab& tab : DetailTabs()) {
+      index += tab.field_count;
+      last_captions.append(DetailFields()[index - 1].caption);
+    }
+    QCOMPARE(last_captions, (QStringList{"Occupation", "Date Married", "E-Mail Addresses",
+                                         "Notes:", "Sources", "Social Security Number"}));
+  }
+};
+
+QTEST_GUILESS_MAIN(PersonInfoTest)
+#include "test_mainwindow_person_info.moc"
