@@ -16,6 +16,23 @@ inline const QString kChildrenCaption = QStringLiteral("Children / Dependents");
 inline const QString kAddCaption = QStringLiteral("+");
 inline const QString kRemoveCaption = QStringLiteral("-");
 inline const QString kNoPhotoCaption = QStringLiteral("No photo");
+inline const QString kPersonButtonTip = QStringLiteral("Edit this person's details");
+inline const QString kSpouseButtonTip = QStringLiteral("Set or change the spouse");
+inline const QString kRelativeListTip =
+    QStringLiteral("Double-click a name to see that person's information");
+inline const QString kAddFatherTip = QStringLiteral("Add a father");
+inline const QString kRemoveFatherTip = QStringLiteral("Remove the selected father");
+inline const QString kAddMotherTip = QStringLiteral("Add a mother");
+inline const QString kRemoveMotherTip = QStringLiteral("Remove the selected mother");
+inline const QString kAddSiblingTip = QStringLiteral("Add a brother or sister");
+inline const QString kRemoveSiblingTip = QStringLiteral("Remove the selected brother or sister");
+inline const QString kAddDependentTip = QStringLiteral("Add a child or dependent");
+inline const QString kRemoveDependentTip = QStringLiteral("Remove the selected child or dependent");
+
+// The status line under the board.
+inline const QString kFamilyStatus = QStringLiteral("Family: %1  \u00b7  %2 people");
+inline const QString kNoFamilyStatus =
+    QStringLiteral("No family open. Choose one with File, Load Family Tree.");
 
 // Menus and their items.
 inline const QString kFileMenu = QStringLiteral("File");
@@ -49,5 +66,7 @@ inline const QString kReturnCaption = QStringLiteral("Return");
 inline const QString kCloseCaption = QStringLiteral("Close");
 inline const QString kHomePageUrl = QStringLiteral("https://kinvale.example.org/");
 inline const QString kLogoHint = QStringLiteral("Click the logo to visit the Kinvale home page.");
+inline const QString kHomePageOpenFailed =
+    QStringLiteral("No web browser could be started. The Kinvale home page is %1");
 
 }  // namespace kinvale
