@@ -99,7 +99,7 @@ void PersonInfoDialog::AddField(QFormLayout* form, const PersonInfo& info, const
     auto* date = new QLabel(info.date_label);
     date->setObjectName(QStringLiteral("dateLastChanged"));
     date->setToolTip(kDateLastChangedCaption);
-    form->addRow(date);
+    form->addRow(QString(), date);
     box->setToolTip(field.caption);
     form->addRow(QString(), box);
   } else if (field.text == &PersonDetails::sources) {

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStorageInfo>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -65,6 +66,20 @@ SaveAsDialog::SaveAsDialog(const QString& start_folder, const QString& default_f
   auto name_typed = [this] { save_->setEnabled(!file_name_->text().isEmpty()); };
   connect(file_name_, &QLineEdit::textChanged, this, name_typed);
   name_typed();
+  // The model lists and sorts folders in the background; once it has settled, the folder asked
+  // for can be opened and scrolled into view.
+  settle_timer_ = new QTimer(this);
+  settle_timer_->setSingleShot(true);
+  settle_timer_->setInterval(50);
+  connect(settle_timer_, &QTimer::timeout, this, [this] {
+    if (!shown_folder_.isEmpty()) ShowFolder(shown_folder_);
+  });
+  connect(folders_model_, &QFileSystemModel::rowsInserted, settle_timer_,
+          qOverload<>(&QTimer::start));
+  connect(folders_model_, &QFileSystemModel::layoutChanged, settle_timer_,
+          qOverload<>(&QTimer::start));
+  // Once the user picks a folder, the list no longer follows the one asked for.
+  connect(folders_, &QTreeView::pressed, this, [this] { shown_folder_.clear(); });
   connect(drives_, &QComboBox::activated, this,
           [this](int index) { ShowFolder(drives_->itemData(index).toString()); });
 
@@ -80,14 +95,19 @@ SaveAsDialog::SaveAsDialog(const QString& start_folder, const QString& default_f
   layout->addLayout(buttons);
   resize(420, 340);
 
+  drives_->setCurrentIndex(drives_->findData(QStorageInfo(start_folder_).rootPath()));
   ShowFolder(start_folder_);
   file_name_->setFocus();
   file_name_->selectAll();
 }
 
 void SaveAsDialog::ShowFolder(const QString& folder) {
+  shown_folder_ = folder;
   const QModelIndex index = folders_model_->index(folder);
   if (!index.isValid()) return;
+  for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent()) {
+    folders_->expand(parent);
+  }
   folders_->setCurrentIndex(index);
   folders_->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }

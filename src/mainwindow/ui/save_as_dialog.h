@@ -8,6 +8,7 @@ class QComboBox;
 class QFileSystemModel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 class QTreeView;
 
 namespace kinvale {
@@ -28,6 +29,7 @@ class SaveAsDialog : public QDialog {
                                 const QString& default_file_name);
 
  private:
+  // Selects the folder in the folder list and scrolls it into view.
   void ShowFolder(const QString& folder);
   void Save();
 
@@ -37,6 +39,8 @@ class SaveAsDialog : public QDialog {
   QTreeView* folders_ = nullptr;
   QLineEdit* file_name_ = nullptr;
   QPushButton* save_ = nullptr;
+  QTimer* settle_timer_ = nullptr;
+  QString shown_folder_;  // the folder to keep in view until the user picks one
   QString save_path_;
 };
 
