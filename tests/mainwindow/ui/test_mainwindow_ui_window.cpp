@@ -221,6 +221,37 @@ class MainWindowTest : public QObject {
              QStringList{"Mary Cole Whitfield"});
   }
 
+  // Photos are stored with the extension "pic"; the picture is recognised by its content.
+  void PhotoLoadsEveryInstalledFormat_data() {
+    QTest::addColumn<QByteArray>("format");
+    // TIFF and WebP come from the image format plugins the install script adds.
+    for (const char* format : {"PNG", "JPEG", "BMP", "TIFF", "WEBP"}) {
+      QTest::newRow(format) << QByteArray(format);
+    }
+  }
+  void PhotoLoadsEveryInstalledFormat() {
+    QFETCH(QByteArray, format);
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("0001001_pat.pic"));
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    QVERIFY2(picture.save(path, format.constData()), "writing the picture");
+    PhotoView photo;
+    QVERIFY(photo.Load(path));
+    QVERIFY(!photo.image().isNull());
+  }
+
+  void PhotoRefusesAFileThatIsNoPicture() {
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("0001001_pat.pic"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("not a picture");
+    file.close();
+    PhotoView photo;
+    QVERIFY(!photo.Load(path));
+  }
+
   // Exit, Ctrl+Q and the frame's close button all end the session.
   void LeavingSavesSettingsAndRemovesTemporaryFiles_data() {
     QTest::addColumn<QString>("how");
