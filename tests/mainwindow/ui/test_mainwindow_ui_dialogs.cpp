@@ -18,20 +18,14 @@
 #include "mainwindow/ui/save_as_dialog.h"
 #include "store/families.h"
 #include "store/record_fields.h"
-#include "support/modal_answer.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_family.h"
+#include "support/window_driving.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
 
 namespace {
-
-QStringList Items(const QListWidget* list) {
-  QStringList items;
-  for (int i = 0; i < list->count(); ++i) items.append(list->item(i)->text());
-  return items;
-}
 
 // How a test leaves a dialog.
 void Leave(QDialog* dialog, const QString& how) {
@@ -86,7 +80,7 @@ class DialogsTest : public QObject {
     WhenModalShown([&](QWidget* widget) {
       auto* dialog = static_cast<QDialog*>(widget);
       auto* families = dialog->findChild<QListWidget*>(QStringLiteral("familyList"));
-      offered = Items(families);
+      offered = ListItems(families);
       families->setCurrentItem(families->findItems(select, Qt::MatchExactly).first());
       families->setFocus();
       Leave(dialog, how);
@@ -145,7 +139,7 @@ class DialogsTest : public QObject {
     const QStringList families = ListFamilies(setup.folder.path());
     QCOMPARE(families.size(), created ? 3 : 2);
     auto* list = dialog.findChild<QListWidget*>(QStringLiteral("familyList"));
-    QCOMPARE(Items(list), families);
+    QCOMPARE(ListItems(list), families);
     if (created) {
       QVERIFY(QFileInfo(QDir(setup.folder.path()).filePath(name)).isDir());
       QCOMPARE(list->currentItem()->text(), name);
@@ -294,7 +288,7 @@ class DialogsTest : public QObject {
       QWidget* box = dialog.findChild<QWidget*>(QString::fromUtf8(name));
       if (auto* line = qobject_cast<QLineEdit*>(box)) return line->text();
       if (auto* text = qobject_cast<QPlainTextEdit*>(box)) return text->toPlainText();
-      return Items(qobject_cast<QListWidget*>(box)).join(u'|');
+      return ListItems(qobject_cast<QListWidget*>(box)).join(u'|');
     };
     QCOMPARE(text_of("Prefix"), QStringLiteral("Dr"));
     QCOMPARE(text_of("Gender"), QStringLiteral("Female"));

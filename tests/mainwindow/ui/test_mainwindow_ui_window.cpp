@@ -16,9 +16,9 @@
 #include "mainwindow/user_manual.h"
 #include "store/settings.h"
 #include "store/text_codec.h"
-#include "support/modal_answer.h"
 #include "support/temp_family.h"
 #include "support/url_recorder.h"
+#include "support/window_driving.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
@@ -32,12 +32,6 @@ T* Child(QWidget& window, const QString& name) {
   T* child = window.findChild<T*>(name);
   if (!child) qWarning("No child named %s", qPrintable(name));
   return child;
-}
-
-QStringList Items(const QListWidget* list) {
-  QStringList items;
-  for (int i = 0; i < list->count(); ++i) items.append(list->item(i)->text());
-  return items;
 }
 
 QString Caption(const QPushButton* button) {
@@ -103,7 +97,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(Caption(Child<QPushButton>(demo.window, "spouseButton")),
              QStringLiteral("Eleanor Hart Whitfield"));
     QTEST(Child<QGroupBox>(demo.window, frame)->title(), "caption");
-    QTEST(Items(Child<QListWidget>(demo.window, list)), "names");
+    QTEST(ListItems(Child<QListWidget>(demo.window, list)), "names");
     QVERIFY(Child<PhotoView>(demo.window, "photo")->isVisible());
     QVERIFY(!Child<QWidget>(demo.window, "photoPlaceholder")->isVisible());
   }
@@ -217,7 +211,7 @@ class MainWindowTest : public QObject {
     demo.window.ReloadFamily();
     QVERIFY(!Child<PhotoView>(demo.window, "photo")->isVisible());
     QVERIFY(Child<QWidget>(demo.window, "photoPlaceholder")->isVisible());
-    QCOMPARE(Items(Child<QListWidget>(demo.window, "childrenList")),
+    QCOMPARE(ListItems(Child<QListWidget>(demo.window, "childrenList")),
              QStringList{"Mary Cole Whitfield"});
   }
 
@@ -330,7 +324,7 @@ class MainWindowTest : public QObject {
     QTest::mouseClick(Child<QPushButton>(demo.window, "personButton"), Qt::LeftButton);
     QCOMPARE(Caption(Child<QPushButton>(demo.window, "personButton")),
              QStringLiteral("Jack Whitfield"));
-    QCOMPARE(Items(Child<QListWidget>(demo.window, "childrenList")),
+    QCOMPARE(ListItems(Child<QListWidget>(demo.window, "childrenList")),
              QStringList{"Colin Whitfield"});
     QVERIFY(!demo.window.session().family_files.isEmpty());
   }
@@ -348,7 +342,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(demo.window.session().family, QStringLiteral("Empty"));
     QCOMPARE(Caption(Child<QPushButton>(demo.window, "personButton")), kNoPersonCaption);
     QCOMPARE(Caption(Child<QPushButton>(demo.window, "spouseButton")), QStringLiteral("Spouse"));
-    QVERIFY(Items(Child<QListWidget>(demo.window, "fatherList")).isEmpty());
+    QVERIFY(ListItems(Child<QListWidget>(demo.window, "fatherList")).isEmpty());
     QVERIFY(!Child<PhotoView>(demo.window, "photo")->isVisible());
     QCOMPARE(demo.Settings(), (QStringList{"Empty", kNoPersonCaption}));
   }

@@ -1,9 +1,11 @@
-// Answering modal dialogs in window tests: the action runs on the next modal dialog once it is
-// shown, inside the dialog's own event loop. Header-only, for tests linked with Qt Widgets.
+// Driving windows in tests: answering modal dialogs from inside their own event loop, and
+// reading lists back. Header-only, for tests linked with Qt Widgets.
 #pragma once
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QListWidget>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -30,6 +32,13 @@ inline void WhenModalShown(std::function<void(QWidget*)> act, QWidget* except = 
     }
   });
   timer->start(10);
+}
+
+// The texts of a list's entries, in order.
+inline QStringList ListItems(const QListWidget* list) {
+  QStringList items;
+  for (int i = 0; i < list->count(); ++i) items.append(list->item(i)->text());
+  return items;
 }
 
 }  // namespace kinvale::testing
