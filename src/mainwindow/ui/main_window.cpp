@@ -68,7 +68,7 @@ bool MainWindow::Start(const QString& app_folder, QString* error) {
 void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu(u'&' + kFileMenu);
   connect(AddItem(file, kLoadFamilyTreeItem, QStringLiteral("actionLoadFamilyTree"),
-                  QKeySequence::Open),
+                  QKeySequence(Qt::CTRL | Qt::Key_O)),
           &QAction::triggered, this, &MainWindow::OpenFamilyTree);
   file->addSeparator();
   AddItem(file, kChangePhotoItem, QStringLiteral("actionChangePhoto"));
@@ -77,8 +77,8 @@ void MainWindow::BuildMenus() {
   AddItem(file, kExportGedcomItem, QStringLiteral("actionExportGedcom"));
   AddItem(file, kImportGedcomItem, QStringLiteral("actionImportGedcom"));
   file->addSeparator();
-  QAction* exit = AddItem(file, kExitItem, QStringLiteral("actionExit"), QKeySequence::Quit);
-  exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  QAction* exit =
+      AddItem(file, kExitItem, QStringLiteral("actionExit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
   connect(exit, &QAction::triggered, this, &QWidget::close);
 
   QMenu* analysis = menuBar()->addMenu(u'&' + kAnalysisMenu);
@@ -87,9 +87,9 @@ void MainWindow::BuildMenus() {
   AddItem(analysis, kDescendantsItem, QStringLiteral("actionDescendants"));
 
   QMenu* help = menuBar()->addMenu(u'&' + kHelpMenu);
-  connect(AddItem(help, kUserManualItem, QStringLiteral("actionUserManual"),
-                  QKeySequence::HelpContents),
-          &QAction::triggered, this, [this] { OpenUserManual(this, session_.app_folder); });
+  connect(
+      AddItem(help, kUserManualItem, QStringLiteral("actionUserManual"), QKeySequence(Qt::Key_F1)),
+      &QAction::triggered, this, [this] { OpenUserManual(this, session_.app_folder); });
   connect(AddItem(help, kAboutItem, QStringLiteral("actionAbout")), &QAction::triggered, this,
           [this] {
             AboutDialog about(session_.app_folder, this);
