@@ -1,4 +1,4 @@
-// Start-up with and without settings, opening a family, and what the chooser's answer opens.
+// Start-up with and without settings, and what the family chooser's answer opens.
 #include <QDir>
 #include <QFile>
 #include <QtTest>
@@ -93,44 +93,6 @@ class StartupTest : public QObject {
     QCOMPARE(prompter.messages, QStringList());
   }
 
-  void StartSessionReportsAnUnusableFolder() {
-    TempAppFolder folder;
-    const QString blocker = QDir(folder.path()).filePath(QStringLiteral("file"));
-    QFile file(blocker);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-    Session session;
-    ScriptedPrompter prompter;
-    QString error;
-    QVERIFY(!StartSession(
-        session, prompter, QDir(blocker).filePath(QStringLiteral("app")), [](const QString&) {},
-        &error));
-    QVERIFY(!error.isEmpty());
-  }
-
-  void EndSessionSavesSettingsAndRemovesTemporaryFiles_data() {
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<QString>("person");
-    QTest::newRow("family open") << "Smith"
-                                 << "Adam Smith";
-    QTest::newRow("no family open") << "" << kNoPersonCaption;
-  }
-  void EndSessionSavesSettingsAndRemovesTemporaryFiles() {
-    QFETCH(QString, family);
-    QFETCH(QString, person);
-    TempAppFolder folder;
-    folder.WriteFamily(QStringLiteral("Smith"), kSmiths);
-    folder.WriteFile(QStringLiteral("Smith"), QStringLiteral("John Smith_0001.tmp"), "x");
-    Session session = folder.OpenSession(family);
-    session.view.person_of_interest = person;
-    ScriptedPrompter prompter;
-    EndSession(session, prompter);
-    QCOMPARE(SettingsLines(folder.path()), (QStringList{family, person}));
-    const bool tmp_left = QFileInfo::exists(
-        QDir(folder.FamilyPath(QStringLiteral("Smith"))).filePath("John Smith_0001.tmp"));
-    QCOMPARE(tmp_left, family.isEmpty());
-  }
-
   // What each chooser answer opens, starting with Adam Smith shown in the family Smith.
   void ChooserAnswerOpensFamily_data() {
     QTest::addColumn<int>("outcome");
@@ -174,47 +136,6 @@ class StartupTest : public QObject {
     } else {
       QVERIFY(!QFileInfo::exists(QDir(folder.path()).filePath(kSettingsFileName)));
     }
-  }
-
-  void OpeningAFamilyWithoutDrawablePersonClearsTheScreen() {
-    TempAppFolder folder;
-    folder.WriteFamily(QStringLiteral("Smith"), kSmiths);
-    folder.WriteFile(QStringLiteral("Backup"), QStringLiteral("Ann_0001 Copy.dat"),
-                     "00010000F0000M0000S0000\r\n");
-    Session session = folder.OpenSession(QStringLiteral("Smith"));
-    session.view.person_of_interest = QStringLiteral("John Smith");
-    RefreshMainView(session);
-    QVERIFY(!session.view.fathers.names.isEmpty());
-    ScriptedPrompter prompter;
-
-    OpenFamily(session, prompter, QStringLiteral("Backup"));
-
-    QCOMPARE(session.view.person_of_interest, QStringLiteral("Ann"));
-    QCOMPARE(session.view.spouse, kNoSpouseCaption);
-    QVERIFY(session.view.fathers.names.isEmpty());
-    QVERIFY(session.view.mothers.names.isEmpty());
-  }
-
-  void ChooserAnswerForPersonButtonOnlySetsFolder_data() {
-    QTest::addColumn<int>("outcome");
-    QTest::addColumn<QString>("current");
-    QTest::addColumn<bool>("editor_opens");
-    QTest::addColumn<QString>("family");
-    QTest::newRow("opened") << int(ChooserOutcome::kOpened) << "" << true << "Jones";
-    QTest::newRow("cancelled") << int(ChooserOutcome::kCancelled) << "Smith" << false << "Smith";
-    QTest::newRow("closed, family open")
-        << int(ChooserOutcome::kClosed) << "Smith" << true << "Smith";
-    QTest::newRow("closed, no family") << int(ChooserOutcome::kClosed) << "" << false << "";
-  }
-  void ChooserAnswerForPersonButtonOnlySetsFolder() {
-    QFETCH(int, outcome);
-    QFETCH(QString, current);
-    Session session;
-    session.family = current;
-    QTEST(TakeChosenFamilyFolder(session, {ChooserOutcome(outcome), QStringLiteral("Jones")}),
-          "editor_opens");
-    QTEST(session.family, "family");
-    QVERIFY(session.index.empty());
   }
 };
 

@@ -113,6 +113,8 @@ class DialogsTest : public QObject {
     const QString refused = QStringLiteral("No special characters please");
     const QString name_error = QStringLiteral("Name Error");
     QTest::newRow("initial text") << kNewFamilyInitialText << false << refused << name_error;
+    QTest::newRow("existing family")
+        << "Smith" << false << "A family or file named \"Smith\" exists already." << name_error;
     QTest::newRow("empty") << "" << false << refused << name_error;
     QTest::newRow("blank") << "   " << false << refused << name_error;
     QTest::newRow("tab") << "A\tB" << false << refused << name_error;
@@ -145,16 +147,6 @@ class DialogsTest : public QObject {
       QCOMPARE(list->currentItem()->text(), name);
     }
     QVERIFY(dialog.isVisible());
-  }
-
-  void ChooserRefusesExistingFamily() {
-    ChooserFolder setup;
-    FamilyChooserDialog dialog(setup.folder.path(), setup.prompter);
-    dialog.findChild<QLineEdit*>(QStringLiteral("newFamily"))->setText(QStringLiteral("Smith"));
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("createButton")),
-                      Qt::LeftButton);
-    QCOMPARE(setup.prompter.message_titles, QStringList{kNameErrorTitle});
-    QVERIFY(setup.prompter.messages.first().contains(QStringLiteral("Smith")));
   }
 
   void LineEntryAnswers_data() {
