@@ -2,6 +2,8 @@
 // --screenshot FILE.png (start as usual, save a picture of the main window, and exit).
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPixmap>
 #include <cstdio>
@@ -50,11 +52,13 @@ int main(int argc, char** argv) {
 
   MainWindow window;
   QString error;
-  if (!window.Start(ResolveAppFolder(parser.value(data_dir)), &error)) {
+  const QString app_folder = ResolveAppFolder(parser.value(data_dir));
+  if (!window.Start(app_folder, &error)) {
     QMessageBox::critical(nullptr, kApplicationTitle,
                           QStringLiteral("Kinvale cannot start: %1").arg(error));
     return 1;
   }
+  QApplication::setWindowIcon(QIcon(QDir(app_folder).filePath(kLogoFileName)));
   if (parser.isSet(screenshot)) return SaveScreenshot(window, parser.value(screenshot));
   window.show();
   return QApplication::exec();
