@@ -3,9 +3,16 @@
 #include "store/record_fields.h"
 #include "store/record_reader.h"
 #include "store/session.h"
+#include "store/text_codec.h"
 #include "store/text_helpers.h"
 
 namespace kinvale {
+
+namespace {
+
+constexpr qsizetype kPrefixSuffixLine = 3;  // line 4, 0-based
+
+}  // namespace
 
 PersonInfo ShowPersonInfo(const Session& session, const QString& name) {
   PersonInfo info;
@@ -13,17 +20,35 @@ PersonInfo ShowPersonInfo(const Session& session, const QString& name) {
   info.date_label = kDateLastChangedCaption;
   const QString path = session.RecordPath(name);
   if (!FileExists(path)) return info;
-  const RecordRead read = ReadRecordFile(path);
+  const std::optional<QStringList> lines = ReadTextLines(path);
+  if (!lines) return info;
+  const RecordRead read = ParseRecordLines(*lines);
   info.link = read.record.link;
   if (read.Reached(RecordPart::kDateChanged)) {
     info.date_label = read.record.date_changed.isEmpty() ? kNoDate : read.record.date_changed;
   }
   info.details = read.record.details;
+  // Splitting a line 4 without "#" gives its whole text as the prefix and no suffix; the reading
+  // ends there, as it does for every reader that splits line 4.
+  if (read.stopped_before == RecordPart::kPrefixSuffix && lines->size() > kPrefixSuffixLine) {
+    info.details.prefix = lines->at(kPrefixSuffixLine);
+  }
   info.details.photo_path.clear();  // not shown
   for (QString* block : {&info.details.notes, &info.details.sources}) {
     if (*block == kLineBreak) block->clear();
   }
   return info;
 }
+
+const std::vector<DetailTab>& DetailTabs() {
+  static const std::vector<DetailTab> tabs = {
+      {QStringLiteral("General"), 9},   {QStringLiteral("Milestones"), 6},
+      {QStringLiteral("Addresses"), 4}, {QStringLiteral("Notes"), 3},
+      {QStringLiteral("Sources"), 1},   {QStringLiteral("Other"), 3},
+  };
+  return tabs;
+}
+
+QString OneLineText(const QString& block) { return SplitLines(block).join(u' '); }
 
 }  // namespace kinvale

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 #include "store/record.h"
 
@@ -17,8 +18,20 @@ struct PersonInfo {
 };
 
 // Fills the view from the person's record. A missing record shows empty fields; a record that
-// ends early, or whose line 4 has no "#", shows the fields read before that point. Notes and
-// sources made of one empty line are not shown.
+// ends early shows the fields read before that point, and a line 4 without "#" shows as the
+// prefix with nothing read after it. Notes and sources made of one empty line are not shown.
 PersonInfo ShowPersonInfo(const Session& session, const QString& name);
+
+// A tab of the person windows: its title and how many of DetailFields(), taken in order, it
+// holds.
+struct DetailTab {
+  QString title;
+  int field_count;
+};
+// The six tabs, "General" to "Other", which together hold every field of DetailFields().
+const std::vector<DetailTab>& DetailTabs();
+
+// A text block shown in a one-line field (the home page address): its lines joined by blanks.
+QString OneLineText(const QString& block);
 
 }  // namespace kinvale

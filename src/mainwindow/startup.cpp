@@ -31,10 +31,11 @@ bool StartSession(Session& session, Prompter& prompter, const QString& app_folde
 }
 
 void PickDefaultPerson(Session& session) {
-  if (session.family_files.isEmpty()) {
-    ClearMainView(session.view);
-    return;
-  }
+  // The relatives and photo of the family shown before must not stay on screen when the new
+  // family's default person cannot be drawn (only backup copies, an unreadable record).
+  ClearMainView(session.view);
+  session.current_photo_path.clear();
+  if (session.family_files.isEmpty()) return;
   session.view.person_of_interest = DefaultPersonName(session.family_files);
 }
 

@@ -31,7 +31,8 @@ void OpenFamily(Session& session, Prompter& prompter, const QString& family);
 void OpenFamilyForCommand(Session& session, Prompter& prompter, const QString& family,
                           const QString& person);
 
-// The person of interest of a freshly opened family; clears the view when it has no records.
+// The person of interest of a freshly opened family, on a cleared view; the view stays clear
+// when the family has no records.
 void PickDefaultPerson(Session& session);
 
 // Saves the family and the person of interest for the next run; reports a failure.

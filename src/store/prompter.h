@@ -7,6 +7,10 @@
 namespace kinvale {
 
 inline const QString kApplicationTitle = QStringLiteral("Kinvale");
+// The one-line name entry dialog that answers LineEntry in the window program.
+inline const QString kLineEntryTitle = QStringLiteral("Enter Name");
+inline const QString kApplyCaption = QStringLiteral("Apply");
+inline const QString kCancelCaption = QStringLiteral("Cancel");
 
 class Prompter {
  public:

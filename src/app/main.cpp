@@ -1,0 +1,65 @@
+// kinvale: the window program. Options: --data-dir DIR (the application folder) and
+// --screenshot FILE.png (start as usual, save a picture of the main window, and exit).
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QIcon>
+#include <QMessageBox>
+#include <QPixmap>
+#include <cstdio>
+
+#include "mainwindow/ui/main_window.h"
+#include "store/app_folder.h"
+#include "store/prompter.h"
+
+using namespace kinvale;
+
+namespace {
+
+// Renders the main window once, as it would first appear, into a picture file.
+int SaveScreenshot(MainWindow& window, const QString& path) {
+  window.show();
+  QApplication::processEvents();
+  if (!window.grab().save(path)) {
+    std::fprintf(stderr, "Could not write the screenshot %s.\n", qPrintable(path));
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(kApplicationTitle);
+  QApplication::setApplicationVersion(QStringLiteral(KINVALE_VERSION));
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("Kinvale, a family tree program."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  const QCommandLineOption data_dir(
+      QStringLiteral("data-dir"),
+      QStringLiteral("Keep the families and settings in DIR instead of the usual folder."),
+      QStringLiteral("DIR"));
+  const QCommandLineOption screenshot(
+      QStringLiteral("screenshot"),
+      QStringLiteral("Start as usual, save a picture of the main window to FILE and exit."),
+      QStringLiteral("FILE"));
+  parser.addOption(data_dir);
+  parser.addOption(screenshot);
+  parser.process(app);
+
+  MainWindow window;
+  QString error;
+  const QString app_folder = ResolveAppFolder(parser.value(data_dir));
+  if (!window.Start(app_folder, &error)) {
+    QMessageBox::critical(nullptr, kApplicationTitle,
+                          QStringLiteral("Kinvale cannot start: %1").arg(error));
+    return 1;
+  }
+  QApplication::setWindowIcon(QIcon(QDir(app_folder).filePath(kLogoFileName)));
+  if (parser.isSet(screenshot)) return SaveScreenshot(window, parser.value(screenshot));
+  window.show();
+  return QApplication::exec();
+}

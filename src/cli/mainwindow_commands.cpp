@@ -1,0 +1,61 @@
+// Commands for what the main window shows and for making families: view, create-family.
+#include "cli/cli.h"
+#include "mainwindow/main_view.h"
+#include "mainwindow/startup.h"
+#include "mainwindow/window_texts.h"
+#include "store/families.h"
+#include "store/settings.h"
+
+namespace kinvale::cli {
+
+namespace {
+
+void PrintRelatives(Context& context, const QString& caption, const RelativeList& list) {
+  for (const QString& name : list.names) context.Out(caption + QStringLiteral(": ") + name);
+}
+
+int ViewPerson(Context& context, const QStringList& args) {
+  if (!ArgumentCountIs(context, QStringLiteral("view"), args, 1, 2)) return kUsageError;
+  Session session;
+  if (args.size() == 2) {
+    if (!context.OpenFamilyWithPerson(session, args[0], args[1])) return kUserError;
+  } else {
+    if (!context.OpenFamily(session, args[0])) return kUserError;
+    PickDefaultPerson(session);
+    RefreshMainView(session);
+  }
+  const MainView& view = session.view;
+  context.Out(kNoPersonCaption + QStringLiteral(": ") + view.person_of_interest);
+  context.Out(kNoSpouseCaption + QStringLiteral(": ") + view.spouse);
+  PrintRelatives(context, kFatherCaption, view.fathers);
+  PrintRelatives(context, kMotherCaption, view.mothers);
+  PrintRelatives(context, kSiblingsCaption, view.siblings);
+  PrintRelatives(context, kChildrenCaption, view.children);
+  context.Out(view.photo_visible ? QStringLiteral("Photo: ") + view.photo_path
+                                 : QStringLiteral("Photo:"));
+  return kOk;
+}
+
+int CreateFamilyFolder(Context& context, const QStringList& args) {
+  if (!ArgumentCountIs(context, QStringLiteral("create-family"), args, 1, 1)) return kUsageError;
+  QString error;
+  if (!CreateFamily(context.app_folder, args[0], &error)) return context.Fail(error);
+  context.Out(kFamilyCreatedMessage);
+  return kOk;
+}
+
+const CommandRegistration kView{
+    {QStringLiteral("view"), QStringLiteral("FAMILY [NAME]"),
+     QStringLiteral("Prints what the main window shows for NAME (by default the person a freshly\n"
+                    "opened FAMILY shows first): one \"Caption: name\" line for the person of\n"
+                    "interest, the spouse and each father, mother, sibling and child, then the\n"
+                    "photo shown (empty when it is hidden)."),
+     ViewPerson}};
+const CommandRegistration kCreateFamily{
+    {QStringLiteral("create-family"), QStringLiteral("NAME"),
+     QStringLiteral("Creates the empty family NAME, as the family chooser's \"Create\" does."),
+     CreateFamilyFolder}};
+
+}  // namespace
+
+}  // namespace kinvale::cli

@@ -1,0 +1,57 @@
+#include "mainwindow/family_choice.h"
+
+#include <optional>
+
+#include "mainwindow/startup.h"
+#include "store/families.h"
+#include "store/prompter.h"
+#include "store/session.h"
+
+namespace kinvale {
+
+namespace {
+
+// The family the chooser leaves in the family folder; nullopt when it was cancelled.
+std::optional<QString> ChosenFamily(const Session& session, const FamilyChoice& choice) {
+  switch (choice.outcome) {
+    case ChooserOutcome::kOpened:
+      return choice.family;
+    case ChooserOutcome::kClosed:
+      return session.family;
+    case ChooserOutcome::kCancelled:
+      break;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+void OpenChosenFamily(Session& session, Prompter& prompter, const FamilyChoice& choice) {
+  if (const std::optional<QString> family = ChosenFamily(session, choice)) {
+    OpenFamily(session, prompter, *family);
+  }
+}
+
+bool TakeChosenFamilyFolder(Session& session, const FamilyChoice& choice) {
+  const std::optional<QString> family = ChosenFamily(session, choice);
+  if (!family) return false;
+  session.family = *family;
+  return session.HasFamily();
+}
+
+bool CreateFamilyFromChooser(const QString& app_folder, const QString& name, Prompter& prompter) {
+  const QString problem = FamilyNameProblem(app_folder, name);
+  if (!problem.isEmpty()) {
+    prompter.Message(problem, kNameErrorTitle);
+    return false;
+  }
+  QString error;
+  if (!CreateFamily(app_folder, name, &error)) {
+    prompter.Message(error, kApplicationTitle);
+    return false;
+  }
+  prompter.Message(kFamilyCreatedMessage, kFamilyCreatedTitle);
+  return true;
+}
+
+}  // namespace kinvale

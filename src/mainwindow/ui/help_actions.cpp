@@ -1,0 +1,44 @@
+#include "mainwindow/ui/help_actions.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "mainwindow/user_manual.h"
+#include "mainwindow/window_texts.h"
+
+namespace kinvale {
+
+namespace {
+
+const QString kManualResource = QStringLiteral(":/docs/manual.html");
+
+QByteArray BuiltInManual() {
+  QFile file(kManualResource);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+void OpenUserManual(QWidget* parent, const QString& app_folder) {
+  QString error;
+  const QString path = InstallManual(app_folder, BuiltInManual(), &error);
+  if (path.isEmpty()) {
+    QMessageBox::warning(parent, kApplicationTitle, error);
+    return;
+  }
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+    QMessageBox::information(parent, kApplicationTitle,
+                             kManualOpenFailed.arg(QDir::toNativeSeparators(path)));
+  }
+}
+
+void OpenHomePage(QWidget* parent) {
+  if (!QDesktopServices::openUrl(QUrl(kHomePageUrl))) {
+    QMessageBox::information(parent, kApplicationTitle, kHomePageOpenFailed.arg(kHomePageUrl));
+  }
+}
+
+}  // namespace kinvale

@@ -1,0 +1,179 @@
+#include "mainwindow/ui/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStatusBar>
+
+#include "mainwindow/family_choice.h"
+#include "mainwindow/startup.h"
+#include "mainwindow/ui/about_dialog.h"
+#include "mainwindow/ui/family_board.h"
+#include "mainwindow/ui/family_chooser_dialog.h"
+#include "mainwindow/ui/help_actions.h"
+#include "mainwindow/ui/person_info_dialog.h"
+#include "mainwindow/ui/photo_view.h"
+#include "mainwindow/window_texts.h"
+
+namespace kinvale {
+
+namespace {
+
+// A name on a button: "&" is shown as itself, not taken as a shortcut mark.
+QString ButtonText(const QString& text) {
+  return QString(text).replace(u'&', QStringLiteral("&&"));
+}
+
+QAction* AddItem(QMenu* menu, const QString& caption, const QString& object_name,
+                 const QKeySequence& shortcut = {}) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(object_name);
+  action->setShortcut(shortcut);
+  return action;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), prompter_(this) {
+  setObjectName(QStringLiteral("mainWindow"));
+  setWindowTitle(kTitleReady);
+  board_ = new FamilyBoard(this);
+  setCentralWidget(board_);
+  lists_ = {{board_->fathers.list, &MainView::fathers},
+            {board_->mothers.list, &MainView::mothers},
+            {board_->siblings.list, &MainView::siblings},
+            {board_->children.list, &MainView::children}};
+  status_ = new QLabel(this);
+  status_->setObjectName(QStringLiteral("familyStatus"));
+  status_->setContentsMargins(6, 0, 6, 0);
+  statusBar()->addWidget(status_);
+  BuildMenus();
+  ConnectBoard();
+  resize(board_->sizeHint() * 1.15 + QSize(0, menuBar()->sizeHint().height()));
+  Redraw();
+}
+
+bool MainWindow::Start(const QString& app_folder, QString* error) {
+  started_ = StartSession(
+      session_, prompter_, app_folder, [this](const QString& title) { setWindowTitle(title); },
+      error);
+  Redraw();
+  return started_;
+}
+
+void MainWindow::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(u'&' + kFileMenu);
+  connect(AddItem(file, kLoadFamilyTreeItem, QStringLiteral("actionLoadFamilyTree"),
+                  QKeySequence(Qt::CTRL | Qt::Key_O)),
+          &QAction::triggered, this, &MainWindow::OpenFamilyTree);
+  file->addSeparator();
+  AddItem(file, kChangePhotoItem, QStringLiteral("actionChangePhoto"));
+  AddItem(file, kImportPhotoItem, QStringLiteral("actionImportPhoto"));
+  file->addSeparator();
+  AddItem(file, kExportGedcomItem, QStringLiteral("actionExportGedcom"));
+  AddItem(file, kImportGedcomItem, QStringLiteral("actionImportGedcom"));
+  file->addSeparator();
+  QAction* exit =
+      AddItem(file, kExitItem, QStringLiteral("actionExit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+  connect(exit, &QAction::triggered, this, &QWidget::close);
+
+  QMenu* analysis = menuBar()->addMenu(u'&' + kAnalysisMenu);
+  AddItem(analysis, kRelationCheckItem, QStringLiteral("actionRelationCheck"));
+  AddItem(analysis, kKeywordSearchItem, QStringLiteral("actionKeywordSearch"));
+  AddItem(analysis, kDescendantsItem, QStringLiteral("actionDescendants"));
+
+  QMenu* help = menuBar()->addMenu(u'&' + kHelpMenu);
+  connect(
+      AddItem(help, kUserManualItem, QStringLiteral("actionUserManual"), QKeySequence(Qt::Key_F1)),
+      &QAction::triggered, this, [this] { OpenUserManual(this, session_.app_folder); });
+  connect(AddItem(help, kAboutItem, QStringLiteral("actionAbout")), &QAction::triggered, this,
+          [this] {
+            AboutDialog about(session_.app_folder, this);
+            about.exec();
+          });
+}
+
+void MainWindow::ConnectBoard() {
+  connect(board_->person_button, &QPushButton::clicked, this, &MainWindow::EditPersonOfInterest);
+  for (const ListBinding& binding : lists_) {
+    RelativeList MainView::*list = binding.list;
+    connect(binding.widget, &QListWidget::currentRowChanged, this,
+            [this, list](int row) { (session_.view.*list).selected = row; });
+    connect(binding.widget, &QListWidget::itemDoubleClicked, this, &MainWindow::ShowRelativeInfo);
+  }
+}
+
+void MainWindow::Redraw() {
+  const MainView& view = session_.view;
+  board_->person_button->setText(ButtonText(view.person_of_interest));
+  board_->spouse_button->setText(ButtonText(view.spouse));
+  for (const ListBinding& binding : lists_) {
+    const RelativeList& list = view.*binding.list;
+    const QSignalBlocker quiet(binding.widget);
+    binding.widget->clear();
+    binding.widget->addItems(list.names);
+    binding.widget->setCurrentRow(list.HasSelection() ? list.selected : -1);
+  }
+  RenderPhoto();
+  status_->setText(session_.HasFamily()
+                       ? kFamilyStatus.arg(session_.family).arg(session_.index.size())
+                       : kNoFamilyStatus);
+}
+
+void MainWindow::RenderPhoto() {
+  const MainView& view = session_.view;
+  const bool shown = view.photo_visible && board_->photo->Load(view.photo_path);
+  board_->photo->setVisible(shown);
+  board_->photo_placeholder->setVisible(!shown);
+}
+
+void MainWindow::ReloadFamily() {
+  LoadFamilyIndex(session_, prompter_);
+  RefreshMainView(session_);
+  Redraw();
+}
+
+void MainWindow::SetDetailsEditor(std::function<void()> open_editor) {
+  details_editor_ = std::move(open_editor);
+}
+
+void MainWindow::OpenFamilyTree() {
+  const FamilyChoice choice = FamilyChooserDialog::Choose(this, session_.app_folder, prompter_);
+  OpenChosenFamily(session_, prompter_, choice);
+  Redraw();
+}
+
+void MainWindow::EditPersonOfInterest() {
+  if (session_.index.empty()) {
+    const FamilyChoice choice = FamilyChooserDialog::Choose(this, session_.app_folder, prompter_);
+    if (!TakeChosenFamilyFolder(session_, choice)) return;
+  }
+  if (details_editor_) details_editor_();
+  BuildFamilyFileList(session_, prompter_);
+  RefreshMainView(session_);
+  Redraw();
+}
+
+void MainWindow::ShowRelativeInfo(const QListWidgetItem* item) {
+  const QString name = item->text();
+  if (name.isEmpty()) return;  // a number that names nobody: there is no one to show
+  const QString remembered = session_.view.selected_person;
+  session_.view.selected_person = name;
+  PersonInfoDialog info(session_, name, this);
+  info.exec();
+  session_.view.selected_person = remembered;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (started_ && !ended_) {
+    ended_ = true;
+    EndSession(session_, prompter_);
+  }
+  event->accept();
+}
+
+}  // namespace kinvale

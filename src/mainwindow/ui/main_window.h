@@ -1,0 +1,67 @@
+// The main window: renders the session's MainView (the person of interest, the spouse, the four
+// relative lists and the photo), carries the menus, and runs start-up and exit.
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+
+#include "mainwindow/ui/widget_prompter.h"
+#include "store/session.h"
+
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+
+namespace kinvale {
+
+class FamilyBoard;
+struct RelativeList;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(QWidget* parent = nullptr);
+
+  // Start-up on the application folder: the settings, the family they name and its person of
+  // interest, with the three start-up titles. False with a message when the folder is unusable.
+  bool Start(const QString& app_folder, QString* error);
+
+  Session& session() { return session_; }
+  Prompter& prompter() { return prompter_; }
+  // Shows the session's MainView as it stands.
+  void Redraw();
+  // Loads the family index again from the records and draws the person of interest.
+  void ReloadFamily();
+  // What the person of interest button opens after the family chooser (the details editor);
+  // until one is set the button opens nothing more.
+  void SetDetailsEditor(std::function<void()> open_editor);
+
+ protected:
+  // Exit and the frame's close button both end the session: temporary files go, settings stay.
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  struct ListBinding {
+    QListWidget* widget;
+    RelativeList MainView::*list;
+  };
+
+  void BuildMenus();
+  void ConnectBoard();
+  void RenderPhoto();
+  void OpenFamilyTree();
+  void EditPersonOfInterest();
+  void ShowRelativeInfo(const QListWidgetItem* item);
+
+  Session session_;
+  WidgetPrompter prompter_;
+  FamilyBoard* board_ = nullptr;
+  QLabel* status_ = nullptr;
+  std::vector<ListBinding> lists_;
+  std::function<void()> details_editor_;
+  bool started_ = false;
+  bool ended_ = false;
+};
+
+}  // namespace kinvale

@@ -1,0 +1,28 @@
+// The read-only person information window: every field of one person's record on six tabs,
+// titled with the person's name, closed by "Return".
+#pragma once
+
+#include <QDialog>
+
+class QFormLayout;
+class QTabWidget;
+
+namespace kinvale {
+
+struct Session;
+struct PersonInfo;
+struct FieldInfo;
+
+class PersonInfoDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Fills the window from the record of the named person (ShowPersonInfo).
+  PersonInfoDialog(const Session& session, const QString& name, QWidget* parent = nullptr);
+
+ private:
+  QWidget* BuildTab(const PersonInfo& info, int first_field, int field_count);
+  void AddField(QFormLayout* form, const PersonInfo& info, const FieldInfo& field);
+};
+
+}  // namespace kinvale

@@ -1,0 +1,49 @@
+// A layout that places each widget at a fixed rectangle of a design drawn in twips and scales
+// the whole design with the space it is given, so the arrangement survives any window size.
+#pragma once
+
+#include <QLayout>
+#include <QList>
+#include <QRect>
+#include <QSize>
+
+namespace kinvale {
+
+// Maps design coordinates (twips) onto a pixel rectangle, x and y scaled separately.
+class TwipMapping {
+ public:
+  TwipMapping(QSize design, QRect target) : design_(design), target_(target) {}
+  QPoint Map(QPoint twips) const;
+  QRect Map(QRect twips) const;
+
+ private:
+  QSize design_;
+  QRect target_;
+};
+
+class TwipLayout : public QLayout {
+ public:
+  // design: the size of the whole design in twips; at 15 twips a pixel it is the preferred size.
+  explicit TwipLayout(QSize design, QWidget* parent = nullptr);
+  ~TwipLayout() override;
+
+  void AddWidget(QWidget* widget, QRect twips);
+
+  void addItem(QLayoutItem* item) override;  // placed over the whole design
+  QLayoutItem* itemAt(int index) const override;
+  QLayoutItem* takeAt(int index) override;
+  int count() const override { return static_cast<int>(items_.size()); }
+  QSize sizeHint() const override;
+  QSize minimumSize() const override;
+  void setGeometry(const QRect& rect) override;
+
+ private:
+  struct Item {
+    QLayoutItem* item;
+    QRect twips;
+  };
+  QSize design_;
+  QList<Item> items_;
+};
+
+}  // namespace kinvale

@@ -1,0 +1,21 @@
+// The window program's answers to core questions: message boxes and the name entry dialog.
+#pragma once
+
+#include "store/prompter.h"
+
+class QWidget;
+
+namespace kinvale {
+
+class WidgetPrompter : public Prompter {
+ public:
+  explicit WidgetPrompter(QWidget* parent) : parent_(parent) {}
+  QString LineEntry(const QString& prompt) override;
+  bool Confirm(const QString& text, const QString& title) override;  // OK and Cancel
+  void Message(const QString& text, const QString& title) override;  // OK
+
+ private:
+  QWidget* parent_;
+};
+
+}  // namespace kinvale

@@ -1,0 +1,72 @@
+// The captions of the main window, its menus, and the family chooser, save-as, information and
+// about windows it opens.
+#pragma once
+
+#include <QString>
+
+#include "store/prompter.h"
+
+namespace kinvale {
+
+// The relative frames and their buttons.
+inline const QString kFatherCaption = QStringLiteral("Father");
+inline const QString kMotherCaption = QStringLiteral("Mother");
+inline const QString kSiblingsCaption = QStringLiteral("Siblings");
+inline const QString kChildrenCaption = QStringLiteral("Children / Dependents");
+inline const QString kAddCaption = QStringLiteral("+");
+inline const QString kRemoveCaption = QStringLiteral("-");
+inline const QString kNoPhotoCaption = QStringLiteral("No photo");
+inline const QString kPersonButtonTip = QStringLiteral("Edit this person's details");
+inline const QString kSpouseButtonTip = QStringLiteral("Set or change the spouse");
+inline const QString kRelativeListTip =
+    QStringLiteral("Double-click a name to see that person's information");
+inline const QString kAddFatherTip = QStringLiteral("Add a father");
+inline const QString kRemoveFatherTip = QStringLiteral("Remove the selected father");
+inline const QString kAddMotherTip = QStringLiteral("Add a mother");
+inline const QString kRemoveMotherTip = QStringLiteral("Remove the selected mother");
+inline const QString kAddSiblingTip = QStringLiteral("Add a brother or sister");
+inline const QString kRemoveSiblingTip = QStringLiteral("Remove the selected brother or sister");
+inline const QString kAddDependentTip = QStringLiteral("Add a child or dependent");
+inline const QString kRemoveDependentTip = QStringLiteral("Remove the selected child or dependent");
+
+// The status line under the board.
+inline const QString kFamilyStatus = QStringLiteral("Family: %1  \u00b7  %2 people");
+inline const QString kNoFamilyStatus =
+    QStringLiteral("No family open. Choose one with File, Load Family Tree.");
+
+// Menus and their items.
+inline const QString kFileMenu = QStringLiteral("File");
+inline const QString kAnalysisMenu = QStringLiteral("Analysis");
+inline const QString kHelpMenu = QStringLiteral("Help");
+inline const QString kLoadFamilyTreeItem = QStringLiteral("Load Family Tree");
+inline const QString kChangePhotoItem = QStringLiteral("Change Photo");
+inline const QString kImportPhotoItem = QStringLiteral("Import a Photo");
+inline const QString kExportGedcomItem = QStringLiteral("Export to GEDCOM");
+inline const QString kImportGedcomItem = QStringLiteral("Import from GEDCOM");
+inline const QString kExitItem = QStringLiteral("Exit");
+inline const QString kRelationCheckItem = QStringLiteral("Relation Check");
+inline const QString kKeywordSearchItem = QStringLiteral("Keyword Search");
+inline const QString kDescendantsItem = QStringLiteral("Descendants");
+inline const QString kUserManualItem = QStringLiteral("User Manual");
+inline const QString kAboutItem = QStringLiteral("About Kinvale");
+
+// The family chooser ("Load Family Tree").
+inline const QString kOpenCaption = QStringLiteral("Open");
+inline const QString kCreateCaption = QStringLiteral("Create");
+
+// The save-as window.
+inline const QString kSaveAsTitle = QStringLiteral("Save As");
+inline const QString kSaveCaption = QStringLiteral("Save");
+
+// The person information view.
+inline const QString kPersonInfoTitle = QStringLiteral("Personal Information");
+inline const QString kReturnCaption = QStringLiteral("Return");
+
+// The about box: its title is kApplicationTitle; clicking the logo opens the home page.
+inline const QString kCloseCaption = QStringLiteral("Close");
+inline const QString kHomePageUrl = QStringLiteral("https://kinvale.example.org/");
+inline const QString kLogoHint = QStringLiteral("Click the logo to visit the Kinvale home page.");
+inline const QString kHomePageOpenFailed =
+    QStringLiteral("No web browser could be started. The Kinvale home page is %1");
+
+}  // namespace kinvale
