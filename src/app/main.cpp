@@ -10,6 +10,7 @@
 
 #include "mainwindow/ui/main_window.h"
 #include "store/app_folder.h"
+#include "store/app_lock.h"
 #include "store/prompter.h"
 
 using namespace kinvale;
@@ -50,9 +51,21 @@ int main(int argc, char** argv) {
   parser.addOption(screenshot);
   parser.process(app);
 
-  MainWindow window;
   QString error;
   const QString app_folder = ResolveAppFolder(parser.value(data_dir));
+  if (!PrepareAppFolder(app_folder, &error)) {
+    QMessageBox::critical(nullptr, kApplicationTitle,
+                          QStringLiteral("Kinvale cannot start: %1").arg(error));
+    return 1;
+  }
+  // One window program per application folder: a second one would overwrite the first one's
+  // work unseen.
+  AppFolderLock lock(app_folder);
+  if (!lock.TryLock()) {
+    QMessageBox::warning(nullptr, kApplicationTitle, lock.HeldMessage());
+    return 1;
+  }
+  MainWindow window;
   if (!window.Start(app_folder, &error)) {
     QMessageBox::critical(nullptr, kApplicationTitle,
                           QStringLiteral("Kinvale cannot start: %1").arg(error));

@@ -100,14 +100,14 @@ const CommandRegistration kAdd{
          "as the main window's buttons do: a name not yet in the family becomes a new\n"
          "person. Prints each changed link string as name, old link and new link,\n"
          "separated by tabs."),
-     Add}};
+     Add, /*writes=*/true}};
 const CommandRegistration kRemove{
     {QStringLiteral("remove"), QStringLiteral("FAMILY PERSON ROLE NAME"),
      QStringLiteral(
          "Removes NAME from PERSON's father, mother, sibling or dependent list (ROLE), as\n"
          "the main window's buttons do: the links are cut, nobody is deleted. Prints\n"
          "the changed link strings like add."),
-     Remove}};
+     Remove, /*writes=*/true}};
 
 }  // namespace
 

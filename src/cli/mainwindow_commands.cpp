@@ -54,7 +54,7 @@ const CommandRegistration kView{
 const CommandRegistration kCreateFamily{
     {QStringLiteral("create-family"), QStringLiteral("NAME"),
      QStringLiteral("Creates the empty family NAME, as the family chooser's \"Create\" does."),
-     CreateFamilyFolder}};
+     CreateFamilyFolder, /*writes=*/true}};
 
 }  // namespace
 

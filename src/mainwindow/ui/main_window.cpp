@@ -1,6 +1,7 @@
 #include "mainwindow/ui/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -9,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 
+#include "editing/family_editing.h"
 #include "mainwindow/family_choice.h"
 #include "mainwindow/startup.h"
 #include "mainwindow/ui/about_dialog.h"
@@ -18,6 +20,7 @@
 #include "mainwindow/ui/person_info_dialog.h"
 #include "mainwindow/ui/photo_view.h"
 #include "mainwindow/window_texts.h"
+#include "search/ui/keyword_search_dialog.h"
 
 namespace kinvale {
 
@@ -83,7 +86,8 @@ void MainWindow::BuildMenus() {
 
   QMenu* analysis = menuBar()->addMenu(u'&' + kAnalysisMenu);
   AddItem(analysis, kRelationCheckItem, QStringLiteral("actionRelationCheck"));
-  AddItem(analysis, kKeywordSearchItem, QStringLiteral("actionKeywordSearch"));
+  connect(AddItem(analysis, kKeywordSearchItem, QStringLiteral("actionKeywordSearch")),
+          &QAction::triggered, this, &MainWindow::OpenKeywordSearch);
   AddItem(analysis, kDescendantsItem, QStringLiteral("actionDescendants"));
 
   QMenu* help = menuBar()->addMenu(u'&' + kHelpMenu);
@@ -97,7 +101,25 @@ void MainWindow::BuildMenus() {
           });
 }
 
+void MainWindow::ConnectEditingButtons() {
+  using Operation = void (*)(Session&, Prompter&);
+  const std::pair<QPushButton*, Operation> buttons[] = {
+      {board_->fathers.add, &AddFather},     {board_->fathers.remove, &RemoveFather},
+      {board_->mothers.add, &AddMother},     {board_->mothers.remove, &RemoveMother},
+      {board_->siblings.add, &AddSibling},   {board_->siblings.remove, &RemoveSibling},
+      {board_->children.add, &AddDependent}, {board_->children.remove, &RemoveDependent},
+      {board_->spouse_button, &AddSpouse},
+  };
+  for (const auto& [button, operation] : buttons) {
+    connect(button, &QPushButton::clicked, this, [this, operation = operation] {
+      operation(session_, prompter_);
+      Redraw();
+    });
+  }
+}
+
 void MainWindow::ConnectBoard() {
+  ConnectEditingButtons();
   connect(board_->person_button, &QPushButton::clicked, this, &MainWindow::EditPersonOfInterest);
   for (const ListBinding& binding : lists_) {
     RelativeList MainView::*list = binding.list;
@@ -163,9 +185,20 @@ void MainWindow::ShowRelativeInfo(const QListWidgetItem* item) {
   if (name.isEmpty()) return;  // a number that names nobody: there is no one to show
   const QString remembered = session_.view.selected_person;
   session_.view.selected_person = name;
-  PersonInfoDialog info(session_, name, this);
-  info.exec();
+  ShowPersonInfo(name);
   session_.view.selected_person = remembered;
+}
+
+void MainWindow::ShowPersonInfo(const QString& name) {
+  PersonInfoDialog info(
+      session_, name, QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
+  info.exec();
+}
+
+void MainWindow::OpenKeywordSearch() {
+  KeywordSearchDialog search(
+      session_, prompter_, [this](const QString& name) { ShowPersonInfo(name); }, this);
+  search.exec();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

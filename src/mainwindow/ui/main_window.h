@@ -49,6 +49,9 @@ class MainWindow : public QMainWindow {
 
   void BuildMenus();
   void ConnectBoard();
+  void ConnectEditingButtons();
+  void OpenKeywordSearch();
+  void ShowPersonInfo(const QString& name);
   void RenderPhoto();
   void OpenFamilyTree();
   void EditPersonOfInterest();
