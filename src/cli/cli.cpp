@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "mainwindow/startup.h"
+#include "store/app_folder.h"
+#include "store/atomic_file.h"
 #include "store/families.h"
 
 namespace kinvale::cli {
@@ -31,6 +33,8 @@ bool Context::OpenFamily(Session& session, const QString& family, const QString&
     return false;
   }
   session.app_folder = app_folder;
+  // Leftovers of a write that a crash cut short; only the lock holder may take them away.
+  if (holds_lock) DeleteTemporaryFiles(FamilyFolderPath(app_folder, family));
   OpenFamilyForCommand(session, prompter, family, person);
   return true;
 }

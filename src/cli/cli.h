@@ -17,6 +17,8 @@ enum ExitCode { kOk = 0, kUserError = 1, kUsageError = 2 };
 struct Context {
   QString app_folder;
   CliPrompter prompter;
+  // True while this command holds the application folder's lock (commands that change files).
+  bool holds_lock = false;
 
   void Out(const QString& line);  // one line on stdout, UTF-8
   void Err(const QString& line);  // one line on stderr, UTF-8

@@ -75,6 +75,9 @@ int main(int argc, char** argv) {
   QString error;
   if (!PrepareAppFolder(context.app_folder, &error)) return context.Fail(error);
   AppFolderLock lock(context.app_folder);
-  if (command->writes && !lock.TryLock()) return context.Fail(lock.HeldMessage());
+  if (command->writes) {
+    if (!lock.TryLock()) return context.Fail(lock.HeldMessage());
+    context.holds_lock = true;
+  }
   return command->run(context, args);
 }

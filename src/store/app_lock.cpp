@@ -1,34 +1,50 @@
 #include "store/app_lock.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 #include <QDir>
+#include <QFile>
 
 namespace kinvale {
 
-AppFolderLock::AppFolderLock(const QString& app_folder)
-    : app_folder_(app_folder),
-      lock_(std::make_unique<QLockFile>(QDir(app_folder).filePath(kLockFileName))) {
-  // Only a lock whose process has gone is stale; a long session keeps its lock however old.
-  lock_->setStaleLockTime(0);
+AppFolderLock::AppFolderLock(const QString& app_folder) : app_folder_(app_folder) {}
+
+AppFolderLock::~AppFolderLock() {
+  if (fd_ >= 0) ::close(fd_);
 }
 
-bool AppFolderLock::TryLock() { return lock_->tryLock(0); }
+bool AppFolderLock::TryLock() {
+  if (fd_ >= 0) return true;
+  const QByteArray path = QFile::encodeName(QDir(app_folder_).filePath(kLockFileName));
+  const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    held_elsewhere_ = errno == EWOULDBLOCK;
+    ::close(fd);
+    return false;
+  }
+  // The holder's process number, for the message a second copy shows.
+  const QByteArray pid = QByteArray::number(static_cast<qint64>(::getpid())) + '\n';
+  if (::ftruncate(fd, 0) == 0) {
+    [[maybe_unused]] const ssize_t written = ::write(fd, pid.constData(), pid.size());
+  }
+  fd_ = fd;
+  return true;
+}
 
 QString AppFolderLock::HeldMessage() const {
-  qint64 pid = 0;
-  QString host, application;
-  const QString who = lock_->getLockInfo(&pid, &host, &application)
-                          ? QStringLiteral(" (process %1)").arg(pid)
-                          : QString();
-  switch (lock_->error()) {
-    case QLockFile::LockFailedError:
-      return QStringLiteral(
-                 "Another Kinvale%1 is working on %2; nothing was changed. Close it "
-                 "and try again.")
-          .arg(who, QDir::toNativeSeparators(app_folder_));
-    default:
-      return QStringLiteral("Kinvale cannot lock %1 for changes; nothing was changed.")
-          .arg(QDir::toNativeSeparators(app_folder_));
+  const QString folder = QDir::toNativeSeparators(app_folder_);
+  if (!held_elsewhere_) {
+    return QStringLiteral("Kinvale cannot lock %1 for changes; nothing was changed.").arg(folder);
   }
+  QFile file(QDir(app_folder_).filePath(kLockFileName));
+  const QByteArray pid = file.open(QIODevice::ReadOnly) ? file.readLine().trimmed() : QByteArray();
+  const QString who =
+      pid.isEmpty() ? QString() : QStringLiteral(" (process %1)").arg(QString::fromLatin1(pid));
+  return QStringLiteral(
+             "Another Kinvale%1 is working on %2; nothing was changed. Close it and try again.")
+      .arg(who, folder);
 }
 
 }  // namespace kinvale

@@ -1,10 +1,9 @@
-// One running Kinvale per application folder: a lock file that a second copy finds, and that a
-// crashed copy leaves stale for the next one to take over.
+// One running Kinvale per application folder. The lock is an advisory lock on a file of the
+// folder, which the system releases when the holder ends in any way, so a crashed copy never
+// leaves a lock behind.
 #pragma once
 
-#include <QLockFile>
 #include <QString>
-#include <memory>
 
 namespace kinvale {
 
@@ -13,15 +12,19 @@ inline const QString kLockFileName = QStringLiteral("kinvale.lock");
 class AppFolderLock {
  public:
   explicit AppFolderLock(const QString& app_folder);
-  // Takes the lock; false when another running copy holds it (a lock left by a copy that no
-  // longer runs is taken over).
+  ~AppFolderLock();
+  AppFolderLock(const AppFolderLock&) = delete;
+  AppFolderLock& operator=(const AppFolderLock&) = delete;
+
+  // Takes the lock; false when another running copy holds it.
   bool TryLock();
   // Why the lock could not be taken, for the user.
   QString HeldMessage() const;
 
  private:
   QString app_folder_;
-  std::unique_ptr<QLockFile> lock_;
+  int fd_ = -1;
+  bool held_elsewhere_ = false;
 };
 
 }  // namespace kinvale

@@ -2,6 +2,8 @@
 //   KINVALE_FAIL_WRITE_AFTER=N   regular-file writes succeed for N bytes in all, then fail
 //   KINVALE_FAIL_WRITE_ERRNO=E   the error they fail with (default ENOSPC, a full disk)
 //   KINVALE_FAIL_RENAME=1        every rename fails with EIO
+//   KINVALE_KILL_AT_CALL=N       the process dies (SIGKILL) at its Nth regular-file write or
+//                                rename: a write is cut after half its bytes, a rename is not done
 // Writes to pipes and terminals (the program's own output) are never touched.
 #include <dlfcn.h>
 #include <sys/stat.h>
@@ -10,6 +12,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -23,6 +26,16 @@ long long Setting(const char* name, long long fallback) {
 std::atomic<long long> budget{Setting("KINVALE_FAIL_WRITE_AFTER", -1)};
 const int kErrno = static_cast<int>(Setting("KINVALE_FAIL_WRITE_ERRNO", ENOSPC));
 
+std::atomic<long long> calls_left{Setting("KINVALE_KILL_AT_CALL", 0)};
+
+// True when this call is the one to die at.
+bool DiesNow() { return calls_left.load() > 0 && --calls_left == 0; }
+
+void Die() {
+  std::raise(SIGKILL);
+  std::abort();
+}
+
 bool IsRegularFile(int fd) {
   struct stat info;
   return fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
@@ -33,7 +46,12 @@ bool IsRegularFile(int fd) {
 extern "C" ssize_t write(int fd, const void* buffer, size_t count) {
   using WriteFunction = ssize_t (*)(int, const void*, size_t);
   static const auto real_write = reinterpret_cast<WriteFunction>(dlsym(RTLD_NEXT, "write"));
-  if (budget.load() >= 0 && IsRegularFile(fd)) {
+  const bool regular = IsRegularFile(fd);
+  if (regular && DiesNow()) {
+    real_write(fd, buffer, count / 2);
+    Die();
+  }
+  if (budget.load() >= 0 && regular) {
     const long long left = budget.load();
     if (left <= 0) {
       errno = kErrno;
@@ -48,6 +66,7 @@ extern "C" ssize_t write(int fd, const void* buffer, size_t count) {
 extern "C" int rename(const char* from, const char* to) {
   using RenameFunction = int (*)(const char*, const char*);
   static const auto real_rename = reinterpret_cast<RenameFunction>(dlsym(RTLD_NEXT, "rename"));
+  if (DiesNow()) Die();
   if (Setting("KINVALE_FAIL_RENAME", 0) != 0) {
     errno = EIO;
     return -1;

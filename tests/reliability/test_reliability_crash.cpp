@@ -1,0 +1,177 @@
+// Crash safety: the command line's changing operations are killed (SIGKILL) at every file write
+// and rename they make, and at random moments. After every kill each record file of the family
+// reads back whole, as it was before the operation or as it is after it; nobody is lost; the
+// next start clears the leftovers and loads the family without an error.
+//   KINVALE_CRASH_TRIALS=N   random-moment kills (default 30)
+#include <QDirIterator>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QThread>
+#include <QtTest>
+
+#include "store/text_helpers.h"
+#include "support/cli_runner.h"
+
+using namespace kinvale;
+using namespace kinvale::testing;
+
+namespace {
+
+using Snapshot = QMap<QString, QByteArray>;  // record file name -> bytes
+
+const QString kFamily = QStringLiteral("Demo");
+const QString kPerson = QStringLiteral("Thomas Whitfield");
+
+struct Operation {
+  QString name;
+  QStringList args;
+};
+
+const QList<Operation>& Operations() {
+  static const QList<Operation> operations = {
+      {"add a new father", {"add", kFamily, kPerson, "father", "Ezra Whitfield"}},
+      {"add an existing sibling", {"add", kFamily, kPerson, "sibling", "Ann Whitfield"}},
+      {"add a new dependent", {"add", kFamily, kPerson, "dependent", "Baby Whitfield"}},
+      {"add a spouse", {"add", kFamily, kPerson, "spouse", "Joan Moore"}},
+      {"remove a sibling", {"remove", kFamily, kPerson, "sibling", "Jack Whitfield"}},
+      {"remove the father", {"remove", kFamily, kPerson, "father", "William Whitfield"}},
+  };
+  return operations;
+}
+
+QString FamilyOf(const QString& app) { return QDir(app).filePath(kFamily); }
+
+Snapshot TakeSnapshot(const QString& app) {
+  Snapshot snapshot;
+  QDir folder(FamilyOf(app));
+  for (const QString& name : folder.entryList({"*.dat"}, QDir::Files)) {
+    QFile file(folder.filePath(name));
+    if (file.open(QIODevice::ReadOnly)) snapshot.insert(name, file.readAll());
+  }
+  return snapshot;
+}
+
+void CopyFolder(const QString& from, const QString& to) {
+  QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString source = it.next();
+    const QString target = to + source.mid(from.size());
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QVERIFY(QFile::copy(source, target));
+  }
+}
+
+QSet<int> Numbers(const Snapshot& snapshot) {
+  QSet<int> numbers;
+  for (const QString& name : snapshot.keys()) numbers.insert(NumberFromRecordFileName(name));
+  return numbers;
+}
+
+}  // namespace
+
+class CrashTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(dir_.isValid());
+    base_ = QDir(dir_.path()).filePath("base");
+    QCOMPARE(RunCli(base_, {"families"}).exit_code, 0);
+    before_ = TakeSnapshot(base_);
+    QVERIFY(before_.size() >= 40);
+    for (const Operation& op : Operations()) {
+      const QString app = FreshCopy();
+      const CliResult done = RunCli(app, op.args);
+      QVERIFY2(done.exit_code == 0, qPrintable(op.name + ": " + done.err));
+      after_.insert(op.name, TakeSnapshot(app));
+      QVERIFY2(after_[op.name] != before_, qPrintable(op.name));
+    }
+  }
+
+  // A kill at each write and rename in turn, until the operation runs to its end.
+  void KilledAtEveryWrite_data() {
+    QTest::addColumn<int>("operation");
+    for (int i = 0; i < Operations().size(); ++i) {
+      QTest::newRow(qPrintable(Operations()[i].name)) << i;
+    }
+  }
+  void KilledAtEveryWrite() {
+    QFETCH(int, operation);
+    const Operation& op = Operations()[operation];
+    for (int call = 1;; ++call) {
+      QVERIFY2(call < 500, "the operation never ran to its end");
+      const QString app = FreshCopy();
+      const CliResult run = RunCli(app, op.args, {}, KillAtCall(call));
+      ++kills_;
+      CheckSurvived(app, after_[op.name]);
+      if (run.exit_code == 0) break;  // no call left to die at
+    }
+  }
+
+  void KilledAtRandomMoments() {
+    const int trials = qEnvironmentVariableIsSet("KINVALE_CRASH_TRIALS")
+                           ? qEnvironmentVariableIntValue("KINVALE_CRASH_TRIALS")
+                           : 30;
+    QRandomGenerator random(20261206);
+    QElapsedTimer clock;
+    clock.start();
+    RunCli(FreshCopy(), Operations()[0].args);
+    const qint64 typical_us = clock.nsecsElapsed() / 1000;
+    for (int trial = 0; trial < trials; ++trial) {
+      const Operation& op = Operations()[random.bounded(int(Operations().size()))];
+      const QString app = FreshCopy();
+      QProcess process;
+      process.start(QStringLiteral(KINVALE_CLI), QStringList{"--data-dir", app} + op.args);
+      QVERIFY(process.waitForStarted());
+      // Half the kills land in the last quarter, where the files are written.
+      const qint64 delay = random.bounded(2) ? random.bounded(typical_us)
+                                             : typical_us * 3 / 4 + random.bounded(typical_us / 3);
+      QThread::usleep(static_cast<unsigned long>(delay));
+      process.kill();
+      process.waitForFinished();
+      ++kills_;
+      CheckSurvived(app, after_[op.name]);
+    }
+  }
+
+  void cleanupTestCase() { qInfo("%d kills survived", kills_); }
+
+ private:
+  QString FreshCopy() {
+    const QString app = QDir(dir_.path()).filePath(QStringLiteral("trial%1").arg(++copies_));
+    CopyFolder(base_, app);
+    return app;
+  }
+
+  static Environment KillAtCall(int call) {
+    return {{"LD_PRELOAD", QStringLiteral(KINVALE_FAIL_WRITE_LIBRARY)},
+            {"KINVALE_KILL_AT_CALL", QString::number(call)},
+            {"ASAN_OPTIONS", "verify_asan_link_order=0:detect_leaks=0"}};
+  }
+
+  void CheckSurvived(const QString& app, const Snapshot& after) {
+    const Snapshot now = TakeSnapshot(app);
+    for (auto it = now.begin(); it != now.end(); ++it) {
+      const bool as_before = before_.value(it.key()) == it.value() && before_.contains(it.key());
+      const bool as_after = after.value(it.key()) == it.value() && after.contains(it.key());
+      QVERIFY2(as_before || as_after, qPrintable(it.key() + " is neither old nor new"));
+    }
+    QVERIFY2(Numbers(now).contains(Numbers(before_)), "a person was lost");
+    const CliResult check = RunCli(app, {"check", kFamily});
+    QVERIFY2(check.exit_code == 0, qPrintable(check.err));
+    QVERIFY(QDir(FamilyOf(app)).entryList({"*.tmp"}, QDir::Files).isEmpty());
+    const CliResult people = RunCli(app, {"people", kFamily});
+    QCOMPARE(people.exit_code, 0);
+    QCOMPARE(people.err, QString());
+  }
+
+  QTemporaryDir dir_;
+  QString base_;
+  Snapshot before_;
+  QMap<QString, Snapshot> after_;
+  int copies_ = 0;
+  int kills_ = 0;
+};
+
+QTEST_GUILESS_MAIN(CrashTest)
+#include "test_reliability_crash.moc"
