@@ -56,6 +56,19 @@ bool CopyFileAtomically(const QString& source, const QString& target, QString* e
   return WriteFileAtomically(target, data, error);
 }
 
+bool MoveFileAtomically(const QString& source, const QString& target, QString* error) {
+  if (std::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) ==
+      0) {
+    return true;
+  }
+  if (error) {
+    *error = QStringLiteral("Could not rename %1 to %2: %3")
+                 .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(target),
+                      QString::fromLocal8Bit(std::strerror(errno)));
+  }
+  return false;
+}
+
 void DeleteTemporaryFiles(const QString& folder) {
   QDir dir(folder);
   const QStringList leftovers =
