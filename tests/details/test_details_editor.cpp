@@ -52,6 +52,7 @@ class DetailsEditorTest : public QObject {
   void ApplySavesTheSubject_data();
   void ApplySavesTheSubject();
   void ApplyCreatesPersonWithoutPhoto();
+  void NamesDifferingInCaseKeepTheirOwnRecords();
   void Return_data();
   void Return();
   void NewEntryKeepsSelectionAndDate();
@@ -301,6 +302,28 @@ void DetailsEditorTest::ApplyCreatesPersonWithoutPhoto() {
   QCOMPARE(saved.record.details.notes, EveryFieldFilled().notes);
   QCOMPARE(fixture.session.current_photo_path, QString());
   QCOMPARE(fixture.session.record_line1.value("Dora Lee_0004.dat"), saved.record.link);
+}
+
+void DetailsEditorTest::NamesDifferingInCaseKeepTheirOwnRecords() {
+  DetailsFixture fixture;
+  PersonDetails second;
+  second.ssn = "second";
+  fixture.folder.WriteFamily(kLeeFamily,
+                             {{"ANNE LEE", "00040000F0000M0000S0000", "Female", second}});
+  fixture.session = fixture.folder.OpenSession(kLeeFamily);
+  const QByteArray first_record = fixture.Bytes(kAnneFile);
+  DetailsEditor editor(fixture.session, fixture.prompter);
+  editor.Open();
+  editor.fields().names.selected =
+      static_cast<int>(editor.fields().names.names.indexOf("ANNE LEE"));
+
+  QCOMPARE(editor.LoadPerson(), RecordLoad::kComplete);
+  QCOMPARE(editor.fields().details.ssn, QString("second"));
+  editor.fields().details.ssn = "changed";
+  QVERIFY(editor.Apply());
+
+  QCOMPARE(fixture.Read("ANNE LEE_0004.dat").record.details.ssn, QString("changed"));
+  QCOMPARE(fixture.Bytes(kAnneFile), first_record);
 }
 
 void DetailsEditorTest::Return_data() {
