@@ -5,8 +5,6 @@
 #include <QDir>
 #include <QFileSystemModel>
 #include <QGridLayout>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QImageReader>
 #include <QLabel>
 #include <QListWidget>

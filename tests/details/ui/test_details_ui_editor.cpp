@@ -11,33 +11,19 @@
 
 #include "details/ui/update_person_dialog.h"
 #include "support/details_fixture.h"
+#include "support/widget_helpers.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
 
 namespace {
 
-template <typename Widget>
-Widget* Child(const QWidget& parent, const QString& name) {
-  auto* child = parent.findChild<Widget*>(name);
-  if (!child) qFatal("no child %s", qPrintable(name));
-  return child;
-}
-
 void Click(const QWidget& dialog, const QString& button) {
   QTest::mouseClick(Child<QPushButton>(dialog, button), Qt::LeftButton);
 }
 
 void ClickName(const QWidget& dialog, const QString& list_name, int row) {
-  auto* list = Child<QListWidget>(dialog, list_name);
-  QListWidgetItem* item = list->item(row);
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-}
-
-QStringList Entries(const QListWidget& list) {
-  QStringList entries;
-  for (int i = 0; i < list.count(); ++i) entries.append(list.item(i)->text());
-  return entries;
+  ClickRow(*Child<QListWidget>(dialog, list_name), row);
 }
 
 }  // namespace

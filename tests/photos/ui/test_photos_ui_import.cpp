@@ -9,6 +9,7 @@
 
 #include "photos/ui/import_photo_dialog.h"
 #include "support/details_fixture.h"
+#include "support/widget_helpers.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
@@ -17,30 +18,34 @@ namespace {
 
 const QString kSamples = QStringLiteral(KINVALE_SAMPLES_DIR);
 
-template <typename Widget>
-Widget* Child(const QWidget& parent, const char* name) {
-  auto* child = parent.findChild<Widget*>(name);
-  if (!child) qFatal("no child %s", name);
-  return child;
-}
+const QStringList kFamilyFiles = {"0002001_bob.pic", "Anne Lee_0001.dat", "Bob Lee_0002.dat",
+                                  "Carl Lee_0003.dat"};
 
-QStringList Entries(const QListWidget& list) {
-  QStringList entries;
-  for (int i = 0; i < list.count(); ++i) entries.append(list.item(i)->text());
-  return entries;
-}
+// The photo window on the Lee family, which has one photo of Bob; import mode starts in the
+// samples folder, the folder of the last import.
+struct PhotoWindow {
+  explicit PhotoWindow(PhotoMode mode) {
+    fixture.folder.WriteFile(kLeeFamily, "0002001_bob.pic", "x");
+    fixture.session.last_photo_import_folder = kSamples;
+    dialog = std::make_unique<ImportPhotoDialog>(fixture.session, fixture.prompter, mode);
+    dialog->show();
+  }
 
-void ClickFile(const QWidget& dialog, const QString& file_name) {
-  auto* files = Child<QListWidget>(dialog, "fileList");
-  const QList<QListWidgetItem*> found = files->findItems(file_name, Qt::MatchExactly);
-  QVERIFY(!found.isEmpty());
-  QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
-                    files->visualItemRect(found.first()).center());
-}
+  template <typename Widget = QWidget>
+  Widget* Find(const QString& name) const {
+    return Child<Widget>(*dialog, name);
+  }
+  void Click(const QString& name) const { QTest::mouseClick(Find(name), Qt::LeftButton); }
+  void ClickFile(const QString& file_name) const {
+    auto* files = Find<QListWidget>("fileList");
+    ClickRow(*files, static_cast<int>(Entries(*files).indexOf(file_name)));
+  }
+  bool PreviewShown() const { return !Find<QLabel>("preview")->pixmap().isNull(); }
+  QStringList FilesListed() const { return Entries(*Find<QListWidget>("fileList")); }
 
-bool PreviewShown(const QWidget& dialog) {
-  return !Child<QLabel>(dialog, "preview")->pixmap().isNull();
-}
+  DetailsFixture fixture;
+  std::unique_ptr<ImportPhotoDialog> dialog;
+};
 
 }  // namespace
 
@@ -73,20 +78,15 @@ void PhotoWindowTest::Modes() {
   QFETCH(QString, action);
   QFETCH(bool, check_box_shown);
   QFETCH(QString, folder);
-  DetailsFixture fixture;
-  fixture.folder.WriteFile(kLeeFamily, "0002001_bob.pic", "x");
-  fixture.session.last_photo_import_folder = kSamples;
-  ImportPhotoDialog dialog(fixture.session, fixture.prompter,
-                           change ? PhotoMode::kChange : PhotoMode::kImport);
-  dialog.show();
+  const PhotoWindow window(change ? PhotoMode::kChange : PhotoMode::kImport);
 
-  QCOMPARE(dialog.windowTitle(), title);
-  QCOMPARE(Child<QPushButton>(dialog, "actionButton")->text(), action);
-  QCOMPARE(Child<QCheckBox>(dialog, "useAsDefault")->isVisible(), check_box_shown);
-  QVERIFY(!Child<QCheckBox>(dialog, "useAsDefault")->isChecked());
-  const QString shown = folder.isEmpty() ? fixture.session.FamilyPath() : folder;
-  QCOMPARE(Child<QLabel>(dialog, "folderPath")->text(), shown);
-  const QStringList files = Entries(*Child<QListWidget>(dialog, "fileList"));
+  QCOMPARE(window.dialog->windowTitle(), title);
+  QCOMPARE(window.Find<QPushButton>("actionButton")->text(), action);
+  QCOMPARE(window.Find<QCheckBox>("useAsDefault")->isVisible(), check_box_shown);
+  QVERIFY(!window.Find<QCheckBox>("useAsDefault")->isChecked());
+  const QString shown = folder.isEmpty() ? window.fixture.session.FamilyPath() : folder;
+  QCOMPARE(window.Find<QLabel>("folderPath")->text(), shown);
+  const QStringList files = window.FilesListed();
   if (change) {
     QCOMPARE(files, QStringList{"0002001_bob.pic"});
   } else {
@@ -96,57 +96,46 @@ void PhotoWindowTest::Modes() {
 }
 
 void PhotoWindowTest::ImportDefaultPhoto() {
-  DetailsFixture fixture;
-  fixture.session.last_photo_import_folder = kSamples;
-  ImportPhotoDialog dialog(fixture.session, fixture.prompter, PhotoMode::kImport);
-  dialog.show();
+  const PhotoWindow window(PhotoMode::kImport);
+  const DetailsFixture& fixture = window.fixture;
 
-  ClickFile(dialog, "torture-ImgFile.PNG");
-  QVERIFY(PreviewShown(dialog));
-  QTest::mouseClick(Child<QCheckBox>(dialog, "useAsDefault"), Qt::LeftButton);
-  QTest::mouseClick(Child<QPushButton>(dialog, "actionButton"), Qt::LeftButton);
+  window.ClickFile("torture-ImgFile.PNG");
+  QVERIFY(window.PreviewShown());
+  window.Click("useAsDefault");
+  window.Click("actionButton");
 
   const QString photo = fixture.session.FamilyFilePath("0001001_torture-ImgFile.pic");
   QCOMPARE(fixture.prompter.messages, QStringList{"Picture successfully imported"});
   QVERIFY(fixture.session.view.photo_visible);
   QCOMPARE(fixture.session.view.photo_path, photo);
   QCOMPARE(fixture.Read("Anne Lee_0001.dat").record.details.photo_path, photo);
-  QVERIFY(dialog.isVisible());  // open until Exit
-  QTest::mouseClick(Child<QPushButton>(dialog, "exitButton"), Qt::LeftButton);
-  QVERIFY(!dialog.isVisible());
+  QVERIFY(window.dialog->isVisible());  // open until Exit
+  window.Click("exitButton");
+  QVERIFY(!window.dialog->isVisible());
 }
 
 void PhotoWindowTest::FileThatIsNotAPicture() {
-  DetailsFixture fixture;
-  fixture.session.last_photo_import_folder = kSamples;
-  ImportPhotoDialog dialog(fixture.session, fixture.prompter, PhotoMode::kImport);
-  dialog.show();
-  ClickFile(dialog, "torture-ImgFile.GIF");
-  QVERIFY(PreviewShown(dialog));
+  const PhotoWindow window(PhotoMode::kImport);
+  window.ClickFile("torture-ImgFile.GIF");
+  QVERIFY(window.PreviewShown());
 
-  ClickFile(dialog, "TORTURE-README.txt");
-  QVERIFY(!PreviewShown(dialog));
-  QTest::mouseClick(Child<QPushButton>(dialog, "actionButton"), Qt::LeftButton);
+  window.ClickFile("TORTURE-README.txt");
+  QVERIFY(!window.PreviewShown());
+  window.Click("actionButton");
 
-  QCOMPARE(fixture.prompter.messages, QStringList{"Error handling import request."});
-  QCOMPARE(fixture.session.last_photo_import_folder, kSamples);
-  QCOMPARE(fixture.Files(),
-           (QStringList{"Anne Lee_0001.dat", "Bob Lee_0002.dat", "Carl Lee_0003.dat"}));
+  QCOMPARE(window.fixture.prompter.messages, QStringList{"Error handling import request."});
+  QCOMPARE(window.fixture.Files(), kFamilyFiles);
 }
 
 void PhotoWindowTest::VolumePickerGoesToFamilyFolder() {
-  DetailsFixture fixture;
-  fixture.session.last_photo_import_folder = kSamples;
-  ImportPhotoDialog dialog(fixture.session, fixture.prompter, PhotoMode::kImport);
-  dialog.show();
-  auto* drives = Child<QComboBox>(dialog, "drivePicker");
+  const PhotoWindow window(PhotoMode::kImport);
+  auto* drives = window.Find<QComboBox>("drivePicker");
   QVERIFY(drives->count() > 0);
 
   emit drives->activated(drives->count() - 1);
 
-  QCOMPARE(Child<QLabel>(dialog, "folderPath")->text(), fixture.session.FamilyPath());
-  QCOMPARE(Entries(*Child<QListWidget>(dialog, "fileList")),
-           (QStringList{"Anne Lee_0001.dat", "Bob Lee_0002.dat", "Carl Lee_0003.dat"}));
+  QCOMPARE(window.Find<QLabel>("folderPath")->text(), window.fixture.session.FamilyPath());
+  QCOMPARE(window.FilesListed(), kFamilyFiles);
 }
 
 QTEST_MAIN(PhotoWindowTest)
