@@ -1,16 +1,13 @@
-// Finding and clicking the controls of a window under test (for tests linked with Qt Widgets).
+// Finding and clicking the controls of a window under test (tests linked with Qt Widgets).
 #pragma once
 
 #include <QListWidget>
-#include <QString>
-#include <QStringList>
 #include <QTest>
-#include <QWidget>
 
 namespace kinvale::testing {
 
 // The child with that object name; the test stops when there is none.
-template <typename Widget>
+template <typename Widget = QWidget>
 Widget* Child(const QWidget& parent, const QString& name) {
   auto* child = parent.findChild<Widget*>(name);
   if (!child) qFatal("no child %s", qPrintable(name));
@@ -23,10 +20,15 @@ inline QStringList Entries(const QListWidget& list) {
   return entries;
 }
 
-// Clicks the row of the list as the user does.
-inline void ClickRow(QListWidget& list, int row) {
+// Clicks the entry of the list as the user does.
+inline void ClickEntry(QListWidget& list, const QString& entry) {
+  const int row = static_cast<int>(Entries(list).indexOf(entry));
   QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
                     list.visualItemRect(list.item(row)).center());
+}
+
+inline void Click(const QWidget& parent, const QString& name) {
+  QTest::mouseClick(Child(parent, name), Qt::LeftButton);
 }
 
 }  // namespace kinvale::testing
