@@ -1,5 +1,4 @@
 // The photo window's two actions from the command line: photo (import, or --change).
-#include <QDir>
 #include <QFileInfo>
 
 #include "cli/cli.h"

@@ -1,7 +1,6 @@
 #include "details/details_editor.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <optional>
 
 #include "details/details_texts.h"

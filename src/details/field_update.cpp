@@ -3,7 +3,6 @@
 #include "details/details_editor.h"
 #include "details/details_texts.h"
 #include "store/prompter.h"
-#include "store/session.h"
 #include "store/text_codec.h"
 
 namespace kinvale {
