@@ -61,6 +61,19 @@ bool CopyFileAtomically(const QString& source, const QString& target, QString* e
   return WriteFileAtomically(target, data, error);
 }
 
+bool MoveFileAtomically(const QString& source, const QString& target, QString* error) {
+  if (std::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) ==
+      0) {
+    return true;
+  }
+  if (error) {
+    *error = QStringLiteral("Could not rename %1 to %2: %3")
+                 .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(target),
+                      QString::fromLocal8Bit(std::strerror(errno)));
+  }
+  return false;
+}
+
 void DeleteTemporaryFiles(const QString& folder) {
   // Read straight from the directory: a family folder holds thousands of records and this runs
   // after every change, where a listing that looks at every entry's details costs milliseconds.

@@ -22,6 +22,10 @@ bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* e
 // Copies a file atomically over the target.
 bool CopyFileAtomically(const QString& source, const QString& target, QString* error);
 
+// Renames source to target in one step, replacing a file of that name: a reader finds the file
+// under exactly one of the two names at every moment.
+bool MoveFileAtomically(const QString& source, const QString& target, QString* error);
+
 // Removes every "*.tmp" file of a folder; failures are ignored.
 void DeleteTemporaryFiles(const QString& folder);
 

@@ -1,0 +1,50 @@
+// The texts of the "Update Personal Information" window: captions, the name entry prompts of its
+// buttons, and its messages.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kinvale {
+
+inline const QString kUpdatePersonTitle = QStringLiteral("Update Personal Information");
+inline const QString kNewMemberCaption = QStringLiteral("Enter Name of New Family Member:");
+inline const QString kNameHint = QStringLiteral("(First Middle Last)");
+inline const QString kSelectMemberCaption = QStringLiteral("Or Select Existing Family Member:");
+inline const QString kApplyCaption = QStringLiteral("Apply");
+inline const QString kReturnCaption = QStringLiteral("Return");
+inline const QString kChangeNameCaption = QStringLiteral("Change Name");
+inline const QString kNewEntryCaption = QStringLiteral("New Entry");
+inline const QString kCancelCaption = QStringLiteral("Cancel");
+inline const QString kAddEntryCaption = QStringLiteral("+");
+inline const QString kRemoveEntryCaption = QStringLiteral("-");
+
+// The tabs, in order.
+inline const QStringList kEditorTabTitles = {
+    QStringLiteral("General"), QStringLiteral("Milestones"), QStringLiteral("Addresses"),
+    QStringLiteral("Notes"),   QStringLiteral("Sources"),    QStringLiteral("Other")};
+// The gender selector's choices, in order; any other text may be typed.
+inline const QStringList kGenderChoices = {QStringLiteral("Male"), QStringLiteral("Female")};
+
+inline const QString kNewNamePrompt = QStringLiteral("Enter New Name");
+inline const QString kConfirmChangeTitle = QStringLiteral("Confirm Change");
+inline QString ConfirmChangeText(const QString& old_name, const QString& new_name) {
+  return QStringLiteral("Change ") + old_name + QStringLiteral(" to ") + new_name + u'?';
+}
+
+// Followed by the path of the record that is missing.
+inline const QString kErrorReadingFile = QStringLiteral("Error reading file ");
+inline const QString kSystemErrorTitle = QStringLiteral("System Error");
+
+// %1 the name typed, %2 the person of the family it matches.
+inline const QString kLooseNameMatchMessage = QStringLiteral(
+    "\"%1\" is already in the family as \"%2\". Select %2 in the list, or type the name "
+    "exactly as it is listed.");
+// %1 the new name, %2 the person of the family who has it.
+inline const QString kNameTakenMessage = QStringLiteral(
+    "\"%1\" cannot be the new name: the family already has \"%2\". Choose a name nobody has.");
+// %1 the person.
+inline const QString kPartialRecordMessage =
+    QStringLiteral("The record of %1 could not be read to its end, so it was left as it is.");
+
+}  // namespace kinvale

@@ -1,0 +1,43 @@
+#include "photos/photo_names.h"
+
+#include <QDir>
+#include <algorithm>
+
+#include "store/person_number.h"
+
+namespace kinvale {
+
+namespace {
+
+const QString kPhotoEnding = QStringLiteral("pic");
+constexpr qsizetype kPhotoNumberStart = 4;
+constexpr qsizetype kPhotoNumberWidth = 3;
+
+}  // namespace
+
+QString PhotoFileName(const QString& person_number, int photo_number, const QString& source_name) {
+  const qsizetype dot = source_name.indexOf(u'.');
+  const QString stem = dot < 0 ? source_name : source_name.left(dot + 1);
+  return person_number +
+         QStringLiteral("%1").arg(photo_number, kPhotoNumberWidth, 10, QChar(u'0')) + u'_' + stem +
+         kPhotoEnding;
+}
+
+int NextPhotoID(const QString& family_folder, const QString& person_number) {
+  const QStringList photos =
+      QDir(family_folder)
+          .entryList({person_number + QStringLiteral("*.") + kPhotoEnding}, QDir::Files);
+  int highest = 0;
+  for (const QString& photo : photos) {
+    highest = std::max(highest,
+                       NumberValue(QStringView(photo).mid(kPhotoNumberStart, kPhotoNumberWidth)));
+  }
+  return highest + 1;
+}
+
+bool IsImportedPhotoName(const QString& file_name) {
+  const qsizetype dot = file_name.indexOf(u'.');
+  return dot >= 0 && QStringView(file_name).mid(dot + 1, kPhotoEnding.size()) == kPhotoEnding;
+}
+
+}  // namespace kinvale
