@@ -5,17 +5,17 @@
 #include <QString>
 #include <QStringList>
 
+#include "store/prompter.h"  // the "Apply" and "Cancel" captions
+
 namespace kinvale {
 
 inline const QString kUpdatePersonTitle = QStringLiteral("Update Personal Information");
 inline const QString kNewMemberCaption = QStringLiteral("Enter Name of New Family Member:");
 inline const QString kNameHint = QStringLiteral("(First Middle Last)");
 inline const QString kSelectMemberCaption = QStringLiteral("Or Select Existing Family Member:");
-inline const QString kApplyCaption = QStringLiteral("Apply");
 inline const QString kReturnCaption = QStringLiteral("Return");
 inline const QString kChangeNameCaption = QStringLiteral("Change Name");
 inline const QString kNewEntryCaption = QStringLiteral("New Entry");
-inline const QString kCancelCaption = QStringLiteral("Cancel");
 inline const QString kAddEntryCaption = QStringLiteral("+");
 inline const QString kRemoveEntryCaption = QStringLiteral("-");
 

@@ -1,8 +1,13 @@
-// Finding and clicking the controls of a window under test (tests linked with Qt Widgets).
+// Finding and clicking the controls of a window under test, and answering modal dialogs from
+// inside their own event loop (tests linked with Qt Widgets).
 #pragma once
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QListWidget>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 namespace kinvale::testing {
 
@@ -29,6 +34,28 @@ inline void ClickEntry(QListWidget& list, const QString& entry) {
 
 inline void Click(const QWidget& parent, const QString& name) {
   QTest::mouseClick(Child(parent, name), Qt::LeftButton);
+}
+
+// Runs act on the first modal dialog that is not `except` (the dialog already open, when the
+// one to answer opens over it). Gives up after five seconds with a warning.
+inline void WhenModalShown(std::function<void(QWidget*)> act, QWidget* except = nullptr) {
+  auto* timer = new QTimer;
+  auto* clock = new QElapsedTimer;
+  clock->start();
+  QObject::connect(timer, &QTimer::timeout, [timer, clock, act, except] {
+    QWidget* modal = QApplication::activeModalWidget();
+    const bool found = modal && modal != except && modal->isVisible();
+    if (!found && clock->elapsed() < 5000) return;
+    timer->stop();
+    timer->deleteLater();
+    delete clock;
+    if (found) {
+      act(modal);
+    } else {
+      qWarning("No modal dialog was shown.");
+    }
+  });
+  timer->start(10);
 }
 
 }  // namespace kinvale::testing

@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 
+#include "details/ui/update_person_dialog.h"
 #include "editing/family_editing.h"
 #include "mainwindow/family_choice.h"
 #include "mainwindow/startup.h"
@@ -20,6 +21,7 @@
 #include "mainwindow/ui/person_info_dialog.h"
 #include "mainwindow/ui/photo_view.h"
 #include "mainwindow/window_texts.h"
+#include "photos/ui/import_photo_dialog.h"
 #include "search/ui/keyword_search_dialog.h"
 
 namespace kinvale {
@@ -54,6 +56,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), prompter_(this) {
   status_->setObjectName(QStringLiteral("familyStatus"));
   status_->setContentsMargins(6, 0, 6, 0);
   statusBar()->addWidget(status_);
+  details_editor_ = [this] {
+    UpdatePersonDialog editor(session_, prompter_, this);
+    editor.exec();
+  };
   BuildMenus();
   ConnectBoard();
   resize(board_->sizeHint() * 1.15 + QSize(0, menuBar()->sizeHint().height()));
@@ -74,8 +80,10 @@ void MainWindow::BuildMenus() {
                   QKeySequence(Qt::CTRL | Qt::Key_O)),
           &QAction::triggered, this, &MainWindow::OpenFamilyTree);
   file->addSeparator();
-  AddItem(file, kChangePhotoItem, QStringLiteral("actionChangePhoto"));
-  AddItem(file, kImportPhotoItem, QStringLiteral("actionImportPhoto"));
+  connect(AddItem(file, kChangePhotoItem, QStringLiteral("actionChangePhoto")),
+          &QAction::triggered, this, [this] { OpenPhotoWindow(PhotoMode::kChange); });
+  connect(AddItem(file, kImportPhotoItem, QStringLiteral("actionImportPhoto")),
+          &QAction::triggered, this, [this] { OpenPhotoWindow(PhotoMode::kImport); });
   file->addSeparator();
   AddItem(file, kExportGedcomItem, QStringLiteral("actionExportGedcom"));
   AddItem(file, kImportGedcomItem, QStringLiteral("actionImportGedcom"));
@@ -193,6 +201,12 @@ void MainWindow::ShowPersonInfo(const QString& name) {
   PersonInfoDialog info(
       session_, name, QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
   info.exec();
+}
+
+void MainWindow::OpenPhotoWindow(PhotoMode mode) {
+  ImportPhotoDialog photos(session_, prompter_, mode, this);
+  photos.exec();
+  Redraw();
 }
 
 void MainWindow::OpenKeywordSearch() {

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "mainwindow/ui/widget_prompter.h"
+#include "photos/photo_import.h"
 #include "store/session.h"
 
 class QLabel;
@@ -33,8 +34,8 @@ class MainWindow : public QMainWindow {
   void Redraw();
   // Loads the family index again from the records and draws the person of interest.
   void ReloadFamily();
-  // What the person of interest button opens after the family chooser (the details editor);
-  // until one is set the button opens nothing more.
+  // What the person of interest button opens after the family chooser: the details editor,
+  // unless tests put something else in its place.
   void SetDetailsEditor(std::function<void()> open_editor);
 
  protected:
@@ -51,6 +52,7 @@ class MainWindow : public QMainWindow {
   void ConnectBoard();
   void ConnectEditingButtons();
   void OpenKeywordSearch();
+  void OpenPhotoWindow(PhotoMode mode);
   void ShowPersonInfo(const QString& name);
   void RenderPhoto();
   void OpenFamilyTree();

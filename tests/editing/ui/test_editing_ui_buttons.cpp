@@ -9,7 +9,7 @@
 
 #include "mainwindow/ui/main_window.h"
 #include "support/temp_family.h"
-#include "support/window_driving.h"
+#include "support/widget_helpers.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
@@ -85,17 +85,17 @@ class EditingButtonsTest : public QObject {
     QFETCH(QStringList, added);
     QFETCH(int, new_people);
     DemoWindow demo;
-    const QStringList before = ListItems(demo.List(list));
+    const QStringList before = Entries(*demo.List(list));
     const int people = demo.window.session().index.size();
     QString prompt;
     AnswerNameEntry(answer, &prompt);
     demo.Button(button)->click();
     QTEST(prompt, "prompt");
-    QCOMPARE(ListItems(demo.List(list)), before + added);
+    QCOMPARE(Entries(*demo.List(list)), before + added);
     QCOMPARE(demo.window.session().index.size(), people + new_people);
     // What the window shows is what the records now say.
     demo.window.ReloadFamily();
-    QCOMPARE(ListItems(demo.List(list)).size(), (before + added).size());
+    QCOMPARE(Entries(*demo.List(list)).size(), (before + added).size());
   }
 
   void SpouseButtonRelinks() {
@@ -112,15 +112,15 @@ class EditingButtonsTest : public QObject {
   void RemoveButtonTakesTheSelectedEntry() {
     DemoWindow demo;
     QListWidget* siblings = demo.List("siblingList");
-    const QStringList before = ListItems(siblings);
+    const QStringList before = Entries(*siblings);
     QVERIFY(before.size() >= 2);
     demo.Button("removeSiblingButton")->click();  // nothing selected: nothing happens
-    QCOMPARE(ListItems(siblings), before);
+    QCOMPARE(Entries(*siblings), before);
     siblings->setCurrentRow(0);
     demo.Button("removeSiblingButton")->click();
-    QCOMPARE(ListItems(siblings), before.mid(1));
+    QCOMPARE(Entries(*siblings), before.mid(1));
     demo.window.ReloadFamily();
-    QCOMPARE(ListItems(demo.List("siblingList")), before.mid(1));
+    QCOMPARE(Entries(*demo.List("siblingList")), before.mid(1));
   }
 };
 

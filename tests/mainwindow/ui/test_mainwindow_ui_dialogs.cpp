@@ -20,7 +20,7 @@
 #include "store/record_fields.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_family.h"
-#include "support/window_driving.h"
+#include "support/widget_helpers.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
@@ -80,7 +80,7 @@ class DialogsTest : public QObject {
     WhenModalShown([&](QWidget* widget) {
       auto* dialog = static_cast<QDialog*>(widget);
       auto* families = dialog->findChild<QListWidget*>(QStringLiteral("familyList"));
-      offered = ListItems(families);
+      offered = Entries(*families);
       families->setCurrentItem(families->findItems(select, Qt::MatchExactly).first());
       families->setFocus();
       Leave(dialog, how);
@@ -141,7 +141,7 @@ class DialogsTest : public QObject {
     const QStringList families = ListFamilies(setup.folder.path());
     QCOMPARE(families.size(), created ? 3 : 2);
     auto* list = dialog.findChild<QListWidget*>(QStringLiteral("familyList"));
-    QCOMPARE(ListItems(list), families);
+    QCOMPARE(Entries(*list), families);
     if (created) {
       QVERIFY(QFileInfo(QDir(setup.folder.path()).filePath(name)).isDir());
       QCOMPARE(list->currentItem()->text(), name);
@@ -280,7 +280,7 @@ class DialogsTest : public QObject {
       QWidget* box = dialog.findChild<QWidget*>(QString::fromUtf8(name));
       if (auto* line = qobject_cast<QLineEdit*>(box)) return line->text();
       if (auto* text = qobject_cast<QPlainTextEdit*>(box)) return text->toPlainText();
-      return ListItems(qobject_cast<QListWidget*>(box)).join(u'|');
+      return Entries(*qobject_cast<QListWidget*>(box)).join(u'|');
     };
     QCOMPARE(text_of("Prefix"), QStringLiteral("Dr"));
     QCOMPARE(text_of("Gender"), QStringLiteral("Female"));

@@ -18,7 +18,7 @@
 #include "store/text_codec.h"
 #include "support/temp_family.h"
 #include "support/url_recorder.h"
-#include "support/window_driving.h"
+#include "support/widget_helpers.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
@@ -26,13 +26,6 @@ using namespace kinvale::testing;
 namespace {
 
 const QString kThomas = QStringLiteral("Thomas Whitfield");
-
-template <typename T>
-T* Child(QWidget& window, const QString& name) {
-  T* child = window.findChild<T*>(name);
-  if (!child) qWarning("No child named %s", qPrintable(name));
-  return child;
-}
 
 QString Caption(const QPushButton* button) {
   return button->text().replace(QStringLiteral("&&"), QStringLiteral("&"));
@@ -97,7 +90,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(Caption(Child<QPushButton>(demo.window, "spouseButton")),
              QStringLiteral("Eleanor Hart Whitfield"));
     QTEST(Child<QGroupBox>(demo.window, frame)->title(), "caption");
-    QTEST(ListItems(Child<QListWidget>(demo.window, list)), "names");
+    QTEST(Entries(*Child<QListWidget>(demo.window, list)), "names");
     QVERIFY(Child<PhotoView>(demo.window, "photo")->isVisible());
     QVERIFY(!Child<QWidget>(demo.window, "photoPlaceholder")->isVisible());
   }
@@ -205,7 +198,7 @@ class MainWindowTest : public QObject {
     demo.window.ReloadFamily();
     QVERIFY(!Child<PhotoView>(demo.window, "photo")->isVisible());
     QVERIFY(Child<QWidget>(demo.window, "photoPlaceholder")->isVisible());
-    QCOMPARE(ListItems(Child<QListWidget>(demo.window, "childrenList")),
+    QCOMPARE(Entries(*Child<QListWidget>(demo.window, "childrenList")),
              QStringList{"Mary Cole Whitfield"});
   }
 
@@ -312,7 +305,7 @@ class MainWindowTest : public QObject {
     QTest::mouseClick(Child<QPushButton>(demo.window, "personButton"), Qt::LeftButton);
     QCOMPARE(Caption(Child<QPushButton>(demo.window, "personButton")),
              QStringLiteral("Jack Whitfield"));
-    QCOMPARE(ListItems(Child<QListWidget>(demo.window, "childrenList")),
+    QCOMPARE(Entries(*Child<QListWidget>(demo.window, "childrenList")),
              QStringList{"Colin Whitfield"});
     QVERIFY(!demo.window.session().family_files.isEmpty());
   }
@@ -330,7 +323,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(demo.window.session().family, QStringLiteral("Empty"));
     QCOMPARE(Caption(Child<QPushButton>(demo.window, "personButton")), kNoPersonCaption);
     QCOMPARE(Caption(Child<QPushButton>(demo.window, "spouseButton")), QStringLiteral("Spouse"));
-    QVERIFY(ListItems(Child<QListWidget>(demo.window, "fatherList")).isEmpty());
+    QVERIFY(Entries(*Child<QListWidget>(demo.window, "fatherList")).isEmpty());
     QVERIFY(!Child<PhotoView>(demo.window, "photo")->isVisible());
     QCOMPARE(demo.Settings(), (QStringList{"Empty", kNoPersonCaption}));
   }
