@@ -1,5 +1,6 @@
 #include "store/atomic_file.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
@@ -40,6 +41,24 @@ bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* e
     return fail(QString::fromLocal8Bit(std::strerror(errno)));
   }
   return true;
+}
+
+bool SyncFilesToDisk(const QString& folder, const QStringList& file_names, QString* error) {
+  const QDir dir(folder);
+  auto sync = [error](const QString& path, int flags) {
+    const int fd = ::open(QFile::encodeName(path).constData(), flags);
+    const bool synced = fd >= 0 && ::fsync(fd) == 0;
+    const int reason = errno;
+    if (fd >= 0) ::close(fd);
+    if (!synced && error) {
+      *error = SaveError(path, QString::fromLocal8Bit(std::strerror(reason)));
+    }
+    return synced;
+  };
+  for (const QString& name : file_names) {
+    if (!sync(dir.filePath(name), O_RDONLY)) return false;
+  }
+  return sync(folder, O_RDONLY | O_DIRECTORY);
 }
 
 bool CopyFileAtomically(const QString& source, const QString& target, QString* error) {
