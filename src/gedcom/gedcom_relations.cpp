@@ -8,34 +8,6 @@ namespace kinvale {
 
 namespace {
 
-FamilyMembers ParseFamily(const GedcomFile& file, int record, UsedLines* used) {
-  FamilyMembers family;
-  (*used)[record] = true;
-  for (int line : file.ChildrenOf(record)) {
-    const GedcomLine& member = file.line(line);
-    const bool pointer = IsGedcomPointer(member.value);
-    if (member.tag == u"HUSB" && pointer) {
-      family.husbands.push_back(member.value);
-      family.partners.push_back(member.value);
-    } else if (member.tag == u"WIFE" && pointer) {
-      family.wives.push_back(member.value);
-      family.partners.push_back(member.value);
-    } else if (member.tag == u"CHIL" && pointer) {
-      family.children.push_back(member.value);
-    } else if (member.tag == u"MARR") {
-      for (int sub : file.ChildrenOf(line)) {
-        if (file.line(sub).tag != u"DATE") continue;
-        family.marriage_date = GedcomValueText(file.line(sub).value);
-        (*used)[sub] = true;
-      }
-    } else {
-      continue;
-    }
-    (*used)[line] = true;
-  }
-  return family;
-}
-
 // Person numbers gathered once each, in the order first met.
 class NumberGroup {
  public:
@@ -56,38 +28,12 @@ class NumberGroup {
   std::vector<QString> numbers_;
 };
 
-class RelationBuilder {
- public:
-  RelationBuilder(FamilyTable& families, const PersonNumbering& numbering, const QString& own,
-                  UsedLines* used)
-      : families_(families), numbering_(numbering), own_(own), used_(used) {}
-
-  const FamilyMembers* Family(QStringView xref) {
-    const FamilyMembers* family = families_.Find(xref, used_);
-    if (!family) ++gaps_.missing_references;
-    return family;
+// Adds the people to the group, leaving out the person itself.
+void AddPeople(const std::vector<QString>& numbers, const QString& own, NumberGroup* group) {
+  for (const QString& number : numbers) {
+    if (number != own) group->Add(number);
   }
-
-  // Adds the people the references name to the group, leaving out the person itself.
-  void AddPeople(const std::vector<QStringView>& xrefs, NumberGroup* group) {
-    for (QStringView xref : xrefs) {
-      const QString number = numbering_.XrefToPersonNumber(xref);
-      if (number == kNobody) {
-        ++gaps_.missing_references;
-      } else if (number != own_) {
-        group->Add(number);
-      }
-    }
-  }
-
-  RelationGaps gaps_;
-
- private:
-  FamilyTable& families_;
-  const PersonNumbering& numbering_;
-  const QString& own_;
-  UsedLines* used_;
-};
+}
 
 }  // namespace
 
@@ -95,22 +41,55 @@ const FamilyMembers* FamilyTable::Find(QStringView xref, UsedLines* used) {
   const int record = file_.FindRecord(xref, u"FAM");
   if (record < 0) return nullptr;
   auto found = families_.find(record);
-  if (found == families_.end()) {
-    found = families_.emplace(record, ParseFamily(file_, record, used)).first;
-  }
+  if (found == families_.end()) found = families_.emplace(record, Parse(record, used)).first;
   return &found->second;
 }
 
-RelationGaps UpdateRelations(FamilyTable& families, const PersonNumbering& numbering,
-                             const QString& own_number, const IndividualReading& reading,
-                             ImportedPerson* person, UsedLines* used) {
-  RelationBuilder builder(families, numbering, own_number, used);
+FamilyMembers FamilyTable::Parse(int record, UsedLines* used) {
+  FamilyMembers family;
+  (*used)[record] = true;
+  for (int line : file_.ChildrenOf(record)) {
+    const GedcomLine& member = file_.line(line);
+    if (member.tag == u"MARR") {
+      for (int sub : file_.ChildrenOf(line)) {
+        if (file_.line(sub).tag != u"DATE") continue;
+        family.marriage_date = GedcomValueText(file_.line(sub).value);
+        (*used)[sub] = true;
+      }
+      (*used)[line] = true;
+      continue;
+    }
+    const bool husband = member.tag == u"HUSB";
+    const bool wife = member.tag == u"WIFE";
+    if (!(husband || wife || member.tag == u"CHIL") || !IsGedcomPointer(member.value)) continue;
+    (*used)[line] = true;
+    const QString number = numbering_.XrefToPersonNumber(member.value);
+    if (number == kNobody) {
+      ++missing_members_;
+      continue;
+    }
+    if (husband) family.husbands.push_back(number);
+    if (wife) family.wives.push_back(number);
+    (husband || wife ? family.partners : family.children).push_back(number);
+  }
+  return family;
+}
+
+RelationGaps UpdateRelations(FamilyTable& families, const QString& own_number,
+                             const IndividualReading& reading, ImportedPerson* person,
+                             UsedLines* used) {
+  RelationGaps gaps;
+  auto family_of = [&](QStringView xref) {
+    const FamilyMembers* family = families.Find(xref, used);
+    if (!family) ++gaps.missing_families;
+    return family;
+  };
   NumberGroup fathers, mothers, siblings;
   for (QStringView xref : reading.child_families) {
-    if (const FamilyMembers* family = builder.Family(xref)) {
-      builder.AddPeople(family->husbands, &fathers);
-      builder.AddPeople(family->wives, &mothers);
-      builder.AddPeople(family->children, &siblings);
+    if (const FamilyMembers* family = family_of(xref)) {
+      AddPeople(family->husbands, own_number, &fathers);
+      AddPeople(family->wives, own_number, &mothers);
+      AddPeople(family->children, own_number, &siblings);
     }
   }
 
@@ -119,11 +98,11 @@ RelationGaps UpdateRelations(FamilyTable& families, const PersonNumbering& numbe
   NumberGroup spouse_family_partners;
   NumberGroup all_partners;
   for (QStringView xref : reading.spouse_families) {
-    const FamilyMembers* family = builder.Family(xref);
+    const FamilyMembers* family = family_of(xref);
     if (!family) continue;
     NumberGroup partners;
-    builder.AddPeople(family->partners, &partners);
-    for (const QString& number : partners.numbers()) all_partners.Add(number);
+    AddPeople(family->partners, own_number, &partners);
+    AddPeople(family->partners, own_number, &all_partners);
     if (!partners.empty() || spouse_family_partners.empty()) {
       spouse_family = family;
       spouse_family_partners = partners;
@@ -132,10 +111,10 @@ RelationGaps UpdateRelations(FamilyTable& families, const PersonNumbering& numbe
   const QString spouse =
       spouse_family_partners.empty() ? kNobody : spouse_family_partners.numbers().back();
   if (spouse_family) person->details.date_married = spouse_family->marriage_date;
-  builder.gaps_.further_spouses = all_partners.numbers().size() > 1;
+  gaps.further_spouses = all_partners.numbers().size() > 1;
   person->link =
       own_number + spouse + u'F' + fathers.Text() + u'M' + mothers.Text() + u'S' + siblings.Text();
-  return builder.gaps_;
+  return gaps;
 }
 
 }  // namespace kinvale
