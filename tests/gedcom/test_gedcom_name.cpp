@@ -43,7 +43,7 @@ class GedcomNameTest : public QObject {
                                           << "John Berg"
                                           << "Jan ";
     QTest::newRow("a mark right after the slash") << "John />Smith/"
-                                                  << "Smith"
+                                                  << "Smithsmith"
                                                   << "John / ";
     QTest::newRow("empty") << ""
                            << ""
