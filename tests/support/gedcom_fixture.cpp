@@ -24,11 +24,11 @@ QString WriteGedcom(const TempAppFolder& app, const QString& file_name, const QB
 }
 
 ImportResult ImportConfirmed(const TempAppFolder& app, const QString& path,
-                             ScriptedPrompter* prompter) {
+                             ScriptedPrompter* prompter, const QString& open_family) {
   ScriptedPrompter own;
   ScriptedPrompter& answers = prompter ? *prompter : own;
   answers.confirmations = {true, true, true};
-  return ImportGedcom({app.path(), path, false, QString()}, answers);
+  return ImportGedcom({app.path(), path, false, open_family}, answers);
 }
 
 QStringList RecordFiles(const TempAppFolder& app, const QString& family) {

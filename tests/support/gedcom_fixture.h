@@ -19,9 +19,10 @@ QByteArray MakeGedcom(const QString& records, const QString& charset = QStringLi
 // Writes the bytes as a file of the application folder and gives its path.
 QString WriteGedcom(const TempAppFolder& app, const QString& file_name, const QByteArray& bytes);
 
-// Imports the file answering every question OK.
+// Imports the file answering every question OK, with the open family given.
 ImportResult ImportConfirmed(const TempAppFolder& app, const QString& path,
-                             ScriptedPrompter* prompter = nullptr);
+                             ScriptedPrompter* prompter = nullptr,
+                             const QString& open_family = QString());
 
 // The record files of a family, sorted by name.
 QStringList RecordFiles(const TempAppFolder& app, const QString& family);
