@@ -15,6 +15,11 @@ class Prompter;
 struct Session;
 
 inline const QString kImportWindowTitle = QStringLiteral("Import From GEDCOM");
+inline const QString kResumeCaption = QStringLiteral("Resume");
+inline const QString kImportCaption = QStringLiteral("Import");
+inline const QString kReturnCaption = QStringLiteral("Return");
+inline const QString kStatusCaption = QStringLiteral("Status");
+inline const QString kChooseFileMessage = QStringLiteral("Please choose a GEDCOM file (.ged) first.");
 inline const QString kFamilyExistsQuestion = QStringLiteral("Family Group File Exists. Overwrite?");
 inline const QString kReplacingFamilyQuestion =
     QStringLiteral("You are replacing the current family. Continue?");
