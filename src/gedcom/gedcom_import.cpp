@@ -73,6 +73,8 @@ class ImportRun {
   bool ImportIndividual(int position);
   void ChooseStoredName(const IndividualReading& reading, int position);
   void ImportNotesAndSources(IndividualReading* reading);
+  void CountLookUp(const TextImport& found, const PendingText& pending, QSet<int>* records,
+                   int* in_place);
   void Finish();
 
   void Status(const QString& text) {
@@ -269,28 +271,27 @@ void ImportRun::ImportNotesAndSources(IndividualReading* reading) {
   const QString notes_count = SignedNumber(static_cast<int>(reading->notes.size()));
   for (size_t i = 0; i < reading->notes.size(); ++i) {
     Title(kProcessingNoteTitle.arg(SignedNumber(int(i) + 1), notes_count, person_.name));
-    const TextImport note =
-        ImportNote(*file_, reading->notes[i], &person_.details.notes, &reading->sources, &used_);
-    if (note.record >= 0) {
-      notes_read_.insert(note.record);
-    } else if (note.found) {
-      ++report.notes;
-    } else if (!reading->notes[i].reference.isEmpty()) {
-      ++report.missing_references;
-    }
+    CountLookUp(
+        ImportNote(*file_, reading->notes[i], &person_.details.notes, &reading->sources, &used_),
+        reading->notes[i], &notes_read_, &report.notes);
   }
   const QString sources_count = SignedNumber(static_cast<int>(reading->sources.size()));
   for (size_t i = 0; i < reading->sources.size(); ++i) {
     Title(kProcessingSourceTitle.arg(SignedNumber(int(i) + 1), sources_count, person_.name));
-    const TextImport source =
-        ImportSource(*file_, reading->sources[i], &person_.details.sources, &used_);
-    if (source.record >= 0) {
-      sources_read_.insert(source.record);
-    } else if (source.found) {
-      ++report.sources;
-    } else if (!reading->sources[i].reference.isEmpty()) {
-      ++report.missing_references;
-    }
+    CountLookUp(ImportSource(*file_, reading->sources[i], &person_.details.sources, &used_),
+                reading->sources[i], &sources_read_, &report.sources);
+  }
+}
+
+// A record counts once however often it is read, text given in place each time.
+void ImportRun::CountLookUp(const TextImport& found, const PendingText& pending, QSet<int>* records,
+                            int* in_place) {
+  if (found.record >= 0) {
+    records->insert(found.record);
+  } else if (found.found) {
+    ++*in_place;
+  } else if (!pending.reference.isEmpty()) {
+    ++result_.report.missing_references;
   }
 }
 
