@@ -3,7 +3,6 @@
 #include <QtTest>
 
 #include "gedcom/gedcom_name.h"
-#include "gedcom/person_numbering.h"
 
 using namespace kinvale;
 
@@ -57,50 +56,6 @@ class GedcomNameTest : public QObject {
     QString alternate_name;
     QCOMPARE(CleanGedcomName(value, &alternate_name), name);
     QCOMPARE(alternate_name, alternate);
-  }
-
-  void CapitalisesAWord_data() {
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<QString>("capitalised");
-    QTest::newRow("upper case") << "SMITH"
-                                << "Smith";
-    QTest::newRow("first letter kept") << "van Dyke"
-                                       << "vandyke";
-    QTest::newRow("apostrophe") << "O'BRIEN"
-                                << "O'brien";
-    QTest::newRow("accented") << "ÉLODIE"
-                              << "Élodie";
-    QTest::newRow("empty") << ""
-                           << "";
-  }
-
-  void CapitalisesAWord() {
-    QFETCH(QString, word);
-    QFETCH(QString, capitalised);
-    QCOMPARE(CapitaliseWord(word), capitalised);
-  }
-
-  void PadsPersonNumbers_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("number");
-    QTest::newRow("one digit") << "7"
-                               << "0007";
-    QTest::newRow("two digits") << "12"
-                                << "0012";
-    QTest::newRow("three digits") << "123@"
-                                  << "0123";
-    QTest::newRow("four digits") << "9999"
-                                 << "9999";
-    QTest::newRow("five digits keep them") << "12345"
-                                           << "12345";
-    QTest::newRow("no digit") << "PERSON1"
-                              << "0000";
-  }
-
-  void PadsPersonNumbers() {
-    QFETCH(QString, text);
-    QFETCH(QString, number);
-    QCOMPARE(PadPersonNumber(text), number);
   }
 };
 

@@ -1,5 +1,5 @@
-// Splitting a GEDCOM file into lines and records: levels, cross-references, tags and values,
-// the sub-lines of each line, continuation text, and the lines that are not GEDCOM lines.
+// Splitting a GEDCOM file into lines: levels, cross-references, tags and values, continuation
+// text, and the lines that are not GEDCOM lines.
 #include <QtTest>
 
 #include "gedcom/gedcom_reader.h"
@@ -73,23 +73,6 @@ class GedcomReaderTest : public QObject {
     QCOMPARE(file.line(file.size() - 1).tag.toString(), QStringLiteral("TRLR"));
   }
 
-  void FindsRecordsAndSubLines() {
-    const GedcomFile file = GedcomFile::Parse(
-        "0 HEAD\r\n0 @I1@ INDI\r\n1 BIRT\r\n2 DATE 1900\r\n3 TIME x\r\n2 PLAC Cork\r\n"
-        "1 SEX F\r\n0 @F1@ FAM\r\n0 TRLR\r\n");
-    QCOMPARE(file.records(), (std::vector<int>{0, 1, 7, 8}));
-    QCOMPARE(file.FindRecord(u"@I1@", u"INDI"), 1);
-    QCOMPARE(file.FindRecord(u"@I1@", u"FAM"), -1);
-    QCOMPARE(file.FindRecord(u"@I2@", u"INDI"), -1);
-    std::vector<int> children;
-    for (int line : file.ChildrenOf(1)) children.push_back(line);
-    QCOMPARE(children, (std::vector<int>{2, 6}));
-    children.clear();
-    for (int line : file.ChildrenOf(2)) children.push_back(line);
-    QCOMPARE(children, (std::vector<int>{3, 5}));
-    QCOMPARE(file.line(1).end, 7);
-  }
-
   void ReadsContinuedText() {
     const GedcomFile file = GedcomFile::Parse(
         "0 @N1@ NOTE Mail me@@home\r\n1 CONC  now\r\n1 CONT\r\n1 CONT next\r\n1 SOUR @S1@\r\n");
@@ -97,21 +80,6 @@ class GedcomReaderTest : public QObject {
     QCOMPARE(file.TextOf(0, &used),
              QStringList({QStringLiteral("Mail me@home now"), QString(), QStringLiteral("next")}));
     QCOMPARE(used, (UsedLines{false, true, true, true, false}));
-  }
-
-  void TellsPointersFromText_data() {
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<bool>("pointer");
-    QTest::newRow("pointer") << "@N12@" << true;
-    QTest::newRow("text") << "Was a miller" << false;
-    QTest::newRow("escaped at signs") << "@@home@@" << false;
-    QTest::newRow("empty pointer") << "@@" << false;
-  }
-
-  void TellsPointersFromText() {
-    QFETCH(QString, value);
-    QFETCH(bool, pointer);
-    QCOMPARE(IsGedcomPointer(value), pointer);
   }
 };
 
