@@ -54,8 +54,9 @@ QString FreeFolderName(const QDir& family) {
   const QString stamp =
       QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh.mm.ss"));
   QString name = kMovedFolderName.arg(stamp);
-  for (int n = 2; family.exists(name); ++n)
+  for (int n = 2; family.exists(name); ++n) {
     name = kMovedFolderName.arg(stamp) + u' ' + QString::number(n);
+  }
   return name;
 }
 
@@ -111,11 +112,12 @@ class ImportRun {
 ImportResult ImportRun::Run() {
   result_.outcome = Prepare();
   if (result_.outcome != ImportOutcome::kCompleted) return result_;
+  // From here on the family's folder changes, even when a step then fails.
+  result_.reload_open_family = request_.open_family == result_.target_family;
   if (!request_.resume && family_exists_ && !MoveEarlierRecords()) {
     result_.outcome = ImportOutcome::kFailed;
     return result_;
   }
-  result_.reload_open_family = request_.open_family == result_.target_family;
   if (!ImportIndividuals()) {
     result_.outcome = ImportOutcome::kFailed;
     return result_;

@@ -214,6 +214,21 @@ class GedcomImportTest : public QObject {
              QStringList());
   }
 
+  void StopsAtARecordItCannotWrite() {
+    TempAppFolder app;
+    QVERIFY(QDir().mkpath(QDir(app.FamilyPath(QStringLiteral("kin"))).filePath("Bo Lee_0002.dat")));
+    ScriptedPrompter prompter;
+    const ImportResult result = ImportConfirmed(
+        app, WriteGedcom(app, QStringLiteral("kin.ged"), MakeGedcom(kTwo)), &prompter);
+    QCOMPARE(result.outcome, ImportOutcome::kFailed);
+    QCOMPARE(prompter.messages.size(), 1);
+    QVERIFY(prompter.messages.first().startsWith(QStringLiteral("Could not save ")));
+    QCOMPARE(result.report.individuals, 1);
+    QCOMPARE(RecordFiles(app, QStringLiteral("kin")), QStringList{"Ann Lee_0001.dat"});
+    QCOMPARE(QDir(app.FamilyPath(QStringLiteral("kin"))).entryList({QStringLiteral("*.tmp")}),
+             QStringList());
+  }
+
   void ReloadsTheOpenFamily() {
     TempAppFolder app;
     app.WriteFamily(QStringLiteral("kin"),
