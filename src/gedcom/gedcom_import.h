@@ -19,7 +19,8 @@ inline const QString kResumeCaption = QStringLiteral("Resume");
 inline const QString kImportCaption = QStringLiteral("Import");
 inline const QString kReturnCaption = QStringLiteral("Return");
 inline const QString kStatusCaption = QStringLiteral("Status");
-inline const QString kChooseFileMessage = QStringLiteral("Please choose a GEDCOM file (.ged) first.");
+inline const QString kChooseFileMessage =
+    QStringLiteral("Please choose a GEDCOM file (.ged) first.");
 inline const QString kFamilyExistsQuestion = QStringLiteral("Family Group File Exists. Overwrite?");
 inline const QString kReplacingFamilyQuestion =
     QStringLiteral("You are replacing the current family. Continue?");
