@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace kinvale {
 
@@ -18,6 +19,10 @@ enum class Durability {
 // removed, and error (when given) says what went wrong, naming the file.
 bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* error,
                          Durability durability = Durability::kSynced);
+
+// Flushes files written with Durability::kBuffered, and the folder entries naming them, to the
+// disk; false with a message naming the file that could not be flushed.
+bool SyncFilesToDisk(const QString& folder, const QStringList& file_names, QString* error);
 
 // Copies a file atomically over the target.
 bool CopyFileAtomically(const QString& source, const QString& target, QString* error);

@@ -1,0 +1,272 @@
+// The import as a whole: its questions and what answering Cancel leaves, the family it fills,
+// Resume, the progress texts, the refusals, the earlier records of a replaced family, the
+// reload of the open family, and the report.
+#include <QDir>
+#include <QtTest>
+
+#include "mainwindow/main_view.h"
+#include "support/gedcom_fixture.h"
+
+using namespace kinvale;
+using namespace kinvale::testing;
+
+namespace {
+
+const QString kTwo = QStringLiteral(
+    "0 @I1@ INDI\r\n1 NAME Ann /Lee/\r\n1 FAMS @F1@\r\n1 NOTE @N1@\r\n1 BIRT\r\n2 SOUR @S1@\r\n"
+    "0 @I2@ INDI\r\n1 NAME Bo /Lee/\r\n1 FAMS @F1@\r\n"
+    "0 @F1@ FAM\r\n1 WIFE @I1@\r\n1 HUSB @I2@\r\n0 @N1@ NOTE Tall\r\n0 @S1@ SOUR\r\n1 TITL Book");
+
+// Individuals @I1@ to @In@, named P1 to Pn.
+QString Individuals(int n) {
+  QString records;
+  for (int i = 1; i <= n; ++i) records += QStringLiteral("0 @I%1@ INDI\r\n1 NAME P%1\r\n").arg(i);
+  records.chop(2);
+  return records;
+}
+
+class RecordingObserver : public ImportObserver {
+ public:
+  void ShowStatus(const QString& text) override { shown.append(QStringLiteral("status ") + text); }
+  void ShowTitle(const QString& title) override { shown.append(QStringLiteral("title ") + title); }
+  void ShowIndividual(int counter, int total, const ImportedPerson& person) override {
+    shown.append(QStringLiteral("individual %1/%2 %3").arg(counter).arg(total).arg(person.name));
+  }
+  QStringList shown;
+};
+
+}  // namespace
+
+class GedcomImportTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void AsksItsQuestions_data() {
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<bool>("resume");
+    QTest::addColumn<QList<bool>>("answers");
+    QTest::addColumn<QStringList>("questions");
+    QTest::addColumn<bool>("completed");
+    const QString exists = QStringLiteral("Family Group File Exists. Overwrite?");
+    const QString replacing = QStringLiteral("You are replacing the current family. Continue?");
+    const QString estimate = QStringLiteral(
+        "There are 2 names to process which may take less than a second to process.");
+    QTest::newRow("a new family") << false << false << false << QList<bool>{true}
+                                  << QStringList{estimate} << true;
+    QTest::newRow("an existing family") << true << false << false << QList<bool>{true, true}
+                                        << QStringList{exists, estimate} << true;
+    QTest::newRow("the open family") << true << true << false << QList<bool>{true, true, true}
+                                     << QStringList{exists, replacing, estimate} << true;
+    QTest::newRow("Resume asks only the estimate")
+        << true << true << true << QList<bool>{true}
+        << QStringList{QString(estimate).replace(u'2', u'1')} << true;
+    QTest::newRow("Cancel on overwriting")
+        << true << false << false << QList<bool>{false} << QStringList{exists} << false;
+    QTest::newRow("Cancel on replacing") << true << true << false << QList<bool>{true, false}
+                                         << QStringList{exists, replacing} << false;
+    QTest::newRow("Cancel on the estimate")
+        << false << false << false << QList<bool>{false} << QStringList{estimate} << false;
+  }
+
+  void AsksItsQuestions() {
+    QFETCH(bool, exists);
+    QFETCH(bool, open);
+    QFETCH(bool, resume);
+    QFETCH(QList<bool>, answers);
+    QFETCH(QStringList, questions);
+    QFETCH(bool, completed);
+    TempAppFolder app;
+    if (exists) app.WriteFile(QStringLiteral("kin"), QStringLiteral("Old_0001.dat"), "old\r\n");
+    const QString path = WriteGedcom(app, QStringLiteral("kin.ged"), MakeGedcom(kTwo));
+    ScriptedPrompter prompter;
+    prompter.confirmations = answers;
+    const ImportResult result = ImportGedcom(
+        {app.path(), path, resume, open ? QStringLiteral("kin") : QStringLiteral("Demo")},
+        prompter);
+    QCOMPARE(prompter.questions, questions);
+    QCOMPARE(result.outcome, completed ? ImportOutcome::kCompleted : ImportOutcome::kStopped);
+    QCOMPARE(result.reload_open_family, completed && open);
+    if (!completed) {
+      // Nothing is written: the earlier record stays where it was, no folder is made.
+      QCOMPARE(RecordFiles(app, QStringLiteral("kin")),
+               exists ? QStringList{QStringLiteral("Old_0001.dat")} : QStringList());
+      QCOMPARE(QDir(app.FamilyPath(QStringLiteral("kin"))).exists(), exists);
+    }
+  }
+
+  void NamesTheFamilyAfterTheFile_data() {
+    QTest::addColumn<QString>("file_name");
+    QTest::addColumn<QString>("family");
+    QTest::newRow("up to the first _") << "tree_2.ged"
+                                       << "tree";
+    QTest::newRow("up to the first .") << "my.family.ged"
+                                       << "my";
+    QTest::newRow("upper-case extension") << "Kin.GED"
+                                          << "Kin";
+  }
+
+  void NamesTheFamilyAfterTheFile() {
+    QFETCH(QString, file_name);
+    QFETCH(QString, family);
+    TempAppFolder app;
+    const ImportResult result = ImportConfirmed(app, WriteGedcom(app, file_name, MakeGedcom(kTwo)));
+    QCOMPARE(result.target_family, family);
+    QCOMPARE(RecordFiles(app, family).size(), 2);
+  }
+
+  void RefusesWhatItCannotImport_data() {
+    QTest::addColumn<QString>("file_name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<ImportOutcome>("outcome");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no family name")
+        << "_2.ged" << MakeGedcom(kTwo) << ImportOutcome::kRefused
+        << "The file name \"_2.ged\" gives no family name: the family "
+           "is named after the file name up to its first \".\" or \"_\".";
+    QTest::newRow("no individuals")
+        << "none.ged" << MakeGedcom(QStringLiteral("0 @U@ SUBM")) << ImportOutcome::kNothing
+        << "The file holds no individuals. Nothing was imported.";
+    QTest::newRow("more than 9999 individuals")
+        << "many.ged" << MakeGedcom(Individuals(10000)) << ImportOutcome::kRefused
+        << "The file holds 10000 individuals, but a family holds at most 9999 (person numbers "
+           "have four digits). Nothing was imported.";
+  }
+
+  void RefusesWhatItCannotImport() {
+    QFETCH(QString, file_name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(ImportOutcome, outcome);
+    QFETCH(QString, message);
+    TempAppFolder app;
+    ScriptedPrompter prompter;
+    const ImportResult result = ImportConfirmed(app, WriteGedcom(app, file_name, bytes), &prompter);
+    QCOMPARE(result.outcome, outcome);
+    QCOMPARE(prompter.messages, QStringList{message});
+    QVERIFY(!QDir(app.FamilyPath(result.target_family)).exists() || result.target_family.isEmpty());
+  }
+
+  void ReportsProgress() {
+    TempAppFolder app;
+    RecordingObserver observer;
+    ScriptedPrompter prompter;
+    prompter.confirmations = {true};
+    const QString path = WriteGedcom(app, QStringLiteral("kin.ged"), MakeGedcom(kTwo));
+    QCOMPARE(ImportGedcom({app.path(), path, false, QString()}, prompter, &observer).outcome,
+             ImportOutcome::kCompleted);
+    QCOMPARE(
+        observer.shown,
+        QStringList({"status Processing Name 1 of  2", "title Processing Note  1 of  1 for Ann Lee",
+                     "title Processing Source  1 of  1 for Ann Lee",
+                     "title Updating Relations for Ann Lee ...",
+                     "title Writing New Name File for Ann Lee ...", "individual 1/2 Ann Lee",
+                     "title Getting Ready for Next Name ...", "status Processing Name 2 of  2",
+                     "title Updating Relations for Bo Lee ...",
+                     "title Writing New Name File for Bo Lee ...", "individual 2/2 Bo Lee",
+                     "title Getting Ready for Next Name ...", "status ", "title Imported kin"}));
+    QCOMPARE(prompter.messages, QStringList{"Import Completed"});
+    QCOMPARE(prompter.message_titles, QStringList{"Job Status"});
+  }
+
+  void ResumesAfterTheRecordsThere() {
+    TempAppFolder app;
+    for (int i = 1; i <= 10; ++i) {
+      app.WriteFile(QStringLiteral("kin"),
+                    QStringLiteral("P%1_%2.dat").arg(i).arg(i, 4, 10, QChar(u'0')), "x\r\n");
+    }
+    const QString path = WriteGedcom(app, QStringLiteral("kin.ged"), MakeGedcom(Individuals(12)));
+    RecordingObserver observer;
+    ScriptedPrompter prompter;
+    prompter.confirmations = {true};
+    QCOMPARE(ImportGedcom({app.path(), path, true, QString()}, prompter, &observer).outcome,
+             ImportOutcome::kCompleted);
+    QCOMPARE(prompter.questions,
+             QStringList{"There are 2 names to process which may take less than a second to "
+                         "process."});
+    QCOMPARE(observer.shown.first(), QStringLiteral("status Processing Name 11 of  12"));
+    QCOMPARE(RecordFiles(app, QStringLiteral("kin")).size(), 12);
+    QCOMPARE(app.ReadFile(QStringLiteral("kin"), QStringLiteral("P1_0001.dat")), "x\r\n");
+
+    ScriptedPrompter again;
+    QCOMPARE(ImportGedcom({app.path(), path, true, QString()}, again).outcome,
+             ImportOutcome::kNothing);
+    QCOMPARE(again.messages, QStringList{"The family already holds 12 record files, as many as "
+                                         "the file has individuals (12). There is nothing left to "
+                                         "resume."});
+  }
+
+  // Records of the replaced family are kept aside, so that no two records share a number.
+  void MovesTheEarlierRecordsAside() {
+    TempAppFolder app;
+    app.WriteFile(QStringLiteral("kin"), QStringLiteral("Ann Leigh_0001.dat"), "old\r\n");
+    app.WriteFile(QStringLiteral("kin"), QStringLiteral("photo0001_1pic.jpg"), "jpeg");
+    const ImportResult result =
+        ImportConfirmed(app, WriteGedcom(app, QStringLiteral("kin.ged"), MakeGedcom(kTwo)));
+    QCOMPARE(RecordFiles(app, QStringLiteral("kin")),
+             QStringList({QStringLiteral("Ann Lee_0001.dat"), QStringLiteral("Bo Lee_0002.dat")}));
+    QCOMPARE(result.report.moved_files, 1);
+    const QDir moved(
+        QDir(app.FamilyPath(QStringLiteral("kin"))).filePath(result.report.moved_to_folder));
+    QVERIFY(result.report.moved_to_folder.startsWith(QStringLiteral("Replaced ")));
+    QCOMPARE(moved.entryList(QDir::Files), QStringList{QStringLiteral("Ann Leigh_0001.dat")});
+    QCOMPARE(app.ReadFile(QStringLiteral("kin"), QStringLiteral("photo0001_1pic.jpg")), "jpeg");
+    QCOMPARE(QDir(app.FamilyPath(QStringLiteral("kin"))).entryList({QStringLiteral("*.tmp")}),
+             QStringList());
+  }
+
+  void StopsAtARecordItCannotWrite() {
+    TempAppFolder app;
+    QVERIFY(QDir().mkpath(QDir(app.FamilyPath(QStringLiteral("kin"))).filePath("Bo Lee_0002.dat")));
+    ScriptedPrompter prompter;
+    const ImportResult result = ImportConfirmed(
+        app, WriteGedcom(app, QStringLiteral("kin.ged"), MakeGedcom(kTwo)), &prompter);
+    QCOMPARE(result.outcome, ImportOutcome::kFailed);
+    QCOMPARE(prompter.messages.size(), 1);
+    QVERIFY(prompter.messages.first().startsWith(QStringLiteral("Could not save ")));
+    QCOMPARE(result.report.individuals, 1);
+    QCOMPARE(RecordFiles(app, QStringLiteral("kin")), QStringList{"Ann Lee_0001.dat"});
+    QCOMPARE(QDir(app.FamilyPath(QStringLiteral("kin"))).entryList({QStringLiteral("*.tmp")}),
+             QStringList());
+  }
+
+  void ReloadsTheOpenFamily() {
+    TempAppFolder app;
+    app.WriteFamily(QStringLiteral("kin"),
+                    {{QStringLiteral("Gone"), QStringLiteral("00010000F0000M0000S0000")}});
+    Session session = app.OpenSession(QStringLiteral("kin"));
+    session.view.person_of_interest = QStringLiteral("Gone");
+    const ImportResult result =
+        ImportConfirmed(app, WriteGedcom(app, QStringLiteral("kin.ged"), MakeGedcom(kTwo)), nullptr,
+                        QStringLiteral("kin"));
+    QVERIFY(result.reload_open_family);
+    ScriptedPrompter prompter;
+    ReloadFamilyAfterImport(session, prompter);
+    QCOMPARE(session.index.size(), 2);
+    QCOMPARE(session.index.row(session.index.FindRowExact(QStringLiteral("Bo Lee"))).link,
+             QStringLiteral("00020001F0000M0000S0000"));
+    QCOMPARE(session.view.person_of_interest, QStringLiteral("Ann Lee"));
+    QCOMPARE(session.view.spouse, QStringLiteral("Bo Lee"));
+  }
+
+  void ReportsWhatCameInAndWhatDidNot() {
+    TempAppFolder app;
+    const QString records = kTwo + QStringLiteral(
+                                       "\r\n0 @I3@ INDI\r\n1 BAPM\r\n2 DATE 1900\r\n1 FAMC @F9@\r\n"
+                                       "0 @R1@ REPO\r\n1 NAME Library");
+    const ImportResult result =
+        ImportConfirmed(app, WriteGedcom(app, QStringLiteral("kin.ged"), MakeGedcom(records)));
+    QCOMPARE(
+        ImportReportLines(result.report),
+        QStringList({"Individuals imported: 3", "Families linked: 1", "Notes imported: 1",
+                     "Sources imported: 1", "Character set: UTF-8",
+                     "Person numbers: the file's own (@I12@ is 0012)", "Stored under another name:",
+                     "  0003 (@I3@) is stored as \"Person 0003\": the file gives no name.",
+                     "References to families, individuals, notes or sources the file does "
+                     "not have: 1",
+                     "Records not brought in:", "  REPO: 1",
+                     "GEDCOM tags the record format does not hold, skipped:", "  INDI.BAPM: 1"}));
+  }
+};
+
+QTEST_GUILESS_MAIN(GedcomImportTest)
+#include "test_gedcom_import.moc"

@@ -1,0 +1,199 @@
+// What the import writes for the cases the individual reading, the notes and sources and the
+// relations must get right, each a small GEDCOM file imported and its record read back.
+#include <QDir>
+#include <QtTest>
+
+#include "store/record_fields.h"
+#include "support/gedcom_fixture.h"
+
+using namespace kinvale;
+using namespace kinvale::testing;
+
+namespace {
+
+// A field of a record as text: "file" is its file name, "link" line 1, otherwise a caption;
+// lists are joined with "|".
+QString FieldText(const QString& file, const RecordRead& read, const QString& field) {
+  if (field == u"file") return file;
+  if (field == u"link") return read.record.link;
+  const FieldInfo* info = FindDetailField(field);
+  if (!info) return QStringLiteral("<no field %1>").arg(field);
+  if (info->kind == FieldKind::kList) return (read.record.details.*info->list).join(u'|');
+  return read.record.details.*info->text;
+}
+
+const QString kFamily1 = QStringLiteral(
+    "0 @I1@ INDI\n1 NAME Adam /Ash/\n1 FAMS @F1@\n0 @I2@ INDI\n1 NAME Eve /Ash/\n1 FAMS @F1@\n"
+    "0 @I5@ INDI\n1 NAME Cain /Ash/\n1 FAMC @F1@\n0 @I6@ INDI\n1 NAME Abel /Ash/\n1 FAMC @F1@\n"
+    "0 @I7@ INDI\n1 NAME Seth /Ash/\n1 FAMC @F1@\n"
+    "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I5@\n1 CHIL @I6@\n1 CHIL @I7@\n"
+    "1 MARR\n2 DATE 12 JUN 1900");
+
+}  // namespace
+
+class GedcomImportRulesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void WritesTheRecord_data() {
+    QTest::addColumn<QString>("records");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("expected");
+    const QString one = QStringLiteral("0 @I1@ INDI\n1 NAME Ann /Lee/\n");
+    auto row = [](const char* name, const QString& records, const char* number, const char* field,
+                  const QString& expected) {
+      QTest::newRow(name) << records << QString(number) << QString(field) << expected;
+    };
+
+    // Reading an individual.
+    row("SEX U leaves the gender a blank", one + "1 SEX U", "0001", "Gender", " ");
+    row("the last NAME wins", "0 @I1@ INDI\n1 NAME John /Smith/\n1 NAME Johnny /Smith/", "0001",
+        "file", "Johnny Smith_0001.dat");
+    row("an earlier NAME is kept in the notes",
+        "0 @I1@ INDI\n1 NAME John /Smith/\n1 NAME Johnny /Smith/", "0001",
+        "Notes:", "\r\nAlso named in the GEDCOM file: John /Smith/\r\n");
+    row("NPFX gives the prefix", one + "2 NPFX Dr", "0001", "Prefix", "Dr");
+    row("RESI and its CONT make the address", one + "1 RESI 12 High St\n2 CONT Springfield", "0001",
+        "Residential Addresses", "12 High St\r\nSpringfield\r\n");
+    row("a residence's ADDR", one + "1 RESI\n2 ADDR 73 North Ashley\n3 CONT Spencer\n2 DATE 1900",
+        "0001", "Residential Addresses", "73 North Ashley\r\nSpencer\r\n");
+    row("a second RESI is added", one + "1 RESI Oslo\n1 RESI Bergen", "0001",
+        "Residential Addresses", "Oslo\r\nBergen\r\n");
+    row("BIRT directly followed by DEAT", one + "1 BIRT\n1 DEAT\n2 DATE 1901", "0001", "Death Date",
+        "1901");
+    row("a place after the event's source", one + "1 BIRT\n2 DATE 1850\n2 SOUR @S1@\n2 PLAC Cork",
+        "0001", "Birth Place", "Cork");
+    row("the burial place, not its date", one + "1 BURI\n2 DATE 1921\n2 PLAC Old Church", "0001",
+        "Burial Location", "Old Church\r\n");
+    row("another event's CONT does not leak into the address",
+        one + "1 RESI Oslo\n1 NOTE Kind\n2 CONT and fair", "0001", "Residential Addresses",
+        "Oslo\r\n");
+    row("occupations", one + "1 OCCU Miller\n1 OCCU Baker", "0001", "Occupation", "Miller|Baker");
+    row("e-mail, @@ read as @", one + "1 EMAL ann@@example.org", "0001", "E-Mail Addresses",
+        "ann@example.org\r\n");
+    row("5.5.1's EMAIL", one + "1 EMAIL ann@@example.org", "0001", "E-Mail Addresses",
+        "ann@example.org\r\n");
+    row("an alternate name goes into the notes", "0 @I1@ INDI\n1 NAME Jan>John /Berg/", "0001",
+        "Notes:", "\r\nAltername name: Jan \r\n");
+    row("lines of other records are not the individual's",
+        "0 @U1@ SUBM\n1 NAME Submitter\n1 NOTE Not hers\n0 @I1@ INDI\n1 SEX F", "0001",
+        "Notes:", "\r\n");
+
+    // Notes and sources.
+    const QString noted = one + "1 NOTE @N1@\n";
+    row("a note record's CONT lines", noted + "0 @N1@ NOTE\n1 CONT Born at sea\n1 CONT in 1850",
+        "0001", "Notes:", "\r\nBorn at sea\r\nin 1850\r\n");
+    row("a note's header text and CONC", noted + "0 @N1@ NOTE Born at\n1 CONC  sea\n1 CONT 1850",
+        "0001", "Notes:", "\r\nBorn at sea\r\n1850\r\n");
+    row("a note's bookkeeping is not text", noted + "0 @N1@ NOTE Tall\n1 CHAN\n2 DATE 2001", "0001",
+        "Notes:", "\r\nTall\r\n");
+    row("an inline note with its continuation", one + "1 NOTE Was a\n2 CONC  miller\n2 CONT too",
+        "0001", "Notes:", "\r\nWas a miller\r\ntoo\r\n");
+    row("a source record", one + "2 SOUR @S3@\n2 SOUR @S3@\n0 @S3@ SOUR\n1 TITL Parish register",
+        "0001", "Sources", "\r\nParish register\r\n");
+    row("the sources a note cites come after the individual's own",
+        one +
+            "1 BIRT\n2 SOUR @S1@\n1 NOTE @N1@\n0 @N1@ NOTE\n1 CONT Seen\n2 SOUR @S9@\n"
+            "0 @S9@ SOUR\n1 TITL Ninth\n0 @S1@ SOUR\n1 TITL First",
+        "0001", "Sources", "\r\nFirst\r\nNinth\r\n");
+    row("a source cited on level 1 and one in place",
+        one + "1 SOUR @S1@\n1 SOUR Family bible\n2 CONT page 3\n0 @S1@ SOUR\n1 TITL Census", "0001",
+        "Sources", "\r\nCensus\r\nFamily bible\r\npage 3\r\n");
+
+    // Relations.
+    row("a child's parents and siblings", kFamily1, "0005", "link", "00050000F0001M0002S00060007");
+    row("a spouse", kFamily1, "0001", "link", "00010002F0000M0000S0000");
+    row("the date married", kFamily1, "0001", "Date Married", "12 JUN 1900");
+    row("@I50@ is not @I5@",
+        "0 @I5@ INDI\n1 NAME A\n1 FAMC @F1@\n0 @I50@ INDI\n1 NAME B\n1 FAMC @F1@\n"
+        "0 @F1@ FAM\n1 CHIL @I5@\n1 CHIL @I50@",
+        "0005", "link", "00050000F0000M0000S0050");
+    row("every child family's parents",
+        "0 @I1@ INDI\n1 NAME Joe\n1 FAMC @F1@\n1 FAMC @F2@\n0 @I2@ INDI\n1 NAME Rob\n"
+        "0 @I3@ INDI\n1 NAME Ann\n0 @I4@ INDI\n1 NAME Tom\n"
+        "0 @F1@ FAM\n1 HUSB @I2@\n1 WIFE @I3@\n1 CHIL @I1@\n0 @F2@ FAM\n1 HUSB @I4@\n1 CHIL @I1@",
+        "0001", "link", "00010000F00020004M0003S0000");
+    row("the last spouse family with a partner",
+        "0 @I1@ INDI\n1 NAME Mary\n1 FAMS @F1@\n1 FAMS @F2@\n1 FAMS @F3@\n0 @I2@ INDI\n1 NAME "
+        "Pete\n"
+        "0 @I3@ INDI\n1 NAME Juan\n0 @F1@ FAM\n1 WIFE @I1@\n1 HUSB @I2@\n"
+        "0 @F2@ FAM\n1 WIFE @I1@\n1 HUSB @I3@\n1 MARR\n2 DATE 1911\n0 @F3@ FAM\n1 WIFE @I1@",
+        "0001", "link", "00010003F0000M0000S0000");
+    row("a partner's level-2 HUSB is not a spouse",
+        "0 @I1@ INDI\n1 NAME Mia\n1 FAMS @F1@\n0 @I2@ INDI\n1 NAME Ian\n"
+        "0 @F1@ FAM\n1 WIFE @I1@\n1 MARR\n2 HUSB\n3 AGE 30",
+        "0001", "link", "00010000F0000M0000S0000");
+
+    // Numbering.
+    row("references of other forms are numbered in file order",
+        "0 @PERSON1@ INDI\n1 NAME A\n1 FAMS @FAMILY1@\n0 @PERSON2@ INDI\n1 NAME B\n"
+        "1 FAMS @FAMILY1@\n0 @FAMILY1@ FAM\n1 HUSB @PERSON1@\n1 WIFE @PERSON2@",
+        "0002", "link", "00020001F0000M0000S0000");
+    row("@I0@ makes the numbering follow the file order", "0 @I0@ INDI\n1 NAME Zero\n", "0001",
+        "file", "Zero_0001.dat");
+    row("@I12345@ makes the numbering follow the file order", "0 @I12345@ INDI\n1 NAME Big\n",
+        "0001", "link", "00010000F0000M0000S0000");
+    row("zero-padded I numbers are the file's own", "0 @I00007@ INDI\n1 NAME Seven\n", "0007",
+        "file", "Seven_0007.dat");
+    row("individuals after the families and submitters",
+        "0 @U1@ SUBM\n1 NAME Sub\n0 @F1@ FAM\n1 HUSB @I2@\n0 @I1@ INDI\n1 NAME First\n"
+        "0 @I2@ INDI\n1 NAME Second\n1 FAMS @F1@",
+        "0002", "file", "Second_0002.dat");
+
+    // Values and names the record format could not hold as they are.
+    row("a value beginning with *** gets a leading blank", one + "1 OCCU ***Boss", "0001",
+        "Occupation", " ***Boss");
+    row("a name with copy gets a safe name", "0 @I1@ INDI\n1 NAME Copy /Cat/", "0001", "file",
+        "Person 0001_0001.dat");
+    row("the file's name is kept in the notes", "0 @I1@ INDI\n1 NAME Copy /Cat/", "0001",
+        "Notes:", "\r\nName in the GEDCOM file: Copy /Cat/\r\n");
+    row("no name", "0 @I1@ INDI\n1 SEX M", "0001", "file", "Person 0001_0001.dat");
+    row("a name empty once cleaned", "0 @I1@ INDI\n1 NAME //", "0001", "file",
+        "Person 0001_0001.dat");
+  }
+
+  void WritesTheRecord() {
+    QFETCH(QString, records);
+    QFETCH(QString, number);
+    QFETCH(QString, field);
+    QFETCH(QString, expected);
+    TempAppFolder app;
+    const QString path =
+        WriteGedcom(app, QStringLiteral("rules.ged"),
+                    MakeGedcom(QString(records).replace(u'\n', QStringLiteral("\r\n"))));
+    QCOMPARE(ImportConfirmed(app, path).outcome, ImportOutcome::kCompleted);
+    const QStringList files = RecordFiles(app, QStringLiteral("rules"));
+    const QStringList numbered = files.filter(u'_' + number + QStringLiteral(".dat"));
+    QCOMPARE(numbered.size(), 1);
+    const RecordRead read = ReadRecordNumbered(app, QStringLiteral("rules"), number);
+    QCOMPARE(read.stopped_before, RecordPart::kEnd);
+    QCOMPARE(FieldText(numbered.first(), read, field), expected);
+  }
+
+  void ReadsEveryLineEnding_data() {
+    QTest::addColumn<QByteArray>("line_end");
+    QTest::newRow("CR LF") << QByteArray("\r\n");
+    QTest::newRow("LF") << QByteArray("\n");
+    QTest::newRow("CR") << QByteArray("\r");
+  }
+
+  void ReadsEveryLineEnding() {
+    QFETCH(QByteArray, line_end);
+    TempAppFolder app;
+    QByteArray bytes =
+        MakeGedcom(QStringLiteral("0 @I1@ INDI\r\n1 NAME Ann /Lee/\r\n1 BIRT\r\n"
+                                  "2 DATE 1900\r\n0 @I2@ INDI\r\n1 NAME Bo"));
+    bytes.replace("\r\n", line_end);
+    QCOMPARE(ImportConfirmed(app, WriteGedcom(app, QStringLiteral("ends.ged"), bytes)).outcome,
+             ImportOutcome::kCompleted);
+    QCOMPARE(RecordFiles(app, QStringLiteral("ends")),
+             QStringList({QStringLiteral("Ann Lee_0001.dat"), QStringLiteral("Bo_0002.dat")}));
+    QCOMPARE(ReadRecordNumbered(app, QStringLiteral("ends"), QStringLiteral("0001"))
+                 .record.details.birth_date,
+             QStringLiteral("1900"));
+  }
+};
+
+QTEST_GUILESS_MAIN(GedcomImportRulesTest)
+#include "test_gedcom_import_rules.moc"

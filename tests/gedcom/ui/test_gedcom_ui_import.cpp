@@ -1,0 +1,133 @@
+// The "Import From GEDCOM" window driven through its widgets: choosing a file, importing into
+// the open family, what it shows as it goes and when done, and the reload of that family.
+#include <QCheckBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTreeView>
+#include <QtTest>
+
+#include "gedcom/ui/import_gedcom_dialog.h"
+#include "support/gedcom_fixture.h"
+
+using namespace kinvale;
+using namespace kinvale::testing;
+
+namespace {
+
+const QString kCouple = QStringLiteral(
+    "0 @I1@ INDI\r\n1 NAME Ann /Lee/\r\n1 FAMS @F1@\r\n0 @I2@ INDI\r\n1 NAME Bo /Lee/\r\n"
+    "1 OCCU Smith\r\n1 FAMS @F1@\r\n0 @F1@ FAM\r\n1 WIFE @I1@\r\n1 HUSB @I2@\r\n1 MARR\r\n"
+    "2 DATE 1 MAY 1950");
+
+template <typename T>
+T* Child(QWidget& parent, const char* name) {
+  T* child = parent.findChild<T*>(QString::fromLatin1(name));
+  if (!child) qFatal("no %s", name);
+  return child;
+}
+
+// Picks the file in the window's file list, as a click would.
+void ChooseFile(ImportGedcomDialog& dialog, const QString& path) {
+  auto* list = Child<QListView>(dialog, "FileList");
+  auto* model = qobject_cast<QFileSystemModel*>(list->model());
+  QTRY_VERIFY(model->index(path).isValid());
+  list->setCurrentIndex(model->index(path));
+}
+
+}  // namespace
+
+class GedcomUiImportTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void StartsInTheApplicationFolder() {
+    TempAppFolder app;
+    Session session;
+    session.app_folder = app.path();
+    ScriptedPrompter prompter;
+    ImportGedcomDialog dialog(session, prompter);
+    QCOMPARE(dialog.objectName(), QStringLiteral("ImportGEDCOM"));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Import From GEDCOM"));
+    auto* tree = Child<QTreeView>(dialog, "FolderTree");
+    QCOMPARE(qobject_cast<QFileSystemModel*>(tree->model())->filePath(tree->currentIndex()),
+             app.path());
+    auto* tabs = Child<QTabWidget>(dialog, "PersonTabs");
+    QStringList captions;
+    for (int i = 0; i < tabs->count(); ++i) captions.append(tabs->tabText(i));
+    QCOMPARE(captions,
+             QStringList({"General", "Milestones", "Addresses", "Notes", "Sources", "Other"}));
+    QVERIFY(Child<QLabel>(dialog, "Status")->isHidden());
+
+    // Without a file there is nothing to import.
+    Child<QPushButton>(dialog, "Import")->click();
+    QCOMPARE(prompter.messages, QStringList{"Please choose a GEDCOM file (.ged) first."});
+  }
+
+  void ImportsIntoTheOpenFamilyAndReloadsIt() {
+    TempAppFolder app;
+    app.WriteFamily(QStringLiteral("kin"),
+                    {{QStringLiteral("Ann Lee"), QStringLiteral("00010000F0000M0000S0000")}});
+    Session session = app.OpenSession(QStringLiteral("kin"));
+    session.view.person_of_interest = QStringLiteral("Ann Lee");
+    const QString path = WriteGedcom(app, QStringLiteral("kin.ged"), MakeGedcom(kCouple));
+    ScriptedPrompter prompter;
+    prompter.confirmations = {true, true, true};
+    ImportGedcomDialog dialog(session, prompter);
+    QSignalSpy reloaded(&dialog, &ImportGedcomDialog::familyReloaded);
+    dialog.show();
+    ChooseFile(dialog, path);
+    QCOMPARE(dialog.SelectedFile(), path);
+    Child<QCheckBox>(dialog, "Resume")->setChecked(false);
+
+    Child<QPushButton>(dialog, "Import")->click();
+
+    QCOMPARE(prompter.questions.size(), 3);
+    QCOMPARE(prompter.messages, QStringList{"Import Completed"});
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Imported kin"));
+    QVERIFY(Child<QLabel>(dialog, "Status")->isHidden());
+    auto* progress = Child<QProgressBar>(dialog, "Progress");
+    QCOMPARE(progress->value(), 2);
+    QCOMPARE(progress->maximum(), 2);
+    // The tabs show the last individual read.
+    QCOMPARE(Child<QLineEdit>(dialog, "NameBox")->text(), QStringLiteral("Bo Lee"));
+    QCOMPARE(Child<QLineEdit>(dialog, "LinkBox")->text(),
+             QStringLiteral("00020001F0000M0000S0000"));
+    QCOMPARE(Child<QLineEdit>(dialog, "Date Married")->text(), QStringLiteral("1 MAY 1950"));
+    QVERIFY(Child<QPlainTextEdit>(dialog, "ImportReport")
+                ->toPlainText()
+                .startsWith(QStringLiteral("Individuals imported: 2\nFamilies linked: 1\n")));
+    // The open family is loaded again, with the imported link strings.
+    QCOMPARE(reloaded.count(), 1);
+    QCOMPARE(session.index.size(), 2);
+    QCOMPARE(session.view.spouse, QStringLiteral("Bo Lee"));
+    QVERIFY(Child<QPushButton>(dialog, "Return")->isEnabled());
+  }
+
+  void ResumeIsUntickedAfterAnImport() {
+    TempAppFolder app;
+    Session session;
+    session.app_folder = app.path();
+    const QString path = WriteGedcom(app, QStringLiteral("kin.ged"), MakeGedcom(kCouple));
+    ScriptedPrompter prompter;
+    prompter.confirmations = {true};
+    ImportGedcomDialog dialog(session, prompter);
+    ChooseFile(dialog, path);
+    auto* resume = Child<QCheckBox>(dialog, "Resume");
+    resume->setChecked(true);
+    Child<QPushButton>(dialog, "Import")->click();
+    QCOMPARE(prompter.questions.size(), 1);  // the estimate only
+    QVERIFY(!resume->isChecked());
+    QCOMPARE(RecordFiles(app, QStringLiteral("kin")).size(), 2);
+  }
+};
+
+QTEST_MAIN(GedcomUiImportTest)
+#include "test_gedcom_ui_import.moc"
