@@ -109,7 +109,7 @@ std::optional<QString> ImportPhoto(Session& session, Prompter& prompter, const Q
   }
   session.last_photo_import_folder = folder;
   if (use_as_default) ShowPhoto(session, target);
-  prompter.Message(kImportedMessage, kImportedTitle);
+  prompter.Message(kPhotoImportedMessage, kPhotoImportedTitle);
   return target;
 }
 

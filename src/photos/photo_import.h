@@ -31,8 +31,8 @@ inline const QString kTooManyPhotosTitle = QStringLiteral("Error");
 inline const QString kPreviouslyImportedMessage =
     QStringLiteral("Photo previously imported. Use Change Photo.");
 inline const QString kPreviouslyImportedTitle = QStringLiteral("Status");
-inline const QString kImportedMessage = QStringLiteral("Picture successfully imported");
-inline const QString kImportedTitle = QStringLiteral("File Transfer Complete");
+inline const QString kPhotoImportedMessage = QStringLiteral("Picture successfully imported");
+inline const QString kPhotoImportedTitle = QStringLiteral("File Transfer Complete");
 inline const QString kNoPersonForPhotoMessage =
     QStringLiteral("Photos belong to the person of interest: choose a person of the family first.");
 

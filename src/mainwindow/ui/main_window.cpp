@@ -12,6 +12,7 @@
 
 #include "details/ui/update_person_dialog.h"
 #include "editing/family_editing.h"
+#include "gedcom/ui/import_gedcom_dialog.h"
 #include "mainwindow/family_choice.h"
 #include "mainwindow/startup.h"
 #include "mainwindow/ui/about_dialog.h"
@@ -86,7 +87,12 @@ void MainWindow::BuildMenus() {
           &QAction::triggered, this, [this] { OpenPhotoWindow(PhotoMode::kImport); });
   file->addSeparator();
   AddItem(file, kExportGedcomItem, QStringLiteral("actionExportGedcom"));
-  AddItem(file, kImportGedcomItem, QStringLiteral("actionImportGedcom"));
+  connect(AddItem(file, kImportGedcomItem, QStringLiteral("actionImportGedcom")),
+          &QAction::triggered, this, [this] {
+            ImportGedcomDialog import(session_, prompter_, this);
+            connect(&import, &ImportGedcomDialog::familyReloaded, this, &MainWindow::Redraw);
+            import.exec();
+          });
   file->addSeparator();
   QAction* exit =
       AddItem(file, kExitItem, QStringLiteral("actionExit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
