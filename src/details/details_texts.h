@@ -13,7 +13,6 @@ inline const QString kUpdatePersonTitle = QStringLiteral("Update Personal Inform
 inline const QString kNewMemberCaption = QStringLiteral("Enter Name of New Family Member:");
 inline const QString kNameHint = QStringLiteral("(First Middle Last)");
 inline const QString kSelectMemberCaption = QStringLiteral("Or Select Existing Family Member:");
-inline const QString kReturnCaption = QStringLiteral("Return");
 inline const QString kChangeNameCaption = QStringLiteral("Change Name");
 inline const QString kNewEntryCaption = QStringLiteral("New Entry");
 inline const QString kAddEntryCaption = QStringLiteral("+");

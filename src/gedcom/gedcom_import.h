@@ -8,6 +8,7 @@
 
 #include "gedcom/gedcom_individual.h"
 #include "gedcom/import_report.h"
+#include "store/prompter.h"  // the shared button captions
 
 namespace kinvale {
 
@@ -17,7 +18,6 @@ struct Session;
 inline const QString kImportWindowTitle = QStringLiteral("Import From GEDCOM");
 inline const QString kResumeCaption = QStringLiteral("Resume");
 inline const QString kImportCaption = QStringLiteral("Import");
-inline const QString kReturnCaption = QStringLiteral("Return");
 inline const QString kStatusCaption = QStringLiteral("Status");
 inline const QString kChooseFileMessage =
     QStringLiteral("Please choose a GEDCOM file (.ged) first.");

@@ -60,7 +60,6 @@ inline const QString kSaveCaption = QStringLiteral("Save");
 
 // The person information view.
 inline const QString kPersonInfoTitle = QStringLiteral("Personal Information");
-inline const QString kReturnCaption = QStringLiteral("Return");
 
 // The about box: its title is kApplicationTitle; clicking the logo opens the home page.
 inline const QString kCloseCaption = QStringLiteral("Close");

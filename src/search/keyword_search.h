@@ -7,6 +7,8 @@
 #include <array>
 #include <functional>
 
+#include "store/prompter.h"  // the shared button captions
+
 namespace kinvale {
 
 class Prompter;
@@ -15,7 +17,6 @@ inline const QString kKeywordSearchTitle = QStringLiteral("Keyword Search");
 inline const QString kEnterKeywordsCaption = QStringLiteral("Enter Keywords:");
 inline const QString kExactPhraseCaption = QStringLiteral("Exact Phrase");
 inline const QString kSearchButtonCaption = QStringLiteral("Search");
-inline const QString kReturnButtonCaption = QStringLiteral("Return");
 inline const QString kSearchStatusTitle = QStringLiteral("Search Status");
 inline const QString kNoSearchResults = QStringLiteral("No search results.");
 inline const QString kSearchCompleted = QStringLiteral("Search completed.");

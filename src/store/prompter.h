@@ -11,6 +11,8 @@ inline const QString kApplicationTitle = QStringLiteral("Kinvale");
 inline const QString kLineEntryTitle = QStringLiteral("Enter Name");
 inline const QString kApplyCaption = QStringLiteral("Apply");
 inline const QString kCancelCaption = QStringLiteral("Cancel");
+// The button that closes most windows.
+inline const QString kReturnCaption = QStringLiteral("Return");
 
 class Prompter {
  public:

@@ -37,7 +37,7 @@ KeywordSearchDialog::KeywordSearchDialog(Session& session, Prompter& prompter,
   caption->setBuddy(search_text_);
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* search = buttons->addButton(kSearchButtonCaption, QDialogButtonBox::ActionRole);
-  QPushButton* close = buttons->addButton(kReturnButtonCaption, QDialogButtonBox::RejectRole);
+  QPushButton* close = buttons->addButton(kReturnCaption, QDialogButtonBox::RejectRole);
   search->setObjectName(QStringLiteral("searchButton"));
   close->setObjectName(QStringLiteral("returnButton"));
   search->setDefault(true);
