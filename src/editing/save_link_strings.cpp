@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <optional>
+#include <variant>
 #include <vector>
 
 #include "editing/editing_texts.h"
@@ -41,25 +42,27 @@ struct Failure {
   QString reason;
 };
 
-// Brings one record's line 1 to link; the reason when it could not be done.
-std::optional<QString> SaveFirstLine(const QString& path, const QString& link) {
+// A record whose line 1 is to become link.
+struct PendingRecord {
+  const IndexRow* row;
+  QString file_name;
+  QByteArray content;  // empty: the file already says so
+};
+
+// The record's content with line 1 as link, or the reason it cannot be made.
+std::variant<QByteArray, QString> ContentWithFirstLine(const QString& path, const QString& link) {
   QFile file(path);
-  QByteArray content;
   if (file.open(QIODevice::ReadOnly)) {
     const QByteArray old = file.readAll();
     if (file.error() != QFileDevice::NoError) return file.errorString();
-    file.close();
-    content = old.isEmpty() ? FormatMinimalRecord(link) : WithFirstLine(old, link);
-    if (content == old) return std::nullopt;
-  } else if (QFileInfo::exists(path)) {
+    const QByteArray content = old.isEmpty() ? FormatMinimalRecord(link) : WithFirstLine(old, link);
+    return content == old ? QByteArray() : content;
+  }
+  if (QFileInfo::exists(path)) {
     // There is something that cannot be read: never replace it with a minimal record.
     return file.errorString();
-  } else {
-    content = FormatMinimalRecord(link);
   }
-  QString error;
-  if (!WriteFileAtomically(path, content, &error)) return error;
-  return std::nullopt;
+  return FormatMinimalRecord(link);
 }
 
 QString FailureMessage(const std::vector<Failure>& failures) {
@@ -93,17 +96,43 @@ void SaveLinkStrings(Session& session, Prompter& prompter) {
   }
   const QDir dir(folder);
   std::vector<Failure> failures;
+  std::vector<PendingRecord> pending;
   QString file_name;  // one buffer for all rows: this loop runs over every person on every change
   for (const IndexRow& row : session.index.rows()) {
     SetRecordFileName(file_name, row.name, OwnNumber(row.link));
     const auto known = session.record_line1.constFind(file_name);
     if (known != session.record_line1.cend() && known.value() == row.link) continue;
-    if (const std::optional<QString> reason = SaveFirstLine(dir.filePath(file_name), row.link)) {
-      // What the file holds now is unknown here; the next pass reads it again.
-      session.record_line1.remove(file_name);
+    auto content = ContentWithFirstLine(dir.filePath(file_name), row.link);
+    if (const QString* reason = std::get_if<QString>(&content)) {
+      session.record_line1.remove(file_name);  // unknown; the next pass reads it again
       failures.push_back({row.name, *reason});
     } else {
-      session.record_line1.insert(file_name, row.link);
+      pending.push_back({&row, file_name, std::get<QByteArray>(std::move(content))});
+    }
+  }
+  // Every changed record is staged before any replaces its file: a full disk leaves the family
+  // as it was, never with one person's links changed and the other side's not.
+  for (const PendingRecord& record : pending) {
+    QString error;
+    if (record.content.isEmpty() ||
+        StageFile(dir.filePath(record.file_name), record.content, &error)) {
+      continue;
+    }
+    for (const PendingRecord& staged : pending) DiscardStagedFile(dir.filePath(staged.file_name));
+    failures.push_back({record.row->name, error});
+    for (const PendingRecord& other : pending) {
+      if (&other != &record) failures.push_back({other.row->name, kLeftAsItWasReason});
+    }
+    pending.clear();
+    break;
+  }
+  for (const PendingRecord& record : pending) {
+    QString error;
+    if (record.content.isEmpty() || CommitStagedFile(dir.filePath(record.file_name), &error)) {
+      session.record_line1.insert(record.file_name, record.row->link);
+    } else {
+      session.record_line1.remove(record.file_name);
+      failures.push_back({record.row->name, error});
     }
   }
   DeleteTemporaryFiles(folder);

@@ -24,8 +24,7 @@ QString SaveError(const QString& path, const QString& reason) {
 
 }  // namespace
 
-bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* error,
-                         Durability durability) {
+bool StageFile(const QString& path, const QByteArray& data, QString* error, Durability durability) {
   const QString temporary = path + kTemporarySuffix;
   QFile file(temporary);
   auto fail = [&](const QString& reason) {
@@ -41,11 +40,26 @@ bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* e
   }
   file.close();
   if (file.error() != QFileDevice::NoError) return fail(file.errorString());
-  if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) !=
-      0) {
-    return fail(QString::fromLocal8Bit(std::strerror(errno)));
-  }
   return true;
+}
+
+bool CommitStagedFile(const QString& path, QString* error) {
+  const QString temporary = path + kTemporarySuffix;
+  if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) ==
+      0) {
+    return true;
+  }
+  const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+  QFile::remove(temporary);
+  if (error) *error = SaveError(path, reason);
+  return false;
+}
+
+void DiscardStagedFile(const QString& path) { QFile::remove(path + kTemporarySuffix); }
+
+bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* error,
+                         Durability durability) {
+  return StageFile(path, data, error, durability) && CommitStagedFile(path, error);
 }
 
 bool SyncFilesToDisk(const QString& folder, const QStringList& file_names, QString* error) {

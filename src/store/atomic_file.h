@@ -20,6 +20,14 @@ enum class Durability {
 bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* error,
                          Durability durability = Durability::kSynced);
 
+// The two halves of WriteFileAtomically, for changes to several files that must all be made or
+// none: every file is staged ("<path>.tmp" written and flushed) before any is committed
+// (renamed over its target), so a full disk stops the change before a single file is replaced.
+bool StageFile(const QString& path, const QByteArray& data, QString* error,
+               Durability durability = Durability::kSynced);
+bool CommitStagedFile(const QString& path, QString* error);
+void DiscardStagedFile(const QString& path);
+
 // Flushes files written with Durability::kBuffered, and the folder entries naming them, to the
 // disk; false with a message naming the file that could not be flushed.
 bool SyncFilesToDisk(const QString& folder, const QStringList& file_names, QString* error);

@@ -23,7 +23,17 @@ long long Setting(const char* name, long long fallback) {
   return value ? std::atoll(value) : fallback;
 }
 
-std::atomic<long long> budget{Setting("KINVALE_FAIL_WRITE_AFTER", -1)};
+// The byte budget starts again whenever KINVALE_FAIL_WRITE_AFTER changes, so a test process
+// that runs with the library preloaded can make one operation fail and let the next succeed.
+std::atomic<long long> budget{-1};
+const char* budget_setting = nullptr;
+
+void RefreshBudget() {
+  const char* setting = std::getenv("KINVALE_FAIL_WRITE_AFTER");
+  if (setting == budget_setting) return;
+  budget_setting = setting;
+  budget = setting ? std::atoll(setting) : -1;
+}
 const int kErrno = static_cast<int>(Setting("KINVALE_FAIL_WRITE_ERRNO", ENOSPC));
 
 std::atomic<long long> calls_left{Setting("KINVALE_KILL_AT_CALL", 0)};
@@ -47,6 +57,7 @@ extern "C" ssize_t write(int fd, const void* buffer, size_t count) {
   using WriteFunction = ssize_t (*)(int, const void*, size_t);
   static const auto real_write = reinterpret_cast<WriteFunction>(dlsym(RTLD_NEXT, "write"));
   const bool regular = IsRegularFile(fd);
+  RefreshBudget();
   if (regular && DiesNow()) {
     real_write(fd, buffer, count / 2);
     Die();
