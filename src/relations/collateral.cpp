@@ -6,6 +6,7 @@
 #include "relations/generation_walk.h"
 #include "relations/relation_graph.h"
 #include "relations/relation_texts.h"
+#include "relations/two_passes.h"
 
 namespace kinvale {
 
@@ -128,16 +129,10 @@ class CollateralPass {
 
 QString CollateralRelation(RelationGraph& graph, const GenderLookup& gender_of, const QString& a,
                            const QString& b) {
-  const Person* person_a = graph.PersonNamed(a);
-  const Person* person_b = graph.PersonNamed(b);
-  if (!person_a || !person_b) return kNoRelationFound;
-  if (auto answer = CollateralPass(graph, gender_of, a, *person_a, b, *person_b).Run()) {
-    return *answer;
-  }
-  if (auto answer = CollateralPass(graph, gender_of, b, *person_b, a, *person_a).Run()) {
-    return *answer;
-  }
-  return kNoRelationFound;
+  return InBothDirections(
+      graph, a, b, [&](const QString& x, const Person& px, const QString& y, const Person& py) {
+        return CollateralPass(graph, gender_of, x, px, y, py).Run();
+      });
 }
 
 }  // namespace kinvale

@@ -8,6 +8,7 @@
 #include "relations/generation_walk.h"
 #include "relations/relation_graph.h"
 #include "relations/relation_texts.h"
+#include "relations/two_passes.h"
 
 namespace kinvale {
 
@@ -143,12 +144,10 @@ QString CousinName(int d1, int d2) {
 }
 
 QString CousinRelation(RelationGraph& graph, const QString& a, const QString& b) {
-  const Person* person_a = graph.PersonNamed(a);
-  const Person* person_b = graph.PersonNamed(b);
-  if (!person_a || !person_b) return kNoRelationFound;
-  if (auto answer = CousinPass(graph, a, *person_a, b, *person_b).Run()) return *answer;
-  if (auto answer = CousinPass(graph, b, *person_b, a, *person_a).Run()) return *answer;
-  return kNoRelationFound;
+  return InBothDirections(
+      graph, a, b, [&](const QString& x, const Person& px, const QString& y, const Person& py) {
+        return CousinPass(graph, x, px, y, py).Run();
+      });
 }
 
 }  // namespace kinvale

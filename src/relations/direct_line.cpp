@@ -6,6 +6,7 @@
 #include "relations/generation_walk.h"
 #include "relations/relation_graph.h"
 #include "relations/relation_texts.h"
+#include "relations/two_passes.h"
 
 namespace kinvale {
 
@@ -56,12 +57,10 @@ std::optional<QString> DirectLinePass(RelationGraph& graph, const GenderLookup& 
 
 QString DirectLineRelation(RelationGraph& graph, const GenderLookup& gender_of, const QString& a,
                            const QString& b) {
-  const Person* person_a = graph.PersonNamed(a);
-  const Person* person_b = graph.PersonNamed(b);
-  if (!person_a || !person_b) return kNoRelationFound;
-  if (auto answer = DirectLinePass(graph, gender_of, a, *person_a, b, *person_b)) return *answer;
-  if (auto answer = DirectLinePass(graph, gender_of, b, *person_b, a, *person_a)) return *answer;
-  return kNoRelationFound;
+  return InBothDirections(
+      graph, a, b, [&](const QString& x, const Person& px, const QString& y, const Person& py) {
+        return DirectLinePass(graph, gender_of, x, px, y, py);
+      });
 }
 
 }  // namespace kinvale

@@ -47,6 +47,22 @@ QString Between(const QString& link, QChar start, QChar end) {
   return to > from ? link.mid(from + 1, to - from - 1) : QString();
 }
 
+// Every number of group a against every number of group b, each scan of b stopping at the
+// first equal one; the last shared number found, "0000" when none.
+QString LastShared(const QString& group_a, const QString& group_b) {
+  QString shared = kNone;
+  const QStringList of_b = Pieces(group_b);
+  for (const QString& number : Pieces(group_a)) {
+    for (const QString& other : of_b) {
+      if (number == other) {
+        shared = number;
+        break;
+      }
+    }
+  }
+  return shared;
+}
+
 QString Greats(int count) {
   QString greats;
   for (int i = 0; i < count; ++i) greats += QStringLiteral(" great");
@@ -136,31 +152,11 @@ QString LiteralRelations::SiblingNumbersOf(const QString& name) const {
 }
 
 QString LiteralRelations::SameFather(const QString& a, const QString& b) const {
-  QString shared = kNone;
-  const QStringList of_b = Pieces(FatherNumberOf(b));
-  for (const QString& number : Pieces(FatherNumberOf(a))) {
-    for (const QString& other : of_b) {
-      if (number == other) {
-        shared = number;
-        break;
-      }
-    }
-  }
-  return shared;
+  return LastShared(FatherNumberOf(a), FatherNumberOf(b));
 }
 
 QString LiteralRelations::SameMother(const QString& a, const QString& b) const {
-  QString shared = kNone;
-  const QStringList of_b = Pieces(MotherNumberOf(b));
-  for (const QString& number : Pieces(MotherNumberOf(a))) {
-    for (const QString& other : of_b) {
-      if (number == other) {
-        shared = number;
-        break;
-      }
-    }
-  }
-  return shared;
+  return LastShared(MotherNumberOf(a), MotherNumberOf(b));
 }
 
 QString LiteralRelations::SiblingRelation(const QString& a, const QString& b) const {

@@ -7,10 +7,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "mainwindow/startup.h"
+#include "demo_session.h"
 #include "relations/ui/descendants_dialog.h"
-#include "store/session.h"
-#include "support/scripted_prompter.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;

@@ -6,10 +6,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "mainwindow/startup.h"
+#include "demo_session.h"
 #include "relations/ui/relation_check_dialog.h"
-#include "store/session.h"
-#include "support/scripted_prompter.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
@@ -20,12 +18,7 @@ class RelationCheckUiTest : public QObject {
  private slots:
   void init() {
     QVERIFY(dir_.isValid());
-    session_ = Session();
-    prompter_ = ScriptedPrompter();
-    QString error;
-    QVERIFY2(StartSession(
-                 session_, prompter_, dir_.filePath("app"), [](const QString&) {}, &error),
-             qPrintable(error));
+    StartDemoSession(dir_.filePath("app"), session_, prompter_);
   }
 
   void OpensWithTheFamilysPeople() {
