@@ -386,7 +386,7 @@ QString LiteralRelations::CousinRelation(const QString& a0, const QString& b0) {
         }
         // Groups of several numbers are never left out, so on cyclic data their entries come
         // back every generation, twice as often each time: give up (as capped) past this size.
-        if (list.size() + collected.size() > 20000) {
+        if (list.size() + collected.size() > 4000) {
           capped_ = true;
           break;
         }

@@ -135,13 +135,6 @@ class DescendantsTest : public QObject {
     QCOMPARE(list.problem, problem);
   }
 
-  void MillionLinesStopAtTheLimit() {
-    // 2 + 4 + ... lines: generation 19 passes a million.
-    const DescendantsList list = FindDescendants(FamilyIndex(DoublingLines(22)), "Root");
-    QCOMPARE(list.names.size(), kDescendantsLimit);
-    QVERIFY(list.problem.startsWith("The list stops at 1,000,000 entries"));
-  }
-
   void RelationsOncePerName() {
     const FamilyIndex index({Person("0001", "0000", "0000", "Root", "Female"),
                              Person("0002", "0000", "0001", "Son"),
@@ -183,11 +176,6 @@ class DescendantsTest : public QObject {
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), content);
     QVERIFY(!QFile::exists(path + ".tmp"));
-  }
-
-  void SaveFailureSaysWhy() {
-    QTemporaryDir dir;
-    QString error;
     QVERIFY(!SaveDescendantsFile(dir.filePath("missing/list.txt"), "Root", {}, {}, &error));
     QVERIFY(error.contains("list.txt"));
   }

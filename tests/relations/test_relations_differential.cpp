@@ -28,7 +28,7 @@ class RandomFamilies {
   explicit RandomFamilies(unsigned seed) : random_(seed) {}
 
   std::vector<IndexRow> Make(bool allow_cycles) {
-    const int people = Between(3, 12);
+    const int people = Between(3, 10);
     std::vector<Member> members(people);
     for (int i = 0; i < people; ++i) {
       Member& m = members[i];
@@ -36,7 +36,7 @@ class RandomFamilies {
       // leads lookups to the earlier row; with cycles ruled out it keeps that row's level.
       const bool repeat_number = allow_cycles && Chance(4);
       m.number = FormatPersonNumber(repeat_number ? Between(1, people + 2) : i + 1);
-      m.level = Between(0, 5);
+      m.level = Between(0, 4);
       if (i > 0 && Chance(6)) {
         const Member& earlier = members[Between(0, i - 1)];
         m.name = Variant(earlier.name);
@@ -266,7 +266,11 @@ void CompareFamily(const std::vector<IndexRow>& rows, Tally& tally) {
     const QStringList expected = literal.Descendants(row.name);
     const DescendantsList found = FindDescendants(index, row.name);
     if (literal.TakeCapped()) {
-      QVERIFY2(!found.problem.isEmpty(), "an endless descent stops with a message");
+      // The literal list stopped at the cap, the fast one at the end of the descent or before a
+      // repeat: one is the start of the other.
+      const qsizetype common = std::min(found.names.size(), expected.size());
+      ExpectSame(found.names.first(common).join(u','), expected.first(common).join(u','),
+                 "descendants", row.name, {}, rows);
       continue;
     }
     ExpectSame(found.names.join(u','), expected.join(u','), "descendants", row.name, {}, rows);
@@ -284,14 +288,17 @@ class DifferentialTest : public QObject {
     QTest::addColumn<bool>("allow_cycles");
     QTest::addColumn<int>("families");
     QTest::addColumn<unsigned>("seed");
-    QTest::newRow("acyclic") << false << 1500 << 11u;
-    QTest::newRow("with cycles") << true << 400 << 23u;
+    QTest::newRow("acyclic") << false << 2000 << 11u;
+    QTest::newRow("with cycles") << true << 500 << 23u;
   }
 
   void MatchesTheLiteralReference() {
     QFETCH(bool, allow_cycles);
     QFETCH(int, families);
     QFETCH(unsigned, seed);
+#ifdef __SANITIZE_ADDRESS__
+    families /= 4;  // the sanitizers slow these walks twentyfold; fewer families still cover them
+#endif
     RandomFamilies random(seed);
     Tally tally;
     for (int i = 0; i < families; ++i) {
@@ -299,7 +306,8 @@ class DifferentialTest : public QObject {
       if (QTest::currentTestFailed()) return;
     }
     qInfo() << tally.pairs << "ordered pairs," << tally.capped << "left out at the cap";
-    for (const Coverage& coverage : tally.unmet) {
+    // Families without cycles must give every kind of answer; the others are there for the cycles.
+    for (const Coverage& coverage : allow_cycles ? std::vector<Coverage>{} : tally.unmet) {
       QFAIL(qPrintable(QStringLiteral("no answer of the kind \"%1\"").arg(coverage.label)));
     }
     QVERIFY(tally.capped < tally.pairs / 2);

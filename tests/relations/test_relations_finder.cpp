@@ -1,11 +1,10 @@
-// The relation finder on a family on disk: genders and photos read from the records as they
-// are when the question is asked, the warning boxes in order, and the names the window lists.
+// The relation finder on a family on disk: genders read from the records as they are when the
+// question is asked, the warning boxes in order, and the names the window lists.
 #include <QtTest>
 
 #include "relations/genders.h"
 #include "relations/relation_finder.h"
 #include "relations/relation_graph.h"
-#include "store/record.h"
 #include "store/record_writer.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_family.h"
@@ -83,27 +82,6 @@ class FinderTest : public QObject {
     QCOMPARE(GenderOf(session, "Nobody"), QString());
     RecordGenders genders(session);
     QCOMPARE(genders(" C a r l "), "Female");
-  }
-
-  void Photos_data() {
-    QTest::addColumn<QString>("photo_line");
-    QTest::addColumn<bool>("shown");
-    QTest::newRow("existing file") << "photo.png" << true;
-    QTest::newRow("missing file") << "gone.png" << false;
-    QTest::newRow("no photo") << "" << false;
-  }
-
-  void Photos() {
-    QFETCH(QString, photo_line);
-    QFETCH(bool, shown);
-    TempAppFolder folder;
-    folder.WriteFile(kFamily, "photo.png", "not looked at");
-    PersonDetails details;
-    if (!photo_line.isEmpty()) details.photo_path = folder.FamilyPath(kFamily) + "/" + photo_line;
-    folder.WriteFamily(kFamily, {{"Ann", "00010000F0000M0000S", "Female", details}});
-    const Session session = folder.OpenSession(kFamily);
-    QCOMPARE(PhotoToShow(session, "Ann"), shown ? details.photo_path : QString());
-    QCOMPARE(PhotoToShow(session, "Nobody"), QString());
   }
 
   void ListedNames() {
