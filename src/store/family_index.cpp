@@ -100,6 +100,12 @@ int FamilyIndex::FindRow(const QString& name) const {
   return it == by_loose_name_.cend() ? -1 : it.value().front();
 }
 
+const std::vector<int>& FamilyIndex::RowsWithName(const QString& name) const {
+  static const RowList kNone;
+  const auto it = by_loose_name_.constFind(LooseNameKey(name));
+  return it == by_loose_name_.cend() ? kNone : it.value();
+}
+
 QString FamilyIndex::NumberOfName(const QString& name) const {
   const int index = FindRow(name);
   return index < 0 ? kNobody : OwnNumber(rows_[index].link).toString();

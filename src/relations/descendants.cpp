@@ -1,0 +1,201 @@
+#include "relations/descendants.h"
+
+#include <QHash>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "relations/relation_finder.h"
+#include "relations/relation_primitives.h"
+#include "relations/relation_texts.h"
+#include "store/atomic_file.h"
+#include "store/family_index.h"
+#include "store/link_string.h"
+#include "store/person_number.h"
+#include "store/text_codec.h"
+
+namespace kinvale {
+
+namespace {
+
+int SlotsNaming(const QString& link, QStringView number) {
+  int slot_count = 0;
+  for (Group group : {Group::kFather, Group::kMother}) {
+    for (QStringView piece : GroupPieces(GroupText(link, group))) slot_count += piece == number;
+  }
+  return slot_count;
+}
+
+class DescentSearch {
+ public:
+  DescentSearch(const FamilyIndex& index, int limit)
+      : index_(index),
+        limit_(limit),
+        children_(index.size()),
+        children_known_(index.size(), false),
+        names_(index.size()) {}
+
+  DescendantsList Run(const QString& name) {
+    DescendantsList result;
+    const int start = RowOfName(index_, name);
+    if (start < 0 || NumberValue(OwnNumber(index_.row(start).link)) == 0) {
+      result.problem = NobodyNamedMessage(name);
+      return result;
+    }
+    const std::vector<bool> cyclic = RowsInCycles(start);
+    std::vector<bool> listed(index_.size(), false);
+    listed[start] = true;  // the chosen person comes round again only on a cycle
+    std::vector<int> current = ChildrenOf(start);
+    std::vector<int> next;
+    for (int generation = 1; !current.empty() && generation <= kDescendantsGenerationLimit;
+         ++generation) {
+      for (int row : current) {
+        if (!cyclic[row] || !listed[row]) continue;
+        result.problem = OwnAncestorMessage(NameOf(row));
+        return result;
+      }
+      // Children beyond this many would never be listed.
+      const qsizetype room = limit_ - result.names.size() - qsizetype(current.size());
+      next.clear();
+      for (int row : current) {
+        if (result.names.size() == limit_) {
+          result.problem = DescendantsLimitMessage(limit_);
+          return result;
+        }
+        for (int child : ChildrenOf(row)) {
+          if (qsizetype(next.size()) > room) break;
+          next.push_back(child);
+        }
+        result.names.append(NameOf(row));
+        listed[row] = true;
+      }
+      current.swap(next);
+    }
+    return result;
+  }
+
+ private:
+  // The rows the children scan appends for the person number of a row, in index order, a row
+  // once for each slot naming the number. The scan reads each row's groups through FindRow of
+  // its name, so a row whose name an earlier row carries (ignoring case and spaces) counts with
+  // that earlier row's groups. Rows numbered "0000" name nobody and are left out.
+  const std::vector<int>& ChildrenOf(int row) {
+    if (children_known_[row]) return children_[row];
+    children_known_[row] = true;
+    const QStringView number = OwnNumber(index_.row(row).link);
+    const int value = NumberValue(number);
+    if (number.size() != kEntryWidth || value == 0) return children_[row];
+    std::vector<std::pair<int, int>> rows_and_slots;
+    int previous = -1;
+    for (int child : index_.ChildRowsOf(value)) {
+      if (child == previous) continue;
+      previous = child;
+      const QString& name = index_.row(child).name;
+      if (RowOfName(index_, name) != child) continue;
+      const int slot_count = SlotsNaming(index_.row(child).link, number);
+      if (slot_count == 0) continue;
+      for (int named : index_.RowsWithName(name)) rows_and_slots.emplace_back(named, slot_count);
+    }
+    std::sort(rows_and_slots.begin(), rows_and_slots.end());
+    std::vector<int>& children = children_[row];
+    for (const auto& [child, slot_count] : rows_and_slots) {
+      if (OwnNumber(index_.row(child).link) == kNobody) continue;
+      children.insert(children.end(), slot_count, child);
+    }
+    return children;
+  }
+
+  const QString& NameOf(int row) {
+    QString& name = names_[row];
+    if (name.isNull()) name = index_.NameOfNumber(OwnNumber(index_.row(row).link));
+    return name;
+  }
+
+  // The rows reachable from start that lie on a cycle of descent (Tarjan's components).
+  std::vector<bool> RowsInCycles(int start) {
+    const int n = index_.size();
+    std::vector<int> order(n, -1), low(n, 0), stack;
+    std::vector<bool> on_stack(n, false), cyclic(n, false);
+    std::vector<std::pair<int, std::size_t>> frames;  // row, next child to visit
+    int counter = 0;
+    auto enter = [&](int row) {
+      order[row] = low[row] = counter++;
+      stack.push_back(row);
+      on_stack[row] = true;
+      frames.emplace_back(row, 0);
+    };
+    enter(start);
+    while (!frames.empty()) {
+      const int row = frames.back().first;
+      const std::vector<int>& children = ChildrenOf(row);
+      if (frames.back().second < children.size()) {
+        const int child = children[frames.back().second++];
+        if (child == row) cyclic[row] = true;
+        if (order[child] < 0) {
+          enter(child);
+        } else if (on_stack[child]) {
+          low[row] = std::min(low[row], order[child]);
+        }
+        continue;
+      }
+      frames.pop_back();
+      if (!frames.empty()) low[frames.back().first] = std::min(low[frames.back().first], low[row]);
+      if (low[row] != order[row]) continue;
+      auto first = stack.end();
+      do --first;
+      while (*first != row);
+      const bool component_cycles = stack.end() - first > 1;
+      for (auto it = first; it != stack.end(); ++it) {
+        on_stack[*it] = false;
+        if (component_cycles) cyclic[*it] = true;
+      }
+      stack.erase(first, stack.end());
+    }
+    return cyclic;
+  }
+
+  const FamilyIndex& index_;
+  const qsizetype limit_;
+  std::vector<std::vector<int>> children_;
+  std::vector<bool> children_known_;
+  std::vector<QString> names_;
+};
+
+}  // namespace
+
+DescendantsList FindDescendants(const FamilyIndex& index, const QString& name, int limit) {
+  return DescentSearch(index, limit).Run(name);
+}
+
+QStringList DescendantRelations(RelationGraph& graph, const GenderLookup& gender_of,
+                                const QString& person, const QStringList& descendants) {
+  QHash<QString, QString> known;
+  QStringList relations;
+  relations.reserve(descendants.size());
+  for (const QString& name : descendants) {
+    auto it = known.find(name);
+    if (it == known.end())
+      it = known.insert(name, AncestryRelation(graph, gender_of, name, person));
+    relations.append(it.value());
+  }
+  return relations;
+}
+
+QString DescendantsFileName(const QString& person, const QDate& date) {
+  QString name = person;
+  name.replace(u'/', u'_').replace(u'\\', u'_');
+  return name + kDescendantsFilePart +
+         date.toString(QStringLiteral("yyyy%1MM%1dd").arg(kDateSeparator)) + kTextFileEnding;
+}
+
+bool SaveDescendantsFile(const QString& path, const QString& person, const QStringList& names,
+                         const QStringList& relations, QString* error) {
+  QStringList lines{kDescendantsOf + person};
+  lines.reserve(names.size() + 1);
+  for (qsizetype i = 0; i < names.size(); ++i) {
+    lines.append(relations.isEmpty() ? names[i] : names[i] + kNameRelationSeparator + relations[i]);
+  }
+  return WriteFileAtomically(path, JoinRecordLines(lines), error);
+}
+
+}  // namespace kinvale

@@ -1,0 +1,127 @@
+#include "relations/ui/descendants_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QHBoxLayout>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringListModel>
+#include <QVBoxLayout>
+
+#include "relations/descendants.h"
+#include "relations/genders.h"
+#include "relations/relation_finder.h"
+#include "relations/relation_graph.h"
+#include "relations/relation_texts.h"
+#include "relations/ui/person_box.h"
+#include "store/prompter.h"
+#include "store/session.h"
+
+namespace kinvale {
+
+namespace {
+
+QPushButton* MakeButton(const QString& object_name, const QString& caption, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(object_name);
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+DescendantsDialog::DescendantsDialog(Session& session, Prompter& prompter,
+                                     SavePathChooser choose_save_path, QWidget* parent)
+    : QDialog(parent),
+      session_(session),
+      prompter_(prompter),
+      choose_save_path_(std::move(choose_save_path)) {
+  setWindowTitle(kDescendantsTitle);
+  setObjectName(QStringLiteral("Descendants"));
+  BuildFamilyFileList(session_, prompter_);
+  graph_ = std::make_unique<RelationGraph>(session_.index);
+
+  person_ = MakePersonBox(QStringLiteral("person"), RelationPersonNames(session_.family_files),
+                          this);
+  person_->setCurrentText(session_.view.HasPerson() ? session_.view.person_of_interest
+                                                    : QString());
+  descendants_ = new QStringListModel(this);
+  list_ = new QListView(this);
+  list_->setObjectName(QStringLiteral("descendants"));
+  list_->setModel(descendants_);
+  list_->setUniformItemSizes(true);  // lists can be long: a person is listed per line of descent
+  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  answer_ = new QPlainTextEdit(this);
+  answer_->setObjectName(QStringLiteral("answer"));
+  answer_->setReadOnly(true);
+  answer_->setFixedHeight(answer_->fontMetrics().lineSpacing() * 3 + 12);
+  include_relations_ = new QCheckBox(kIncludeRelationsCaption, this);
+  include_relations_->setObjectName(QStringLiteral("includeRelations"));
+
+  auto* search = MakeButton(QStringLiteral("search"), kSearchCaption, this);
+  auto* save = MakeButton(QStringLiteral("save"), kSaveCaption, this);
+  auto* close = MakeButton(QStringLiteral("return"), kReturnCaption, this);
+  connect(search, &QPushButton::clicked, this, &DescendantsDialog::Search);
+  connect(save, &QPushButton::clicked, this, &DescendantsDialog::Save);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  connect(list_, &QListView::clicked, this, &DescendantsDialog::ShowRelation);
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(person_, 1);
+  top->addWidget(search);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(include_relations_);
+  buttons->addStretch();
+  buttons->addWidget(save);
+  buttons->addWidget(close);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(list_, 1);
+  layout->addWidget(answer_);
+  layout->addLayout(buttons);
+  resize(520, 560);
+}
+
+DescendantsDialog::~DescendantsDialog() = default;
+
+QString DescendantsDialog::ListedPerson() const {
+  return searched_ ? searched_person_ : person_->currentText();
+}
+
+void DescendantsDialog::Search() {
+  searched_person_ = person_->currentText();
+  searched_ = true;
+  answer_->clear();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  DescendantsList list = FindDescendants(session_.index, searched_person_);
+  descendants_->setStringList(std::move(list.names));
+  QApplication::restoreOverrideCursor();
+  if (!list.problem.isEmpty()) prompter_.Message(list.problem, kDescendantsTitle);
+}
+
+void DescendantsDialog::ShowRelation(const QModelIndex& item) {
+  RecordGenders genders(session_);
+  answer_->setPlainText(AncestryRelation(*graph_, genders.AsLookup(), item.data().toString(),
+                                         ListedPerson()));
+}
+
+void DescendantsDialog::Save() {
+  const QString person = ListedPerson();
+  const QString path = choose_save_path_(DescendantsFileName(person, QDate::currentDate()));
+  if (path.isEmpty()) return;
+  const QStringList names = descendants_->stringList();
+  QStringList relations;
+  if (include_relations_->isChecked()) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    RecordGenders genders(session_);
+    relations = DescendantRelations(*graph_, genders.AsLookup(), person, names);
+    QApplication::restoreOverrideCursor();
+  }
+  const bool saved = SaveDescendantsFile(path, person, names, relations, nullptr);
+  prompter_.Message(saved ? kFileSaved : kProblemSaving, kSaveStatusTitle);
+}
+
+}  // namespace kinvale

@@ -1,0 +1,54 @@
+// The "Descendants" window: the chosen person, "Search", the list of descendants, the relation
+// of the one clicked, and "Save" with or without the relations.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QListView;
+class QModelIndex;
+class QPlainTextEdit;
+class QStringListModel;
+
+namespace kinvale {
+
+class Prompter;
+class RelationGraph;
+struct Session;
+
+class DescendantsDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Asks the program's save-as window for a file, offering the default name; empty when the
+  // user cancels.
+  using SavePathChooser = std::function<QString(const QString& default_file_name)>;
+
+  DescendantsDialog(Session& session, Prompter& prompter, SavePathChooser choose_save_path,
+                    QWidget* parent = nullptr);
+  ~DescendantsDialog() override;
+
+ private:
+  void Search();
+  void ShowRelation(const QModelIndex& item);
+  void Save();
+  // The person the list belongs to: the one searched for, else the one in the box.
+  QString ListedPerson() const;
+
+  Session& session_;
+  Prompter& prompter_;
+  SavePathChooser choose_save_path_;
+  std::unique_ptr<RelationGraph> graph_;  // the index cannot change while the window is open
+  QString searched_person_;
+  bool searched_ = false;
+  QComboBox* person_ = nullptr;
+  QStringListModel* descendants_ = nullptr;
+  QListView* list_ = nullptr;
+  QPlainTextEdit* answer_ = nullptr;
+  QCheckBox* include_relations_ = nullptr;
+};
+
+}  // namespace kinvale

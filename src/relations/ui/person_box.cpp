@@ -1,0 +1,19 @@
+#include "relations/ui/person_box.h"
+
+#include <QComboBox>
+#include <QCompleter>
+
+namespace kinvale {
+
+QComboBox* MakePersonBox(const QString& object_name, const QStringList& names, QWidget* parent) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(object_name);
+  box->setEditable(true);
+  box->setInsertPolicy(QComboBox::NoInsert);
+  box->addItems(names);
+  box->completer()->setCaseSensitivity(Qt::CaseSensitive);
+  box->setMinimumContentsLength(24);
+  return box;
+}
+
+}  // namespace kinvale

@@ -1,0 +1,110 @@
+#include "relations/ui/relation_check_dialog.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "relations/relation_finder.h"
+#include "relations/relation_graph.h"
+#include "relations/relation_texts.h"
+#include "relations/ui/person_box.h"
+#include "store/session.h"
+
+namespace kinvale {
+
+namespace {
+
+constexpr QSize kPhotoSize(180, 220);
+
+QLabel* MakePhotoLabel(const QString& object_name, const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(object_name);
+  label->setAlignment(Qt::AlignCenter);
+  label->setFixedSize(kPhotoSize);
+  label->setFrameShape(QFrame::StyledPanel);
+  return label;
+}
+
+}  // namespace
+
+RelationCheckDialog::RelationCheckDialog(Session& session, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), session_(session), prompter_(prompter) {
+  setWindowTitle(kRelationSearchTitle);
+  setObjectName(QStringLiteral("RelationCheck"));
+  BuildFamilyFileList(session_, prompter_);
+  graph_ = std::make_unique<RelationGraph>(session_.index);
+  const QStringList names = RelationPersonNames(session_.family_files);
+
+  first_ = MakePersonBox(QStringLiteral("firstPerson"), names, this);
+  second_ = MakePersonBox(QStringLiteral("secondPerson"), names, this);
+  first_->setCurrentIndex(names.isEmpty() ? -1 : 0);
+  second_->setCurrentIndex(names.size() < 2 ? -1 : 1);
+
+  first_photo_ = {MakePhotoLabel(QStringLiteral("firstPhoto"), QString(), this),
+                  MakePhotoLabel(QStringLiteral("firstNoPicture"), kNoPictureCaption, this)};
+  second_photo_ = {MakePhotoLabel(QStringLiteral("secondPhoto"), QString(), this),
+                   MakePhotoLabel(QStringLiteral("secondNoPicture"), kNoPictureCaption, this)};
+  first_photo_.picture->hide();
+  second_photo_.picture->hide();
+
+  answer_ = new QPlainTextEdit(this);
+  answer_->setObjectName(QStringLiteral("answer"));
+  answer_->setReadOnly(true);
+  answer_->setFixedHeight(answer_->fontMetrics().lineSpacing() * 3 + 12);
+
+  auto* find = new QPushButton(kFindRelationCaption, this);
+  find->setObjectName(QStringLiteral("findRelation"));
+  find->setDefault(true);
+  auto* close = new QPushButton(kReturnCaption, this);
+  close->setObjectName(QStringLiteral("return"));
+  connect(find, &QPushButton::clicked, this, &RelationCheckDialog::FindRelation);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* people = new QGridLayout;
+  people->addWidget(first_, 0, 0);
+  people->addWidget(second_, 0, 1);
+  for (const auto& [column, place] : {std::pair{0, first_photo_}, std::pair{1, second_photo_}}) {
+    people->addWidget(place.picture, 1, column, Qt::AlignCenter);
+    people->addWidget(place.no_picture, 1, column, Qt::AlignCenter);
+  }
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(find);
+  buttons->addWidget(close);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(people);
+  layout->addWidget(answer_);
+  layout->addLayout(buttons);
+}
+
+RelationCheckDialog::~RelationCheckDialog() = default;
+
+void RelationCheckDialog::FindRelation() {
+  const QString first = first_->currentText();
+  const QString second = second_->currentText();
+  answer_->setPlainText(kinvale::FindRelation(session_, *graph_, prompter_, first, second));
+  ShowPhoto(first_photo_, first);
+  ShowPhoto(second_photo_, second);
+}
+
+void RelationCheckDialog::ShowPhoto(const PhotoPlace& place, const QString& name) {
+  const QString path = PhotoToShow(session_, name);
+  const QPixmap photo = path.isEmpty() ? QPixmap() : QPixmap(path);
+  if (photo.isNull()) {
+    place.picture->hide();
+    place.picture->clear();
+    place.no_picture->show();
+    return;
+  }
+  place.picture->setPixmap(photo.scaled(kPhotoSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+  place.picture->setToolTip(path);
+  place.no_picture->hide();
+  place.picture->show();
+}
+
+}  // namespace kinvale

@@ -1,0 +1,44 @@
+// The "Relation Search" window: two people picked from the family, "Find Relation", the answer
+// and both people's photos.
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+
+namespace kinvale {
+
+class Prompter;
+class RelationGraph;
+struct Session;
+
+class RelationCheckDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  RelationCheckDialog(Session& session, Prompter& prompter, QWidget* parent = nullptr);
+  ~RelationCheckDialog() override;
+
+ private:
+  struct PhotoPlace {
+    QLabel* picture = nullptr;
+    QLabel* no_picture = nullptr;
+  };
+
+  void FindRelation();
+  void ShowPhoto(const PhotoPlace& place, const QString& name);
+
+  Session& session_;
+  Prompter& prompter_;
+  std::unique_ptr<RelationGraph> graph_;  // the index cannot change while the window is open
+  QComboBox* first_ = nullptr;
+  QComboBox* second_ = nullptr;
+  QPlainTextEdit* answer_ = nullptr;
+  PhotoPlace first_photo_;
+  PhotoPlace second_photo_;
+};
+
+}  // namespace kinvale
