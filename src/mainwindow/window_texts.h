@@ -56,7 +56,6 @@ inline const QString kCreateCaption = QStringLiteral("Create");
 
 // The save-as window.
 inline const QString kSaveAsTitle = QStringLiteral("Save As");
-inline const QString kSaveCaption = QStringLiteral("Save");
 
 // The person information view.
 inline const QString kPersonInfoTitle = QStringLiteral("Personal Information");

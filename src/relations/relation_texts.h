@@ -4,6 +4,8 @@
 
 #include <QLocale>
 #include <QString>
+
+#include "store/prompter.h"  // the shared button captions
 #include <QStringList>
 
 namespace kinvale {
@@ -90,13 +92,10 @@ inline QString SamePersonAnswer(const QString& first, const QString& second) {
 // The "Relation Search" window.
 inline const QString kRelationSearchTitle = QStringLiteral("Relation Search");
 inline const QString kFindRelationCaption = QStringLiteral("Find Relation");
-inline const QString kReturnCaption = QStringLiteral("Return");
 inline const QString kNoPictureCaption = QStringLiteral("No Picture Available");
 
 // The "Descendants" window and its save file.
 inline const QString kDescendantsTitle = QStringLiteral("Descendants");
-inline const QString kSearchCaption = QStringLiteral("Search");
-inline const QString kSaveCaption = QStringLiteral("Save");
 inline const QString kIncludeRelationsCaption =
     QStringLiteral("Include relationship of descendants in Save file.");
 inline const QString kDescendantsFilePart = QStringLiteral("_Descendants_");

@@ -16,7 +16,6 @@ class Prompter;
 inline const QString kKeywordSearchTitle = QStringLiteral("Keyword Search");
 inline const QString kEnterKeywordsCaption = QStringLiteral("Enter Keywords:");
 inline const QString kExactPhraseCaption = QStringLiteral("Exact Phrase");
-inline const QString kSearchButtonCaption = QStringLiteral("Search");
 inline const QString kSearchStatusTitle = QStringLiteral("Search Status");
 inline const QString kNoSearchResults = QStringLiteral("No search results.");
 inline const QString kSearchCompleted = QStringLiteral("Search completed.");

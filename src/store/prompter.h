@@ -13,6 +13,8 @@ inline const QString kApplyCaption = QStringLiteral("Apply");
 inline const QString kCancelCaption = QStringLiteral("Cancel");
 // The button that closes most windows.
 inline const QString kReturnCaption = QStringLiteral("Return");
+inline const QString kSaveCaption = QStringLiteral("Save");
+inline const QString kSearchCaption = QStringLiteral("Search");
 
 class Prompter {
  public:

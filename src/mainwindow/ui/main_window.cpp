@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 #include <QStatusBar>
 
 #include "details/ui/update_person_dialog.h"
@@ -21,8 +22,11 @@
 #include "mainwindow/ui/help_actions.h"
 #include "mainwindow/ui/person_info_dialog.h"
 #include "mainwindow/ui/photo_view.h"
+#include "mainwindow/ui/save_as_dialog.h"
 #include "mainwindow/window_texts.h"
 #include "photos/ui/import_photo_dialog.h"
+#include "relations/ui/descendants_dialog.h"
+#include "relations/ui/relation_check_dialog.h"
 #include "search/ui/keyword_search_dialog.h"
 
 namespace kinvale {
@@ -81,10 +85,10 @@ void MainWindow::BuildMenus() {
                   QKeySequence(Qt::CTRL | Qt::Key_O)),
           &QAction::triggered, this, &MainWindow::OpenFamilyTree);
   file->addSeparator();
-  connect(AddItem(file, kChangePhotoItem, QStringLiteral("actionChangePhoto")),
-          &QAction::triggered, this, [this] { OpenPhotoWindow(PhotoMode::kChange); });
-  connect(AddItem(file, kImportPhotoItem, QStringLiteral("actionImportPhoto")),
-          &QAction::triggered, this, [this] { OpenPhotoWindow(PhotoMode::kImport); });
+  connect(AddItem(file, kChangePhotoItem, QStringLiteral("actionChangePhoto")), &QAction::triggered,
+          this, [this] { OpenPhotoWindow(PhotoMode::kChange); });
+  connect(AddItem(file, kImportPhotoItem, QStringLiteral("actionImportPhoto")), &QAction::triggered,
+          this, [this] { OpenPhotoWindow(PhotoMode::kImport); });
   file->addSeparator();
   AddItem(file, kExportGedcomItem, QStringLiteral("actionExportGedcom"));
   connect(AddItem(file, kImportGedcomItem, QStringLiteral("actionImportGedcom")),
@@ -99,10 +103,15 @@ void MainWindow::BuildMenus() {
   connect(exit, &QAction::triggered, this, &QWidget::close);
 
   QMenu* analysis = menuBar()->addMenu(u'&' + kAnalysisMenu);
-  AddItem(analysis, kRelationCheckItem, QStringLiteral("actionRelationCheck"));
+  connect(AddItem(analysis, kRelationCheckItem, QStringLiteral("actionRelationCheck")),
+          &QAction::triggered, this, [this] {
+            RelationCheckDialog relation_check(session_, prompter_, this);
+            relation_check.exec();
+          });
   connect(AddItem(analysis, kKeywordSearchItem, QStringLiteral("actionKeywordSearch")),
           &QAction::triggered, this, &MainWindow::OpenKeywordSearch);
-  AddItem(analysis, kDescendantsItem, QStringLiteral("actionDescendants"));
+  connect(AddItem(analysis, kDescendantsItem, QStringLiteral("actionDescendants")),
+          &QAction::triggered, this, &MainWindow::OpenDescendants);
 
   QMenu* help = menuBar()->addMenu(u'&' + kHelpMenu);
   connect(
@@ -213,6 +222,16 @@ void MainWindow::OpenPhotoWindow(PhotoMode mode) {
   ImportPhotoDialog photos(session_, prompter_, mode, this);
   photos.exec();
   Redraw();
+}
+
+void MainWindow::OpenDescendants() {
+  const auto choose_save_path = [](const QString& default_file_name) {
+    return SaveAsDialog::ChooseSavePath(
+        QApplication::activeModalWidget(),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), default_file_name);
+  };
+  DescendantsDialog descendants(session_, prompter_, choose_save_path, this);
+  descendants.exec();
 }
 
 void MainWindow::OpenKeywordSearch() {

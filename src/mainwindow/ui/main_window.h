@@ -52,6 +52,7 @@ class MainWindow : public QMainWindow {
   void ConnectBoard();
   void ConnectEditingButtons();
   void OpenKeywordSearch();
+  void OpenDescendants();
   void OpenPhotoWindow(PhotoMode mode);
   void ShowPersonInfo(const QString& name);
   void RenderPhoto();

@@ -36,7 +36,7 @@ KeywordSearchDialog::KeywordSearchDialog(Session& session, Prompter& prompter,
   auto* caption = new QLabel(kEnterKeywordsCaption, this);
   caption->setBuddy(search_text_);
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* search = buttons->addButton(kSearchButtonCaption, QDialogButtonBox::ActionRole);
+  QPushButton* search = buttons->addButton(kSearchCaption, QDialogButtonBox::ActionRole);
   QPushButton* close = buttons->addButton(kReturnCaption, QDialogButtonBox::RejectRole);
   search->setObjectName(QStringLiteral("searchButton"));
   close->setObjectName(QStringLiteral("returnButton"));
