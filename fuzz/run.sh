@@ -20,5 +20,6 @@ for target in "${targets[@]}"; do
   mkdir -p "fuzz/out/$name"
   echo "== $target for ${seconds}s"
   build/fuzz/fuzz/$target -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    -max_len="${FUZZ_MAX_LEN:-16384}" \
     -artifact_prefix="fuzz/out/$name-" "fuzz/out/$name" "fuzz/corpus/$name" 2>&1 | tail -n 3
 done

@@ -18,10 +18,6 @@ inline const QString kNewEntryCaption = QStringLiteral("New Entry");
 inline const QString kAddEntryCaption = QStringLiteral("+");
 inline const QString kRemoveEntryCaption = QStringLiteral("-");
 
-// The tabs, in order.
-inline const QStringList kEditorTabTitles = {
-    QStringLiteral("General"), QStringLiteral("Milestones"), QStringLiteral("Addresses"),
-    QStringLiteral("Notes"),   QStringLiteral("Sources"),    QStringLiteral("Other")};
 // The gender selector's choices, in order; any other text may be typed.
 inline const QStringList kGenderChoices = {QStringLiteral("Male"), QStringLiteral("Female")};
 

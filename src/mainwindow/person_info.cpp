@@ -40,15 +40,6 @@ PersonInfo ShowPersonInfo(const Session& session, const QString& name) {
   return info;
 }
 
-const std::vector<DetailTab>& DetailTabs() {
-  static const std::vector<DetailTab> tabs = {
-      {QStringLiteral("General"), 9},   {QStringLiteral("Milestones"), 6},
-      {QStringLiteral("Addresses"), 4}, {QStringLiteral("Notes"), 3},
-      {QStringLiteral("Sources"), 1},   {QStringLiteral("Other"), 3},
-  };
-  return tabs;
-}
-
 QString OneLineText(const QString& block) { return SplitLines(block).join(u' '); }
 
 }  // namespace kinvale

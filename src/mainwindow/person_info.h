@@ -22,15 +22,6 @@ struct PersonInfo {
 // prefix with nothing read after it. Notes and sources made of one empty line are not shown.
 PersonInfo ShowPersonInfo(const Session& session, const QString& name);
 
-// A tab of the person windows: its title and how many of DetailFields(), taken in order, it
-// holds.
-struct DetailTab {
-  QString title;
-  int field_count;
-};
-// The six tabs, "General" to "Other", which together hold every field of DetailFields().
-const std::vector<DetailTab>& DetailTabs();
-
 // A text block shown in a one-line field (the home page address): its lines joined by blanks.
 QString OneLineText(const QString& block);
 

@@ -44,6 +44,19 @@ const std::vector<FieldInfo>& DetailFields() {
   return fields;
 }
 
+const std::vector<DetailTab>& DetailTabs() {
+  static const std::vector<DetailTab> tabs = {
+      {QStringLiteral("General"), 0, 9},    {QStringLiteral("Milestones"), 9, 6},
+      {QStringLiteral("Addresses"), 15, 4}, {QStringLiteral("Notes"), 19, 3},
+      {QStringLiteral("Sources"), 22, 1},   {QStringLiteral("Other"), 23, 3},
+  };
+  return tabs;
+}
+
+bool ShowsCaption(const FieldInfo& field) {
+  return field.text != &PersonDetails::gender && field.text != &PersonDetails::sources;
+}
+
 const FieldInfo* FindDetailField(const QString& caption) {
   for (const FieldInfo& field : DetailFields()) {
     if (field.caption.compare(caption, Qt::CaseInsensitive) == 0) return &field;

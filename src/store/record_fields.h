@@ -25,6 +25,20 @@ const std::vector<FieldInfo>& DetailFields();
 // The field with that caption (compared ignoring case); nullptr when there is none.
 const FieldInfo* FindDetailField(const QString& caption);
 
+// A tab of the person windows: its title, and the fields of DetailFields() it holds, taken in
+// order from first.
+struct DetailTab {
+  QString title;
+  int first;
+  int count;
+};
+// The six tabs, "General" to "Other", which together hold every field of DetailFields().
+const std::vector<DetailTab>& DetailTabs();
+
+// False for the two fields the windows show without a caption: the gender selector and the
+// sources box (the tab's title names it).
+bool ShowsCaption(const FieldInfo& field);
+
 inline const QString kDateLastChangedCaption = QStringLiteral("Date Last Changed");
 
 }  // namespace kinvale

@@ -21,7 +21,6 @@ namespace kinvale {
 namespace {
 
 // DetailFields() lists the fields in tab order; these are the counts of each tab's fields.
-constexpr std::array<int, 6> kFieldsPerTab = {9, 6, 4, 3, 1, 3};
 
 // A text block holds its lines each followed by CR LF; the text box shows them without the
 // final break.
@@ -137,32 +136,21 @@ QWidget* UpdatePersonDialog::BuildLeftPanel() {
 QTabWidget* UpdatePersonDialog::BuildTabs() {
   auto* tabs = new QTabWidget(this);
   tabs->setObjectName(QStringLiteral("tabs"));
-  const std::vector<FieldInfo>& fields = DetailFields();
-  Q_ASSERT(std::accumulate(kFieldsPerTab.begin(), kFieldsPerTab.end(), 0) ==
-           static_cast<int>(fields.size()));
-  controls_.reserve(fields.size());  // the list buttons keep pointers into it
-  size_t next = 0;
-  for (size_t tab = 0; tab < kFieldsPerTab.size(); ++tab) {
+  controls_.reserve(DetailFields().size());  // the list buttons keep pointers into it
+  for (const DetailTab& tab : DetailTabs()) {
     auto* page = new QWidget(tabs);
     auto* form = new QFormLayout(page);
-    for (int i = 0; i < kFieldsPerTab[tab]; ++i, ++next) {
-      const FieldInfo& field = fields[next];
+    for (int i = tab.first; i < tab.first + tab.count; ++i) {
+      const FieldInfo& field = DetailFields()[i];
       QWidget* control = BuildField(field, page);
-      // The gender selector and the sources box have no caption.
-      const bool captioned =
-          field.text != &PersonDetails::gender && field.text != &PersonDetails::sources;
-      if (captioned) {
-        form->addRow(field.caption, control);
-      } else {
-        form->addRow(control);
-      }
+      ShowsCaption(field) ? form->addRow(field.caption, control) : form->addRow(control);
     }
-    if (tab == 0) {
+    if (tab.first == 0) {
       date_label_ = new QLabel(page);
       date_label_->setObjectName(QStringLiteral("dateLastChanged"));
       form->addRow(date_label_);
     }
-    tabs->addTab(page, kEditorTabTitles[static_cast<qsizetype>(tab)]);
+    tabs->addTab(page, tab.title);
   }
   return tabs;
 }

@@ -28,20 +28,6 @@ namespace {
 // How often, at most, the person tabs show the individual being read and events are handled.
 constexpr int kRefreshMilliseconds = 100;
 
-// The tabs of the person fields and the caption of the first field on each, in field order.
-struct TabStart {
-  const char* tab;
-  const char* first_field;
-};
-constexpr TabStart kTabs[] = {
-    {"General", "Prefix"},
-    {"Milestones", "Elementary School"},
-    {"Addresses", "Residential Addresses"},
-    {"Notes", "Religion"},
-    {"Sources", "Sources"},
-    {"Other", "Immigration Date"},
-};
-
 QWidget* FieldWidget(const FieldInfo& field) {
   QWidget* widget = nullptr;
   if (field.text == &PersonDetails::gender) {
@@ -66,11 +52,6 @@ QWidget* FieldWidget(const FieldInfo& field) {
 }
 
 // Captions shown beside their fields; the gender selector and the sources box have none.
-QString ShownCaption(const FieldInfo& field) {
-  if (field.text == &PersonDetails::gender || field.text == &PersonDetails::sources) return {};
-  return field.caption;
-}
-
 QString BlockText(const QString& text) {
   QString shown = text;
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -167,22 +148,20 @@ QWidget* ImportGedcomDialog::BuildPersonTabs() {
 
   tabs_ = new QTabWidget;
   tabs_->setObjectName(QStringLiteral("PersonTabs"));
-  QFormLayout* tab_form = nullptr;
-  for (const FieldInfo& field : DetailFields()) {
-    for (const TabStart& start : kTabs) {
-      if (field.caption != QLatin1String(start.first_field)) continue;
-      auto* page = new QWidget;
-      tab_form = new QFormLayout(page);
-      tabs_->addTab(page, QString::fromLatin1(start.tab));
-    }
-    QWidget* widget = FieldWidget(field);
-    fields_.insert(field.caption, widget);
-    const QString caption = ShownCaption(field);
-    caption.isEmpty() ? tab_form->addRow(widget) : tab_form->addRow(caption, widget);
-    if (field.list == &PersonDetails::occupations) {
-      date_last_changed_ = new QLabel;
-      date_last_changed_->setObjectName(kDateLastChangedCaption);
-      tab_form->addRow(kDateLastChangedCaption, date_last_changed_);
+  for (const DetailTab& tab : DetailTabs()) {
+    auto* page = new QWidget;
+    auto* tab_form = new QFormLayout(page);
+    tabs_->addTab(page, tab.title);
+    for (int i = tab.first; i < tab.first + tab.count; ++i) {
+      const FieldInfo& field = DetailFields()[i];
+      QWidget* widget = FieldWidget(field);
+      fields_.insert(field.caption, widget);
+      ShowsCaption(field) ? tab_form->addRow(field.caption, widget) : tab_form->addRow(widget);
+      if (field.list == &PersonDetails::occupations) {
+        date_last_changed_ = new QLabel;
+        date_last_changed_->setObjectName(kDateLastChangedCaption);
+        tab_form->addRow(kDateLastChangedCaption, date_last_changed_);
+      }
     }
   }
   auto* layout = new QVBoxLayout(panel);

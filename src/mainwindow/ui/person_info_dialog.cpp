@@ -61,11 +61,7 @@ PersonInfoDialog::PersonInfoDialog(const Session& session, const QString& name, 
 
   auto* tabs = new QTabWidget(this);
   tabs->setObjectName(QStringLiteral("tabs"));
-  int first_field = 0;
-  for (const DetailTab& tab : DetailTabs()) {
-    tabs->addTab(BuildTab(info, first_field, tab.field_count), tab.title);
-    first_field += tab.field_count;
-  }
+  for (const DetailTab& tab : DetailTabs()) tabs->addTab(BuildTab(info, tab), tab.title);
 
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* back = buttons->addButton(kReturnCaption, QDialogButtonBox::AcceptRole);
@@ -79,12 +75,12 @@ PersonInfoDialog::PersonInfoDialog(const Session& session, const QString& name, 
   resize(560, 520);
 }
 
-QWidget* PersonInfoDialog::BuildTab(const PersonInfo& info, int first_field, int field_count) {
+QWidget* PersonInfoDialog::BuildTab(const PersonInfo& info, const DetailTab& tab) {
   auto* page = new QWidget;
   auto* form = new QFormLayout(page);
   form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
   form->setLabelAlignment(Qt::AlignRight | Qt::AlignTop);
-  for (int i = first_field; i < first_field + field_count; ++i) {
+  for (int i = tab.first; i < tab.first + tab.count; ++i) {
     AddField(form, info, DetailFields()[i]);
   }
   return page;

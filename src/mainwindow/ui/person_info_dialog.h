@@ -12,6 +12,7 @@ namespace kinvale {
 struct Session;
 struct PersonInfo;
 struct FieldInfo;
+struct DetailTab;
 
 class PersonInfoDialog : public QDialog {
   Q_OBJECT
@@ -21,7 +22,7 @@ class PersonInfoDialog : public QDialog {
   PersonInfoDialog(const Session& session, const QString& name, QWidget* parent = nullptr);
 
  private:
-  QWidget* BuildTab(const PersonInfo& info, int first_field, int field_count);
+  QWidget* BuildTab(const PersonInfo& info, const DetailTab& tab);
   void AddField(QFormLayout* form, const PersonInfo& info, const FieldInfo& field);
 };
 
