@@ -11,8 +11,6 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <array>
-#include <numeric>
 
 #include "details/details_texts.h"
 
