@@ -118,7 +118,8 @@ class BadInputTest : public QObject {
   void FileThatIsNoGedcom_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("text") << QByteArray("Dear Ann,\r\nhere is the family tree you asked for.\r\n");
-    QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe\0\0", 22);
+    static const char kBinary[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe\0\0";
+    QTest::newRow("binary") << QByteArray(kBinary, sizeof kBinary - 1);
     QTest::newRow("empty") << QByteArray();
   }
   void FileThatIsNoGedcom() {
