@@ -1,0 +1,110 @@
+#include "gedcom/gedcom_writer.h"
+
+#include <algorithm>
+
+namespace kinvale {
+
+namespace {
+
+constexpr QStringView kConc = u"CONC";
+constexpr QStringView kCont = u"CONT";
+constexpr qsizetype kTerminator = 2;  // CR LF
+
+qsizetype EscapedWidth(QChar c) { return c == u'@' ? 2 : 1; }
+
+// A cut before position at that keeps a character whole and no space at either side of it.
+bool IsGoodCut(QStringView value, qsizetype at) {
+  return !value[at].isLowSurrogate() && value[at - 1] != u' ' && value[at] != u' ';
+}
+
+void AppendEscaped(QString& text, QStringView value) {
+  if (!value.contains(u'@')) {
+    text.append(value);
+    return;
+  }
+  for (QChar c : value) {
+    text.append(c);
+    if (c == u'@') text.append(c);
+  }
+}
+
+// The room left for a value on a line that starts "level TAG ".
+qsizetype ValueRoom(QStringView tag) {
+  return kMaxGedcomLineLength - kTerminator - (1 + 1 + tag.size() + 1);
+}
+
+}  // namespace
+
+QList<QStringView> SplitGedcomValue(QStringView value, qsizetype first, qsizetype next) {
+  QList<QStringView> pieces;
+  const qsizetype n = value.size();
+  qsizetype start = 0;
+  qsizetype room = first;
+  while (true) {
+    qsizetype end = start;
+    for (qsizetype width = 0; end < n && width + EscapedWidth(value[end]) <= room; ++end) {
+      width += EscapedWidth(value[end]);
+    }
+    if (end == n) {
+      pieces.append(value.sliced(start));
+      return pieces;
+    }
+    if (value[end].isLowSurrogate() && end - 1 > start) --end;
+    const qsizetype shortest = start + std::max<qsizetype>(1, (end - start) / 2);
+    qsizetype cut = end;
+    while (cut > shortest && !IsGoodCut(value, cut)) --cut;
+    if (!IsGoodCut(value, cut)) cut = end;
+    pieces.append(value.sliced(start, cut - start));
+    start = cut;
+    room = next;
+  }
+}
+
+void GedcomWriter::Start(int level, QStringView tag) {
+  text_.append(QChar(u'0' + level));
+  text_.append(u' ');
+  text_.append(tag);
+}
+
+void GedcomWriter::Record(QStringView xref, QStringView tag) {
+  text_.append(u"0 ");
+  text_.append(xref);
+  text_.append(u' ');
+  text_.append(tag);
+  text_.append(u"\r\n");
+}
+
+void GedcomWriter::Pointer(int level, QStringView tag, QStringView xref) {
+  Start(level, tag);
+  text_.append(u' ');
+  text_.append(xref);
+  text_.append(u"\r\n");
+}
+
+void GedcomWriter::Line(int level, QStringView tag, QStringView value) {
+  ValueLines(level, tag, value, level + 1);
+}
+
+void GedcomWriter::Text(int level, QStringView tag, const QStringList& lines) {
+  if (lines.isEmpty()) return Line(level, tag);
+  ValueLines(level, tag, lines.first(), level + 1);
+  for (qsizetype i = 1; i < lines.size(); ++i) ValueLines(level + 1, kCont, lines[i], level + 1);
+}
+
+void GedcomWriter::ValueLines(int level, QStringView tag, QStringView value,
+                              int continuation_level) {
+  Start(level, tag);
+  if (value.isEmpty()) {
+    text_.append(u"\r\n");
+    return;
+  }
+  const QList<QStringView> pieces = SplitGedcomValue(value, ValueRoom(tag), ValueRoom(kConc));
+  for (qsizetype i = 0; i < pieces.size(); ++i) {
+    if (i > 0) Start(continuation_level, kConc);
+    text_.append(u' ');
+    AppendEscaped(text_, pieces[i]);
+    text_.append(u"\r\n");
+  }
+}
+
+}  // namespace kinvale

@@ -1,0 +1,46 @@
+// Writing GEDCOM lines: "level [@xref@] TAG [value]", none longer than GEDCOM 5.5 allows, "@" in
+// text written as "@@", a long value carried on CONC lines and each further line of a text on a
+// CONT line, one level down.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace kinvale {
+
+// The longest line GEDCOM 5.5 allows, its level, cross-reference, tag, value, delimiters and
+// the CR LF terminator included.
+inline constexpr int kMaxGedcomLineLength = 255;
+
+class GedcomWriter {
+ public:
+  // "0 @xref@ TAG".
+  void Record(QStringView xref, QStringView tag);
+  // A line whose value points to a record, e.g. "1 FAMS @F1@".
+  void Pointer(int level, QStringView tag, QStringView xref);
+  // A line holding one line of text (or none); the part of a long value that does not fit goes
+  // on CONC lines.
+  void Line(int level, QStringView tag, QStringView value = {});
+  // A text of one or more lines: the first on the tag's line, every further one on a CONT line.
+  void Text(int level, QStringView tag, const QStringList& lines);
+
+  const QString& text() const { return text_; }
+  qsizetype size() const { return text_.size(); }
+  void Reserve(qsizetype characters) { text_.reserve(characters); }
+
+ private:
+  // The line and, when the value is too long for it, its CONC lines at continuation_level.
+  void ValueLines(int level, QStringView tag, QStringView value, int continuation_level);
+  void Start(int level, QStringView tag);
+
+  QString text_;
+};
+
+// The pieces a value is cut into so that each, with "@" doubled, has at most the given length
+// (first for the first piece, next for the others): never inside an "@", never between the two
+// halves of a character outside the Basic Multilingual Plane, and, where the piece can still be
+// at least half as long, not next to a space, which some programs trim from line ends.
+QList<QStringView> SplitGedcomValue(QStringView value, qsizetype first, qsizetype next);
+
+}  // namespace kinvale
