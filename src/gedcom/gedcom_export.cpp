@@ -165,14 +165,15 @@ bool ExportRun::ReadRecords(QString* message) {
 void ExportRun::WriteRecords() {
   out_.Reserve(static_cast<qsizetype>(records_.size()) * 2048);
   for (int row = 0; row < index_.size(); ++row) {
-    Own(index_.row(row).name);
+    Own(kRecordOfText.arg(index_.row(row).name));
     WriteIndividualRecord(out_, index_, row, records_[row], families_);
   }
   Own(kContactText);
   WriteSubmitterRecord(out_, request_.contact);
   for (int family = 0; family < static_cast<int>(families_.families.size()); ++family) {
     const ExportFamily& f = families_.families[family];
-    Own(index_.row(f.husband >= 0 ? f.husband : f.wife >= 0 ? f.wife : f.children.front()).name);
+    // Its only text is the marriage date, which couples have.
+    if (f.couple) Own(kFamilyOfText.arg(index_.row(f.husband).name));
     WriteFamilyRecord(out_, index_, families_, family);
   }
   for (int row = 0; row < index_.size(); ++row) {
@@ -210,7 +211,7 @@ std::optional<QByteArray> ExportRun::Encode() {
     character = FirstUnwritableCharacter(body.sliced(owners_[i].start, end - owners_[i].start));
     owner = owners_[i].text;
   }
-  if (!prompter_.Confirm(kNotWindows1252Question.arg(owner, character), kExportWindowTitle)) {
+  if (!prompter_.Confirm(kNotWindows1252Question.arg(character, owner), kExportWindowTitle)) {
     return std::nullopt;
   }
   result_.utf8 = true;

@@ -34,12 +34,15 @@ inline const QString kSharedNumberMessage = QStringLiteral(
 inline const QString kUnreadableRecordMessage =
     QStringLiteral("The record file %1 cannot be read. Nothing was exported.");
 inline const QString kNotWindows1252Question = QStringLiteral(
-    "%1 holds the character \"%2\", which the character set of the GEDCOM header (\"1 CHAR IBM "
-    "WINDOWS\", Windows-1252) cannot hold. Write the file in UTF-8 (\"1 CHAR UTF-8\") instead?");
-inline const QString kFileNameText = QStringLiteral("The file name");
-inline const QString kContactText = QStringLiteral("The contact information");
-inline const QString kNotesOfText = QStringLiteral("The notes of %1");
-inline const QString kSourcesOfText = QStringLiteral("The sources of %1");
+    "The character \"%1\" in %2 cannot be written in the character set the GEDCOM header names "
+    "(\"1 CHAR IBM WINDOWS\", Windows-1252). Write the file in UTF-8 (\"1 CHAR UTF-8\") "
+    "instead?");
+inline const QString kRecordOfText = QStringLiteral("the record of %1");
+inline const QString kFamilyOfText = QStringLiteral("the family of %1");
+inline const QString kNotesOfText = QStringLiteral("the notes of %1");
+inline const QString kSourcesOfText = QStringLiteral("the sources of %1");
+inline const QString kContactText = QStringLiteral("the contact information");
+inline const QString kFileNameText = QStringLiteral("the file name");
 
 inline const QString kExportedIndividuals = QStringLiteral("Individuals exported: %1");
 inline const QString kExportedFamilies = QStringLiteral("Families: %1");
