@@ -11,12 +11,20 @@ namespace kinvale {
 
 namespace {
 
+// True when the block holds more than line breaks, as ExportedBlockLines has it.
+bool HoldsText(QStringView block) {
+  for (QChar c : block) {
+    if (c != u'\r' && c != u'\n') return true;
+  }
+  return false;
+}
+
 void LineIfAny(GedcomWriter& out, int level, QStringView tag, const QString& value) {
   if (!value.isEmpty()) out.Line(level, tag, value);
 }
 
 void BlockIfAny(GedcomWriter& out, int level, QStringView tag, const QString& block) {
-  const QStringList lines = ExportedBlockLines(block);
+  const QList<QStringView> lines = ExportedBlockLines(block);
   if (!lines.isEmpty()) out.Text(level, tag, lines);
 }
 
@@ -33,7 +41,7 @@ void Event(GedcomWriter& out, QStringView tag, const QString& date, const QStrin
 
 // The record keeps the burial as a place of one or more lines, without a date.
 void Burial(GedcomWriter& out, const QString& burial) {
-  const QStringList lines = ExportedBlockLines(burial);
+  const QList<QStringView> lines = ExportedBlockLines(burial);
   if (lines.isEmpty()) return;
   out.Line(1, u"BURI");
   out.Text(2, u"PLAC", lines);
@@ -45,11 +53,11 @@ void Name(GedcomWriter& out, const QString& name, int number, const PersonDetail
   LineIfAny(out, 2, u"NPFX", d.prefix);
   LineIfAny(out, 2, u"NSFX", d.suffix);
   if (PersonNameOfGedcomValue(value) != name) out.Line(2, custom_tag::kExactName, name);
-  if (!ExportedBlockLines(d.sources).isEmpty()) out.Pointer(2, u"SOUR", GedcomXref(u'S', number));
+  if (HoldsText(d.sources)) out.Pointer(2, u"SOUR", u'S', number);
 }
 
 void FamilyLinks(GedcomWriter& out, QStringView tag, const std::vector<int>& families) {
-  for (int family : families) out.Pointer(1, tag, GedcomXref(u'F', family + 1));
+  for (int family : families) out.Pointer(1, tag, u'F', family + 1);
 }
 
 void Schools(GedcomWriter& out, const PersonDetails& d) {
@@ -72,10 +80,10 @@ void Change(GedcomWriter& out, const QString& date_changed) {
 // A record of text lines, one line of the given tag each; nothing when the block is empty.
 void TextRecord(GedcomWriter& out, QChar kind, int number, QStringView record_tag,
                 QStringView line_tag, const QString& block) {
-  const QStringList lines = ExportedBlockLines(block);
+  const QList<QStringView> lines = ExportedBlockLines(block);
   if (lines.isEmpty()) return;
-  out.Record(GedcomXref(kind, number), record_tag);
-  for (const QString& line : lines) out.Line(1, line_tag, line);
+  out.Record(kind, number, record_tag);
+  for (QStringView line : lines) out.Line(1, line_tag, line);
 }
 
 QStringList WithoutBlankEnds(QStringList lines) {
@@ -86,10 +94,6 @@ QStringList WithoutBlankEnds(QStringList lines) {
 
 }  // namespace
 
-QString GedcomXref(QChar kind, int number) {
-  return u'@' + QString(kind) + QString::number(number) + u'@';
-}
-
 int ExportNumberOfRow(const FamilyIndex& index, int row) {
   return NumberValue(OwnNumber(index.row(row).link));
 }
@@ -99,7 +103,7 @@ void WriteIndividualRecord(GedcomWriter& out, const FamilyIndex& index, int row,
   const IndexRow& person = index.row(row);
   const PersonDetails& d = record.details;
   const int number = ExportNumberOfRow(index, row);
-  out.Record(GedcomXref(u'I', number), u"INDI");
+  out.Record(u'I', number, u"INDI");
   Name(out, person.name, number, d);
   out.Line(1, u"SEX", GedcomSexCode(d.gender));
   if (GenderNeedsOwnLine(d.gender)) out.Line(1, custom_tag::kGender, d.gender);
@@ -123,7 +127,7 @@ void WriteIndividualRecord(GedcomWriter& out, const FamilyIndex& index, int row,
     out.Line(1, custom_tag::kDateMarried, d.date_married);
   }
   out.Line(1, custom_tag::kLink, person.link);
-  if (!ExportedBlockLines(d.notes).isEmpty()) out.Pointer(1, u"NOTE", GedcomXref(u'N', number));
+  if (HoldsText(d.notes)) out.Pointer(1, u"NOTE", u'N', number);
   Change(out, record.date_changed);
 }
 
@@ -132,19 +136,18 @@ void WriteSubmitterRecord(GedcomWriter& out, const QString& contact) {
   const QStringList lines = WithoutBlankEnds(SplitLines(contact));
   if (lines.isEmpty()) return;
   out.Line(1, u"NAME", lines.first());
-  if (lines.size() > 1) out.Text(1, u"ADDR", lines.mid(1));
+  if (lines.size() > 1) out.Text(1, u"ADDR", QList<QStringView>(lines.begin() + 1, lines.end()));
 }
 
 void WriteFamilyRecord(GedcomWriter& out, const FamilyIndex& index, const ExportFamilies& families,
                        int family) {
   const ExportFamily& f = families.families[family];
-  out.Record(GedcomXref(u'F', family + 1), u"FAM");
+  out.Record(u'F', family + 1, u"FAM");
   for (int child : f.children) {
-    out.Pointer(1, u"CHIL", GedcomXref(u'I', ExportNumberOfRow(index, child)));
+    out.Pointer(1, u"CHIL", u'I', ExportNumberOfRow(index, child));
   }
-  if (f.husband >= 0)
-    out.Pointer(1, u"HUSB", GedcomXref(u'I', ExportNumberOfRow(index, f.husband)));
-  if (f.wife >= 0) out.Pointer(1, u"WIFE", GedcomXref(u'I', ExportNumberOfRow(index, f.wife)));
+  if (f.husband >= 0) out.Pointer(1, u"HUSB", u'I', ExportNumberOfRow(index, f.husband));
+  if (f.wife >= 0) out.Pointer(1, u"WIFE", u'I', ExportNumberOfRow(index, f.wife));
   if (f.couple && !f.marriage_date.isEmpty()) {
     out.Line(1, u"MARR");
     out.Line(2, u"DATE", f.marriage_date);

@@ -11,8 +11,6 @@
 
 namespace kinvale {
 
-// The cross-reference of a record: kind letter and number between "@" signs ("@I12@").
-QString GedcomXref(QChar kind, int number);
 // The person number of an index row as a number, which its individual, note and source
 // records carry: 12 for 0012.
 int ExportNumberOfRow(const FamilyIndex& index, int row);

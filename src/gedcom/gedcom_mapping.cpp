@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "store/text_codec.h"
-
 namespace kinvale {
 
 namespace {
@@ -75,12 +73,21 @@ QString GedcomDate(const QDate& date) {
       .arg(date.year());
 }
 
-QStringList ExportedBlockLines(const QString& block) {
-  QStringList lines = SplitLines(block);
-  for (const QString& line : lines) {
-    if (!line.isEmpty()) return lines;
+QList<QStringView> ExportedBlockLines(QStringView block) {
+  QList<QStringView> lines;
+  bool any_text = false;
+  qsizetype start = 0;
+  const qsizetype n = block.size();
+  for (qsizetype i = 0; i <= n; ++i) {
+    if (i < n && block[i] != u'\r' && block[i] != u'\n') continue;
+    if (i == n && start == n) break;  // a final line break adds no line
+    lines.append(block.sliced(start, i - start));
+    any_text = any_text || i > start;
+    if (i + 1 < n && block[i] == u'\r' && block[i + 1] == u'\n') ++i;
+    start = i + 1;
   }
-  return {};
+  if (!any_text) lines.clear();
+  return lines;
 }
 
 QString BlockOfLines(const QStringList& lines) {

@@ -55,7 +55,7 @@ QString GedcomDate(const QDate& date);
 
 // The lines a text block is written as: its lines, none for a block that holds nothing but
 // line breaks (the reading of a minimal record gives its burial as two empty lines).
-QStringList ExportedBlockLines(const QString& block);
+QList<QStringView> ExportedBlockLines(QStringView block);
 // A text block as the record holds it: every line followed by CR LF.
 QString BlockOfLines(const QStringList& lines);
 

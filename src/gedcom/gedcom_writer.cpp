@@ -74,10 +74,25 @@ void GedcomWriter::Record(QStringView xref, QStringView tag) {
   text_.append(u"\r\n");
 }
 
-void GedcomWriter::Pointer(int level, QStringView tag, QStringView xref) {
+void GedcomWriter::Xref(QChar kind, int number) {
+  text_.append(u'@');
+  text_.append(kind);
+  text_.append(QString::number(number));
+  text_.append(u'@');
+}
+
+void GedcomWriter::Record(QChar kind, int number, QStringView tag) {
+  text_.append(u"0 ");
+  Xref(kind, number);
+  text_.append(u' ');
+  text_.append(tag);
+  text_.append(u"\r\n");
+}
+
+void GedcomWriter::Pointer(int level, QStringView tag, QChar kind, int number) {
   Start(level, tag);
   text_.append(u' ');
-  text_.append(xref);
+  Xref(kind, number);
   text_.append(u"\r\n");
 }
 
@@ -85,7 +100,7 @@ void GedcomWriter::Line(int level, QStringView tag, QStringView value) {
   ValueLines(level, tag, value, level + 1);
 }
 
-void GedcomWriter::Text(int level, QStringView tag, const QStringList& lines) {
+void GedcomWriter::Text(int level, QStringView tag, const QList<QStringView>& lines) {
   if (lines.isEmpty()) return Line(level, tag);
   ValueLines(level, tag, lines.first(), level + 1);
   for (qsizetype i = 1; i < lines.size(); ++i) ValueLines(level + 1, kCont, lines[i], level + 1);
@@ -94,11 +109,14 @@ void GedcomWriter::Text(int level, QStringView tag, const QStringList& lines) {
 void GedcomWriter::ValueLines(int level, QStringView tag, QStringView value,
                               int continuation_level) {
   Start(level, tag);
-  if (value.isEmpty()) {
+  const qsizetype room = ValueRoom(tag);
+  if (value.size() + value.count(u'@') <= room) {  // most values: one line
+    if (!value.isEmpty()) text_.append(u' ');
+    AppendEscaped(text_, value);
     text_.append(u"\r\n");
     return;
   }
-  const QList<QStringView> pieces = SplitGedcomValue(value, ValueRoom(tag), ValueRoom(kConc));
+  const QList<QStringView> pieces = SplitGedcomValue(value, room, ValueRoom(kConc));
   for (qsizetype i = 0; i < pieces.size(); ++i) {
     if (i > 0) Start(continuation_level, kConc);
     text_.append(u' ');

@@ -15,15 +15,16 @@ inline constexpr int kMaxGedcomLineLength = 255;
 
 class GedcomWriter {
  public:
-  // "0 @xref@ TAG".
+  // "0 @xref@ TAG", the cross-reference given whole or as kind letter and number ("@I12@").
   void Record(QStringView xref, QStringView tag);
+  void Record(QChar kind, int number, QStringView tag);
   // A line whose value points to a record, e.g. "1 FAMS @F1@".
-  void Pointer(int level, QStringView tag, QStringView xref);
+  void Pointer(int level, QStringView tag, QChar kind, int number);
   // A line holding one line of text (or none); the part of a long value that does not fit goes
   // on CONC lines.
   void Line(int level, QStringView tag, QStringView value = {});
   // A text of one or more lines: the first on the tag's line, every further one on a CONT line.
-  void Text(int level, QStringView tag, const QStringList& lines);
+  void Text(int level, QStringView tag, const QList<QStringView>& lines);
 
   const QString& text() const { return text_; }
   qsizetype size() const { return text_.size(); }
@@ -33,6 +34,7 @@ class GedcomWriter {
   // The line and, when the value is too long for it, its CONC lines at continuation_level.
   void ValueLines(int level, QStringView tag, QStringView value, int continuation_level);
   void Start(int level, QStringView tag);
+  void Xref(QChar kind, int number);
 
   QString text_;
 };

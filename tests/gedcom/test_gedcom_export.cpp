@@ -330,7 +330,7 @@ class GedcomExportTest : public QObject {
     QFETCH(QString, value);
     GedcomWriter out;
     out.Record(u"@N1@", u"NOTE");
-    out.Text(1, u"NOTE", {value, QString(), value});
+    out.Text(1, u"NOTE", {value, u"", value});
     const QByteArray bytes = out.text().toUtf8();
     const QStringList lines = Lines(bytes);
     for (qsizetype i = 0; i < lines.size(); ++i) {
