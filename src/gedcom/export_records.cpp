@@ -77,15 +77,6 @@ void Change(GedcomWriter& out, const QString& date_changed) {
   out.Line(2, u"DATE", GedcomDate(date));
 }
 
-// A record of text lines, one line of the given tag each; nothing when the block is empty.
-void TextRecord(GedcomWriter& out, QChar kind, int number, QStringView record_tag,
-                QStringView line_tag, const QString& block) {
-  const QList<QStringView> lines = ExportedBlockLines(block);
-  if (lines.isEmpty()) return;
-  out.Record(kind, number, record_tag);
-  for (QStringView line : lines) out.Line(1, line_tag, line);
-}
-
 QStringList WithoutBlankEnds(QStringList lines) {
   while (!lines.isEmpty() && lines.first().trimmed().isEmpty()) lines.removeFirst();
   while (!lines.isEmpty() && lines.last().trimmed().isEmpty()) lines.removeLast();
@@ -155,11 +146,15 @@ void WriteFamilyRecord(GedcomWriter& out, const FamilyIndex& index, const Export
 }
 
 void WriteNoteRecord(GedcomWriter& out, int number, const PersonDetails& details) {
-  TextRecord(out, u'N', number, u"NOTE", u"NOTE", details.notes);
+  const QList<QStringView> lines = ExportedBlockLines(details.notes);
+  if (!lines.isEmpty()) out.TextRecord(u'N', number, u"NOTE", lines);
 }
 
 void WriteSourceRecord(GedcomWriter& out, int number, const PersonDetails& details) {
-  TextRecord(out, u'S', number, u"SOUR", u"TEXT", details.sources);
+  const QList<QStringView> lines = ExportedBlockLines(details.sources);
+  if (lines.isEmpty()) return;
+  out.Record(u'S', number, u"SOUR");
+  out.Text(1, u"TEXT", lines);
 }
 
 }  // namespace kinvale

@@ -22,9 +22,11 @@ void WriteIndividualRecord(GedcomWriter& out, const FamilyIndex& index, int row,
 void WriteSubmitterRecord(GedcomWriter& out, const QString& contact);
 void WriteFamilyRecord(GedcomWriter& out, const FamilyIndex& index, const ExportFamilies& families,
                        int family);
-// The person's notes as "0 @N<n>@ NOTE", one "1 NOTE" line each; nothing for no notes.
+// The person's notes as "0 @N<n>@ NOTE" with the first line, the others on "1 CONT" lines, as
+// GEDCOM readers take a note's text; nothing for no notes.
 void WriteNoteRecord(GedcomWriter& out, int number, const PersonDetails& details);
-// The person's sources as "0 @S<n>@ SOUR", one "1 TEXT" line each; nothing for no sources.
+// The person's sources as "0 @S<n>@ SOUR" and "1 TEXT" with "2 CONT" lines; nothing for no
+// sources.
 void WriteSourceRecord(GedcomWriter& out, int number, const PersonDetails& details);
 
 }  // namespace kinvale

@@ -28,10 +28,13 @@ void AppendEscaped(QString& text, QStringView value) {
   }
 }
 
-// The room left for a value on a line that starts "level TAG ".
-qsizetype ValueRoom(QStringView tag) {
-  return kMaxGedcomLineLength - kTerminator - (1 + 1 + tag.size() + 1);
+// The room left for a value after a line start of that length and the blank after it.
+qsizetype ValueRoom(qsizetype start_length) {
+  return kMaxGedcomLineLength - kTerminator - start_length - 1;
 }
+
+// The length of "level TAG".
+qsizetype StartLength(QStringView tag) { return 1 + 1 + tag.size(); }
 
 }  // namespace
 
@@ -82,11 +85,17 @@ void GedcomWriter::Xref(QChar kind, int number) {
 }
 
 void GedcomWriter::Record(QChar kind, int number, QStringView tag) {
+  TextRecord(kind, number, tag, {});
+}
+
+void GedcomWriter::TextRecord(QChar kind, int number, QStringView tag,
+                              const QList<QStringView>& lines) {
+  const qsizetype start = text_.size();
   text_.append(u"0 ");
   Xref(kind, number);
   text_.append(u' ');
   text_.append(tag);
-  text_.append(u"\r\n");
+  TextAfterStart(text_.size() - start, 0, lines);
 }
 
 void GedcomWriter::Pointer(int level, QStringView tag, QChar kind, int number) {
@@ -97,26 +106,34 @@ void GedcomWriter::Pointer(int level, QStringView tag, QChar kind, int number) {
 }
 
 void GedcomWriter::Line(int level, QStringView tag, QStringView value) {
-  ValueLines(level, tag, value, level + 1);
+  Start(level, tag);
+  ValueAfterStart(StartLength(tag), value, level + 1);
 }
 
 void GedcomWriter::Text(int level, QStringView tag, const QList<QStringView>& lines) {
-  if (lines.isEmpty()) return Line(level, tag);
-  ValueLines(level, tag, lines.first(), level + 1);
-  for (qsizetype i = 1; i < lines.size(); ++i) ValueLines(level + 1, kCont, lines[i], level + 1);
+  Start(level, tag);
+  TextAfterStart(StartLength(tag), level, lines);
 }
 
-void GedcomWriter::ValueLines(int level, QStringView tag, QStringView value,
-                              int continuation_level) {
-  Start(level, tag);
-  const qsizetype room = ValueRoom(tag);
+void GedcomWriter::TextAfterStart(qsizetype start_length, int level,
+                                  const QList<QStringView>& lines) {
+  ValueAfterStart(start_length, lines.value(0), level + 1);
+  for (qsizetype i = 1; i < lines.size(); ++i) {
+    Start(level + 1, kCont);
+    ValueAfterStart(StartLength(kCont), lines[i], level + 1);
+  }
+}
+
+void GedcomWriter::ValueAfterStart(qsizetype start_length, QStringView value,
+                                   int continuation_level) {
+  const qsizetype room = ValueRoom(start_length);
   if (value.size() + value.count(u'@') <= room) {  // most values: one line
     if (!value.isEmpty()) text_.append(u' ');
     AppendEscaped(text_, value);
     text_.append(u"\r\n");
     return;
   }
-  const QList<QStringView> pieces = SplitGedcomValue(value, room, ValueRoom(kConc));
+  const QList<QStringView> pieces = SplitGedcomValue(value, room, ValueRoom(StartLength(kConc)));
   for (qsizetype i = 0; i < pieces.size(); ++i) {
     if (i > 0) Start(continuation_level, kConc);
     text_.append(u' ');

@@ -25,15 +25,22 @@ class GedcomWriter {
   void Line(int level, QStringView tag, QStringView value = {});
   // A text of one or more lines: the first on the tag's line, every further one on a CONT line.
   void Text(int level, QStringView tag, const QList<QStringView>& lines);
+  // A record whose text starts on its first line, "0 @N12@ NOTE first line", as NOTE records
+  // hold it.
+  void TextRecord(QChar kind, int number, QStringView tag, const QList<QStringView>& lines);
 
   const QString& text() const { return text_; }
   qsizetype size() const { return text_.size(); }
   void Reserve(qsizetype characters) { text_.reserve(characters); }
 
  private:
-  // The line and, when the value is too long for it, its CONC lines at continuation_level.
-  void ValueLines(int level, QStringView tag, QStringView value, int continuation_level);
   void Start(int level, QStringView tag);
+  // The value of a started line of that length and, when it is too long for the line, its CONC
+  // lines at continuation_level.
+  void ValueAfterStart(qsizetype start_length, QStringView value, int continuation_level);
+  // The lines of a text after a started line of that level: the first on it, the others on
+  // CONT lines one level down.
+  void TextAfterStart(qsizetype start_length, int level, const QList<QStringView>& lines);
   void Xref(QChar kind, int number);
 
   QString text_;

@@ -184,9 +184,10 @@ class GedcomExportTest : public QObject {
                              "FAM.HUSB",
                              "FAM.WIFE",
                              "FAM.MARR.DATE",
-                             "NOTE.NOTE",
-                             "NOTE.NOTE.CONC",
+                             "NOTE.CONT",
+                             "NOTE.CONC",
                              "SOUR.TEXT",
+                             "SOUR.TEXT.CONT",
                              "SOUR.TEXT.CONC",
                              "TRLR"}) {
       QTest::newRow(path) << path;
