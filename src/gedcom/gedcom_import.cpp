@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "gedcom/gedcom_relations.h"
+#include "gedcom/kinvale_reading.h"
 #include "gedcom/person_numbering.h"
 #include "mainwindow/main_view.h"
 #include "mainwindow/startup.h"
@@ -74,6 +75,7 @@ class ImportRun {
   bool ImportIndividual(int position);
   void ChooseStoredName(const IndividualReading& reading, int position);
   void ImportNotesAndSources(IndividualReading* reading);
+  RelationGaps ReadRelations(const QString& number, const IndividualReading& reading);
   void CountLookUp(const TextImport& found, const PendingText& pending, QSet<int>* records,
                    int* in_place);
   void Finish();
@@ -96,6 +98,7 @@ class ImportRun {
   QString target_folder_;
   bool family_exists_ = false;
   std::optional<GedcomFile> file_;
+  bool own_file_ = false;  // exported by this program: read back exactly
   std::vector<int> individuals_;
   int existing_ = 0;
   std::optional<PersonNumbering> numbering_;
@@ -148,6 +151,7 @@ ImportOutcome ImportRun::Prepare() {
   QString error;
   file_ = GedcomFile::Read(request_.gedcom_path, &error);
   if (!file_) return Refuse(error);
+  own_file_ = IsKinvaleGedcom(*file_);
   individuals_ = IndividualRecords(*file_);
   const int total = static_cast<int>(individuals_.size());
   if (total > kHighestPersonNumber) return Refuse(kTooManyIndividualsMessage.arg(total));
@@ -223,12 +227,15 @@ bool ImportRun::ImportIndividual(int position) {
   person_.date_last_changed.clear();
   name_note_.clear();
   person_.link = NewLinkString(number);
-  IndividualReading reading = ReadIndividual(*file_, individuals_[position], &person_, &used_);
+  const int record = individuals_[position];
+  IndividualReading reading = own_file_
+                                  ? ReadKinvaleIndividual(*file_, record, number, &person_, &used_)
+                                  : ReadIndividual(*file_, record, &person_, &used_);
   ChooseStoredName(reading, position);
   ImportNotesAndSources(&reading);
 
   Title(kUpdatingRelationsTitle.arg(person_.name));
-  const RelationGaps gaps = UpdateRelations(*families_, number, reading, &person_, &used_);
+  const RelationGaps gaps = ReadRelations(number, reading);
   result_.report.missing_references += gaps.missing_families;
   if (gaps.further_spouses) ++result_.report.further_spouses;
 
@@ -273,16 +280,30 @@ void ImportRun::ImportNotesAndSources(IndividualReading* reading) {
   const QString notes_count = SignedNumber(static_cast<int>(reading->notes.size()));
   for (size_t i = 0; i < reading->notes.size(); ++i) {
     Title(kProcessingNoteTitle.arg(SignedNumber(int(i) + 1), notes_count, person_.name));
-    CountLookUp(
-        ImportNote(*file_, reading->notes[i], &person_.details.notes, &reading->sources, &used_),
-        reading->notes[i], &notes_read_, &report.notes);
+    QString& notes = person_.details.notes;
+    CountLookUp(own_file_
+                    ? ImportKinvaleNote(*file_, reading->notes[i], &notes, &used_)
+                    : ImportNote(*file_, reading->notes[i], &notes, &reading->sources, &used_),
+                reading->notes[i], &notes_read_, &report.notes);
   }
   const QString sources_count = SignedNumber(static_cast<int>(reading->sources.size()));
   for (size_t i = 0; i < reading->sources.size(); ++i) {
     Title(kProcessingSourceTitle.arg(SignedNumber(int(i) + 1), sources_count, person_.name));
-    CountLookUp(ImportSource(*file_, reading->sources[i], &person_.details.sources, &used_),
+    QString& sources = person_.details.sources;
+    CountLookUp(own_file_ ? ImportKinvaleSource(*file_, reading->sources[i], &sources, &used_)
+                          : ImportSource(*file_, reading->sources[i], &sources, &used_),
                 reading->sources[i], &sources_read_, &report.sources);
   }
+}
+
+// The link string and date married as this program exported them, or from the families; a
+// date married the file gives for the person stays.
+RelationGaps ImportRun::ReadRelations(const QString& number, const IndividualReading& reading) {
+  if (reading.exact_link) return ReadKinvaleFamilies(*families_, reading, &person_, &used_);
+  const QString date_married = person_.details.date_married;
+  const RelationGaps gaps = UpdateRelations(*families_, number, reading, &person_, &used_);
+  if (reading.date_married_given) person_.details.date_married = date_married;
+  return gaps;
 }
 
 // A record counts once however often it is read, text given in place each time.

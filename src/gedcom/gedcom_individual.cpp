@@ -22,7 +22,7 @@ class IndividualReader {
   IndividualReading Read(int record) {
     used_[record] = true;
     for (int line : file_.ChildrenOf(record)) ReadStructure(line);
-    CollectSources(record);
+    CollectSourceCitations(file_, record, &reading_.sources, &used_);
     return std::move(reading_);
   }
 
@@ -138,18 +138,6 @@ class IndividualReader {
     if (!IsGedcomPointer(value)) return;
     (Tag(line) == u"FAMS" ? reading_.spouse_families : reading_.child_families).push_back(value);
     Take(line);
-  }
-
-  // Every source the record cites, at any level, in file order.
-  void CollectSources(int record) {
-    for (int line = record + 1; line < file_.line(record).end;) {
-      if (Tag(line) == u"SOUR") {
-        AddPendingSource(&reading_.sources, PendingTextOf(file_, line, &used_));
-        line = file_.line(line).end;
-      } else {
-        ++line;
-      }
-    }
   }
 
   const GedcomFile& file_;

@@ -31,6 +31,10 @@ struct IndividualReading {
   std::vector<PendingText> sources;
   std::vector<QStringView> spouse_families;  // "1 FAMS" references, in file order
   std::vector<QStringView> child_families;   // "1 FAMC" references, in file order
+  // A file this program exported gives the link string itself, and the date married where
+  // the person's couple family does not.
+  bool exact_link = false;
+  bool date_married_given = false;
 };
 
 // Fills the person's fields from the lines of the INDI record that starts at that line and

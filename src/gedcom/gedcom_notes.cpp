@@ -74,6 +74,18 @@ PendingText PendingTextOf(const GedcomFile& file, int line, UsedLines* used) {
   return {QString(), WithoutLeadingEmptyLine(file.TextOf(line, used))};
 }
 
+void CollectSourceCitations(const GedcomFile& file, int record, std::vector<PendingText>* sources,
+                            UsedLines* used) {
+  for (int line = record + 1; line < file.line(record).end;) {
+    if (file.line(line).tag == u"SOUR") {
+      AddPendingSource(sources, PendingTextOf(file, line, used));
+      line = file.line(line).end;
+    } else {
+      ++line;
+    }
+  }
+}
+
 void AppendText(QString* field, const QStringList& lines) {
   field->append(kLineBreak);
   field->append(lines.join(kLineBreak));
@@ -87,15 +99,7 @@ TextImport ImportNote(const GedcomFile& file, const PendingText& note, QString* 
   QStringList lines;
   CollectText(file, record, &lines, used,
               [](QStringView tag) { return tag == u"SOUR" || IsBookkeeping(tag); });
-  // The sources the note cites, wherever they stand in it.
-  for (int line = record + 1; line < file.line(record).end;) {
-    if (file.line(line).tag == u"SOUR") {
-      AddPendingSource(sources, PendingTextOf(file, line, used));
-      line = file.line(line).end;
-    } else {
-      ++line;
-    }
-  }
+  CollectSourceCitations(file, record, sources, used);
   if (!lines.isEmpty()) AppendText(notes, lines);
   return {record, true};
 }

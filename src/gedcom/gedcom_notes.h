@@ -22,6 +22,10 @@ void AddPendingSource(std::vector<PendingText>* sources, PendingText source);
 // continuation lines (marked used).
 PendingText PendingTextOf(const GedcomFile& file, int line, UsedLines* used);
 
+// Adds every source the record cites, at any level, in file order, to the pending sources.
+void CollectSourceCitations(const GedcomFile& file, int record, std::vector<PendingText>* sources,
+                            UsedLines* used);
+
 // Appends a text to a field: a line break, then the lines.
 void AppendText(QString* field, const QStringList& lines);
 

@@ -53,7 +53,7 @@ FamilyMembers FamilyTable::Parse(int record, UsedLines* used) {
     if (member.tag == u"MARR") {
       for (int sub : file_.ChildrenOf(line)) {
         if (file_.line(sub).tag != u"DATE") continue;
-        family.marriage_date = GedcomValueText(file_.line(sub).value);
+        family.marriage_date = file_.TextOf(sub, used).join(u' ');
         (*used)[sub] = true;
       }
       (*used)[line] = true;

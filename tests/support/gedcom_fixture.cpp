@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QtTest>
 
+#include "store/app_folder.h"
 #include "store/family_files.h"
 
 namespace kinvale::testing {
@@ -42,6 +43,22 @@ RecordRead ReadRecordNumbered(const TempAppFolder& app, const QString& family,
           .entryList({QStringLiteral("*_") + number + QStringLiteral(".dat")});
   if (files.size() != 1) return {};
   return ReadRecordFile(QDir(app.FamilyPath(family)).filePath(files.first()));
+}
+
+Session OpenDemoFamily(const TempAppFolder& app) {
+  Session session;
+  session.app_folder = QDir(app.path()).filePath(QStringLiteral("Kinvale"));
+  QString error;
+  if (!PrepareAppFolder(session.app_folder, &error)) qFatal("%s", qPrintable(error));
+  session.family = kDemoFamily;
+  ScriptedPrompter prompter;
+  LoadFamilyIndex(session, prompter);
+  return session;
+}
+
+QByteArray ReadBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace kinvale::testing

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "gedcom/gedcom_export.h"
 #include "gedcom/gedcom_import.h"
 #include "store/record_reader.h"
 #include "support/scripted_prompter.h"
@@ -29,5 +30,10 @@ QStringList RecordFiles(const TempAppFolder& app, const QString& family);
 // The one record file of the family whose name ends with "_<number>.dat", read.
 RecordRead ReadRecordNumbered(const TempAppFolder& app, const QString& family,
                               const QString& number);
+
+// A new application folder under the temporary one, seeded with the demo family, and a
+// session with that family open.
+Session OpenDemoFamily(const TempAppFolder& app);
+QByteArray ReadBytes(const QString& path);
 
 }  // namespace kinvale::testing

@@ -13,6 +13,7 @@
 
 #include "details/ui/update_person_dialog.h"
 #include "editing/family_editing.h"
+#include "gedcom/ui/export_gedcom_dialog.h"
 #include "gedcom/ui/import_gedcom_dialog.h"
 #include "mainwindow/family_choice.h"
 #include "mainwindow/startup.h"
@@ -90,7 +91,11 @@ void MainWindow::BuildMenus() {
   connect(AddItem(file, kImportPhotoItem, QStringLiteral("actionImportPhoto")), &QAction::triggered,
           this, [this] { OpenPhotoWindow(PhotoMode::kImport); });
   file->addSeparator();
-  AddItem(file, kExportGedcomItem, QStringLiteral("actionExportGedcom"));
+  connect(AddItem(file, kExportGedcomItem, QStringLiteral("actionExportGedcom")),
+          &QAction::triggered, this, [this] {
+            ExportGedcomDialog exporter(session_, prompter_, this);
+            exporter.exec();
+          });
   connect(AddItem(file, kImportGedcomItem, QStringLiteral("actionImportGedcom")),
           &QAction::triggered, this, [this] {
             ImportGedcomDialog import(session_, prompter_, this);

@@ -1,0 +1,464 @@
+// The GEDCOM export: the header block byte for byte, the order of the record kinds, every line
+// template, the numbering and the cross-references between individuals and families, the
+// families built from link strings, long values, the character set, and the questions,
+// refusals and failures.
+#include <QDir>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QtTest>
+#include <set>
+
+#include "gedcom/export_families.h"
+#include "gedcom/gedcom_reader.h"
+#include "gedcom/gedcom_writer.h"
+#include "store/record_writer.h"
+#include "support/gedcom_fixture.h"
+#include "support/random_family.h"
+
+using namespace kinvale;
+using namespace kinvale::testing;
+
+namespace {
+
+const QString kFamily = QStringLiteral("Lee");
+using People = QList<QPair<QString, QString>>;
+
+QString Today() { return QLocale::c().toString(QDate::currentDate(), "d MMM yyyy").toUpper(); }
+
+QStringList Lines(const QByteArray& bytes) {
+  QStringList lines = QString::fromUtf8(bytes).split(QStringLiteral("\r\n"));
+  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+  return lines;
+}
+
+// Every tag path of the file ("INDI.BIRT.DATE"), with the record's tag first.
+std::set<QString> TagPaths(const GedcomFile& file) {
+  std::set<QString> paths;
+  std::vector<QString> open;
+  for (int i = 0; i < file.size(); ++i) {
+    open.resize(file.line(i).level);
+    open.push_back(file.line(i).tag.toString());
+    paths.insert(QStringList(open.begin(), open.end()).join(u'.'));
+  }
+  return paths;
+}
+
+// The values of the record's sub-lines with that tag.
+QStringList Values(const GedcomFile& file, int record, QStringView tag) {
+  QStringList values;
+  for (int line : file.ChildrenOf(record)) {
+    if (file.line(line).tag == tag) values.append(file.line(line).value.toString());
+  }
+  return values;
+}
+
+struct Export {
+  ExportResult result;
+  QByteArray bytes;
+};
+
+Export RunExport(const Session& session, const QString& path, ScriptedPrompter& prompter,
+                 const QString& contact = QString()) {
+  const ExportResult result = ExportGedcom(session, {path, contact}, prompter);
+  return {result, ReadBytes(path)};
+}
+
+// A family of the people in its own application folder, exported with every question answered
+// OK.
+Export ExportPeople(const std::vector<PersonSpec>& people, const QString& file_name = "Lee.ged") {
+  TempAppFolder app;
+  app.WriteFamily(kFamily, people);
+  ScriptedPrompter prompter;
+  prompter.confirmations = {true, true};
+  return RunExport(app.OpenSession(kFamily), QDir(app.path()).filePath(file_name), prompter);
+}
+
+// The families of people given by link string and gender, each written as
+// "H<husband> W<wife> C<children> couple <date>" with person numbers.
+QStringList FamiliesOf(const People& people, const QStringList& dates) {
+  std::vector<IndexRow> rows;
+  for (const auto& [link, gender] : people) rows.push_back({link, link.left(4), gender, {}, {}});
+  const FamilyIndex index(rows);
+  const ExportFamilies built =
+      BuildExportFamilies(index, std::vector<QString>(dates.begin(), dates.end()));
+  auto number = [&index](int row) { return QString::number(index.row(row).link.left(4).toInt()); };
+  QStringList families;
+  for (const ExportFamily& family : built.families) {
+    QStringList children;
+    for (int child : family.children) children.append(number(child));
+    families.append(QStringLiteral("H%1 W%2 C%3%4%5")
+                        .arg(family.husband < 0 ? "-" : number(family.husband),
+                             family.wife < 0 ? "-" : number(family.wife), children.join(u','),
+                             family.couple ? " couple" : "",
+                             family.marriage_date.isEmpty() ? "" : u' ' + family.marriage_date));
+  }
+  return families;
+}
+
+}  // namespace
+
+class GedcomExportTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void WritesTheHeaderBlock_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("charset");
+    QTest::addColumn<QByteArray>("encoded_name");
+    QTest::newRow("Windows-1252") << "Zoë Lee"
+                                  << "1 CHAR IBM WINDOWS" << QByteArray("Zo\xEB");
+    QTest::newRow("UTF-8 after the question") << "Łucja Lee"
+                                              << "1 CHAR UTF-8" << QByteArray("\xC5\x81ucja");
+  }
+  void WritesTheHeaderBlock() {
+    QFETCH(QString, name);
+    QFETCH(QString, charset);
+    QFETCH(QByteArray, encoded_name);
+    const Export out = ExportPeople({{name, "00010000F0000M0000S0000"}}, "Lee family.ged");
+    QCOMPARE(out.result.outcome, ExportOutcome::kCompleted);
+    const QStringList header = {
+        "0 HEAD",         "1 SOUR Kinvale",    "2 VERS V1.0", "2 CORP Tolwick",
+        "1 DEST Kinvale", "1 DATE " + Today(), "1 SUBM @U1@", "1 FILE Lee family.ged",
+        "1 GEDC",         "2 VERS 5.5",        charset};
+    QVERIFY(out.bytes.startsWith((header.join("\r\n") + "\r\n").toLatin1()));
+    QVERIFY(out.bytes.contains("1 NAME " + encoded_name));
+  }
+
+  void WritesTheRecordKindsInOrder() {
+    TempAppFolder app;
+    ScriptedPrompter prompter;
+    const Export out = RunExport(OpenDemoFamily(app), app.path() + "/Demo.ged", prompter);
+    const GedcomFile file = GedcomFile::Parse(out.bytes);
+    QStringList kinds;
+    QMap<QString, int> counts;
+    for (int record : file.records()) {
+      const QString tag = file.line(record).tag.toString();
+      if (kinds.isEmpty() || kinds.last() != tag) kinds.append(tag);
+      ++counts[tag];
+    }
+    QCOMPARE(kinds, QStringList({"HEAD", "INDI", "SUBM", "FAM", "NOTE", "SOUR", "TRLR"}));
+    QCOMPARE(counts["INDI"], 48);
+    QCOMPARE(counts["FAM"], out.result.families);
+    QCOMPARE(counts["NOTE"], out.result.notes);
+    QCOMPARE(counts["SOUR"], out.result.sources);
+    QCOMPARE(prompter.messages, QStringList{"Export Completed"});
+    QCOMPARE(prompter.message_titles, QStringList{"Job Status"});
+  }
+
+  void UsesEveryTemplate_data() {
+    QTest::addColumn<QString>("path");
+    for (const char* path : {"INDI.NAME",
+                             "INDI.NAME.NPFX",
+                             "INDI.NAME.NSFX",
+                             "INDI.NAME.SOUR",
+                             "INDI.SEX",
+                             "INDI.ADDR",
+                             "INDI.ADDR.CONT",
+                             "INDI.EMAIL",
+                             "INDI.WWW",
+                             "INDI.FAMC",
+                             "INDI.FAMS",
+                             "INDI.BIRT.DATE",
+                             "INDI.BIRT.PLAC",
+                             "INDI.IMMI.DATE",
+                             "INDI.IMMI.PLAC",
+                             "INDI.DEAT.DATE",
+                             "INDI.DEAT.PLAC",
+                             "INDI.BURI.PLAC",
+                             "INDI.BURI.PLAC.CONT",
+                             "INDI.OCCU",
+                             "INDI.RELI",
+                             "INDI.RESI",
+                             "INDI.RESI.CONT",
+                             "INDI.EDUC",
+                             "INDI.EDUC.TYPE",
+                             "INDI.SSN",
+                             "INDI._RELIGIOUS_NAME",
+                             "INDI._EMPLOYER",
+                             "INDI._LINK",
+                             "INDI.NOTE",
+                             "INDI.CHAN.DATE",
+                             "SUBM.NAME",
+                             "SUBM.ADDR",
+                             "FAM.CHIL",
+                             "FAM.HUSB",
+                             "FAM.WIFE",
+                             "FAM.MARR.DATE",
+                             "NOTE.CONT",
+                             "NOTE.CONC",
+                             "SOUR.TEXT",
+                             "SOUR.TEXT.CONT",
+                             "SOUR.TEXT.CONC",
+                             "TRLR"}) {
+      QTest::newRow(path) << path;
+    }
+  }
+  void UsesEveryTemplate() {
+    QFETCH(QString, path);
+    TempAppFolder app;
+    Session session = OpenDemoFamily(app);
+    // Thomas Whitfield's notes and sources get a line longer than a GEDCOM line holds.
+    const QString thomas = session.RecordPath("Thomas Whitfield");
+    RecordRead read = ReadRecordFile(thomas);
+    read.record.details.notes += QString(300, u'n') + "\r\n";
+    read.record.details.sources += QString(300, u's') + "\r\n";
+    QVERIFY(WriteRecordFile(thomas, read.record.link, read.record.details, nullptr));
+    ScriptedPrompter prompter;
+    const Export out = RunExport(session, app.path() + "/Demo.ged", prompter, "Jo\nHill Farm");
+    const std::set<QString> paths = TagPaths(GedcomFile::Parse(out.bytes));
+    QVERIFY2(paths.count(path), qPrintable(path));
+  }
+
+  // Individuals keep their person numbers, and so do their note and source records; every
+  // family link of an individual is matched by the family's line naming it, and back.
+  void NumbersAndCrossReferences_data() {
+    QTest::addColumn<unsigned>("seed");
+    QTest::newRow("demo") << 0u;
+    for (unsigned seed : {1u, 2u, 3u}) QTest::newRow(qPrintable(QString::number(seed))) << seed;
+  }
+  void NumbersAndCrossReferences() {
+    QFETCH(unsigned, seed);
+    TempAppFolder app;
+    Session session = seed == 0 ? OpenDemoFamily(app) : Session();
+    if (seed != 0) {
+      app.WriteFamily(kFamily, RandomFamily({40, seed, true}));
+      session = app.OpenSession(kFamily);
+    }
+    ScriptedPrompter prompter;
+    const Export out = RunExport(session, app.path() + "/out.ged", prompter);
+    const GedcomFile file = GedcomFile::Parse(out.bytes);
+
+    std::set<QString> expected_individuals;
+    for (const IndexRow& row : session.index.rows()) {
+      expected_individuals.insert(QStringLiteral("@I%1@").arg(row.link.left(4).toInt()));
+    }
+    std::set<QString> individuals;
+    QStringList families;
+    std::multiset<QString> links_from_individuals, links_from_families;
+    for (int record : file.records()) {
+      const QString xref = file.line(record).xref.toString();
+      const QStringView tag = file.line(record).tag;
+      if (tag == u"INDI") {
+        individuals.insert(xref);
+        const QString n = xref.mid(2, xref.size() - 3);
+        for (const QString& note : Values(file, record, u"NOTE")) QCOMPARE(note, "@N" + n + "@");
+        for (const QString& family : Values(file, record, u"FAMC"))
+          links_from_individuals.insert(family + " CHIL " + xref);
+        for (const QString& family : Values(file, record, u"FAMS"))
+          links_from_individuals.insert(family + " PARTNER " + xref);
+      }
+      if (tag == u"FAM") {
+        families.append(xref);
+        for (const QString& child : Values(file, record, u"CHIL"))
+          links_from_families.insert(xref + " CHIL " + child);
+        for (const char* role : {"HUSB", "WIFE"}) {
+          for (const QString& partner : Values(file, record, QString::fromLatin1(role)))
+            links_from_families.insert(xref + " PARTNER " + partner);
+        }
+      }
+      if (tag == u"NOTE" || tag == u"SOUR") {
+        QVERIFY2(individuals.count("@I" + xref.mid(2)), qPrintable(xref));
+      }
+    }
+    QCOMPARE(individuals, expected_individuals);
+    for (int i = 0; i < families.size(); ++i)
+      QCOMPARE(families[i], QStringLiteral("@F%1@").arg(i + 1));
+    QCOMPARE(links_from_individuals, links_from_families);
+    QVERIFY(!families.isEmpty());
+  }
+
+  void BuildsFamiliesFromLinkStrings_data() {
+    QTest::addColumn<People>("people");
+    QTest::addColumn<QStringList>("dates");
+    QTest::addColumn<QStringList>("families");
+    QTest::newRow("a couple and their child")
+        << People{{"00010002F0000M0000S0000", "Male"},
+                  {"00020001F0000M0000S0000", "Female"},
+                  {"00030000F0001M0002S0000", "Male"}}
+        << QStringList{"1 MAY 1950", "1 MAY 1950", ""} << QStringList{"H1 W2 C3 couple 1 MAY 1950"};
+    QTest::newRow("a wife's spouse link: the man is husband")
+        << People{{"00010002F0000M0000S0000", "Female"}, {"00020000F0000M0000S0000", "Male"}}
+        << QStringList{"2 JUN 1934", "1 JAN 1900"} << QStringList{"H2 W1 C couple 2 JUN 1934"};
+    QTest::newRow("parents who are no couple")
+        << People{{"00010000F0000M0000S0000", "Male"},
+                  {"00020000F0000M0000S0000", "Female"},
+                  {"00030000F0001M0002S0000", "Female"}}
+        << QStringList{"", "", ""} << QStringList{"H1 W2 C3"};
+    QTest::newRow("a stepfather goes with the mother he married")
+        << People{{"00010000F0000M0000S0000", "Male"},
+                  {"00020004F0000M0000S0000", "Female"},
+                  {"00030000F00010004M0002S0000", "Male"},
+                  {"00040000F0000M0000S0000", "Male"}}
+        << QStringList{"", "", "", ""} << QStringList{"H4 W2 C3 couple", "H1 W- C3"};
+    QTest::newRow("two mothers and no father")
+        << People{{"00010000F0000M00020003S0000", "Male"},
+                  {"00020000F0000M0000S0000", "Female"},
+                  {"00030000F0000M0000S0000", "Female"}}
+        << QStringList{"", "", ""} << QStringList{"H- W2 C1", "H- W3 C1"};
+    QTest::newRow("siblings without parents")
+        << People{{"00010000F0000M0000S0002", "Male"},
+                  {"00020000F0000M0000S0000", "Female"},
+                  {"00030000F0000M0000S00010002", "Male"},
+                  {"00040000F0000M0000S0000", "Male"}}
+        << QStringList{"", "", "", ""} << QStringList{"H- W- C1,2,3"};
+    QTest::newRow("empty slots, nobody's numbers and oneself are left out")
+        << People{{"00010001F00000009M0001S0009", "Male"}, {"00020009F0000M0000S0000", "Female"}}
+        << QStringList{"", ""} << QStringList{};
+    QTest::newRow("the date of the partner who names the other")
+        << People{{"00010002F0000M0000S0000", "Male"},
+                  {"00020003F0000M0000S0000", "Female"},
+                  {"00030002F0000M0000S0000", "Male"}}
+        << QStringList{"", "9 SEP 1909", "3 MAR 1933"}
+        << QStringList{"H1 W2 C couple", "H3 W2 C couple 3 MAR 1933"};
+  }
+  void BuildsFamiliesFromLinkStrings() {
+    QFETCH(People, people);
+    QFETCH(QStringList, dates);
+    QFETCH(QStringList, families);
+    QCOMPARE(FamiliesOf(people, dates), families);
+  }
+
+  void SplitsLongValues_data() {
+    QTest::addColumn<QString>("value");
+    QTest::newRow("no blanks") << QString(700, u'a');
+    QTest::newRow("blanks everywhere") << QString("word ").repeated(150);
+    QTest::newRow("at signs") << QString(300, u'@');
+    QTest::newRow("characters of two halves") << QString("😀").repeated(200);
+    QTest::newRow("blanks only") << QString(400, u' ');
+    QTest::newRow("short") << QStringLiteral(" a@b ");
+  }
+  void SplitsLongValues() {
+    QFETCH(QString, value);
+    GedcomWriter out;
+    out.Record(u"@N1@", u"NOTE");
+    out.Text(1, u"NOTE", {value, u"", value});
+    const QByteArray bytes = out.text().toUtf8();
+    const QStringList lines = Lines(bytes);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+      QVERIFY2(lines[i].size() + 2 <= kMaxGedcomLineLength, qPrintable(lines[i]));
+      QVERIFY(!lines[i].back().isHighSurrogate());
+      // A cut has no blank on either side, unless the value is nothing but blanks.
+      if (value.trimmed().isEmpty() || !lines[i].startsWith("2 CONC")) continue;
+      QVERIFY2(!lines[i].startsWith("2 CONC  ") && !lines[i - 1].endsWith(u' '),
+               qPrintable(lines[i]));
+    }
+    const GedcomFile file = GedcomFile::Parse(bytes);
+    QCOMPARE(file.TextOf(1), QStringList({value, QString(), value}));
+  }
+
+  void AsksBeforeReplacingAFile_data() {
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("OK") << true;
+    QTest::newRow("Cancel") << false;
+  }
+  void AsksBeforeReplacingAFile() {
+    QFETCH(bool, answer);
+    TempAppFolder app;
+    app.WriteFamily(kFamily, {{"Ann Lee", "00010000F0000M0000S0000"}});
+    const QString path = app.path() + "/Lee.ged";
+    app.WriteFile(QString(), "Lee.ged", "old");
+    ScriptedPrompter prompter;
+    prompter.confirmations = {answer};
+    const Export out = RunExport(app.OpenSession(kFamily), path, prompter);
+    QCOMPARE(prompter.questions, QStringList{"File Exists. Overwrite?"});
+    QCOMPARE(out.result.outcome, answer ? ExportOutcome::kCompleted : ExportOutcome::kStopped);
+    QCOMPARE(out.bytes.startsWith("0 HEAD\r\n"), answer);
+    QCOMPARE(prompter.messages, answer ? QStringList{"Export Completed"} : QStringList{});
+  }
+
+  void AsksBeforeWritingUtf8_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("notes");
+    QTest::addColumn<QString>("contact");
+    QTest::addColumn<QString>("file_name");
+    QTest::addColumn<QString>("where");
+    QTest::newRow("a name") << "Dương Lee"
+                            << ""
+                            << ""
+                            << "Lee.ged"
+                            << "ư\" in the record of Dương Lee";
+    QTest::newRow("notes") << "Ann Lee"
+                           << "From 日本\r\n"
+                           << ""
+                           << "Lee.ged"
+                           << "日\" in the notes of Ann Lee";
+    QTest::newRow("the contact") << "Ann Lee"
+                                 << ""
+                                 << "Łucja"
+                                 << "Lee.ged"
+                                 << "Ł\" in the contact information";
+    QTest::newRow("the file name") << "Ann Lee"
+                                   << ""
+                                   << ""
+                                   << "Lee 😀.ged"
+                                   << "😀\" in the file name";
+  }
+  void AsksBeforeWritingUtf8() {
+    QFETCH(QString, name);
+    QFETCH(QString, notes);
+    QFETCH(QString, contact);
+    QFETCH(QString, file_name);
+    QFETCH(QString, where);
+    TempAppFolder app;
+    PersonDetails details;
+    details.notes = notes;
+    app.WriteFamily(kFamily, {{name, "00010000F0000M0000S0000", "Male", details}});
+    ScriptedPrompter prompter;
+    const QString path = QDir(app.path()).filePath(file_name);
+    const Export out = RunExport(app.OpenSession(kFamily), path, prompter, contact);
+    QCOMPARE(prompter.questions,
+             QStringList{"The character \"" + where +
+                         " cannot be written in the character set the GEDCOM header names (\"1 "
+                         "CHAR IBM WINDOWS\", Windows-1252). Write the file in UTF-8 (\"1 CHAR "
+                         "UTF-8\") instead?"});
+    QCOMPARE(out.result.outcome, ExportOutcome::kStopped);
+    QVERIFY(!QFileInfo::exists(path));
+    QCOMPARE(QDir(app.path()).entryList(QDir::Files), QStringList());
+  }
+
+  void RefusesWhatItCannotExport_data() {
+    QTest::addColumn<QString>("second_link");
+    QTest::addColumn<bool>("delete_record");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a shared number")
+        << "00010000F0000M0000S0000" << false
+        << "Ann Lee and Bo Lee both carry the person number 0001; a GEDCOM file needs one number "
+           "for each person. Nothing was exported.";
+    QTest::newRow("no number") << "0000" << false
+                               << "The record of Bo Lee carries no person number (its first line "
+                                  "is \"0000\"), so it cannot become an individual of the GEDCOM "
+                                  "file. Nothing was exported.";
+    QTest::newRow("a record gone") << "00020000F0000M0000S0000" << true
+                                   << "The record file %1 cannot be read. Nothing was exported.";
+  }
+  void RefusesWhatItCannotExport() {
+    QFETCH(QString, second_link);
+    QFETCH(bool, delete_record);
+    QFETCH(QString, message);
+    TempAppFolder app;
+    app.WriteFamily(kFamily, {{"Ann Lee", "00010000F0000M0000S0000"}, {"Bo Lee", second_link}});
+    const Session session = app.OpenSession(kFamily);
+    const QString gone = session.RecordPath("Bo Lee");
+    if (delete_record) QVERIFY(QFile::remove(gone));
+    ScriptedPrompter prompter;
+    const Export out = RunExport(session, app.path() + "/Lee.ged", prompter);
+    QCOMPARE(out.result.outcome, ExportOutcome::kRefused);
+    QCOMPARE(prompter.messages, QStringList{message.contains("%1") ? message.arg(gone) : message});
+    QVERIFY(out.bytes.isEmpty());
+  }
+
+  void ReportsAFileItCannotWrite() {
+    TempAppFolder app;
+    app.WriteFamily(kFamily, {{"Ann Lee", "00010000F0000M0000S0000"}});
+    ScriptedPrompter prompter;
+    const QString path = app.path() + "/no such folder/Lee.ged";
+    const Export out = RunExport(app.OpenSession(kFamily), path, prompter);
+    QCOMPARE(out.result.outcome, ExportOutcome::kFailed);
+    QCOMPARE(prompter.messages, QStringList{"Error processing GEDCOM file"});
+    QCOMPARE(prompter.message_titles, QStringList{"Error"});
+    QVERIFY2(out.result.error.contains("Lee.ged"), qPrintable(out.result.error));
+  }
+};
+
+QTEST_GUILESS_MAIN(GedcomExportTest)
+#include "test_gedcom_export.moc"
