@@ -1,5 +1,6 @@
 // The details editor: full, minimal, short and missing records loaded and saved back, Apply's
-// refusals, the person it creates, the subject rule, Return, New Entry and the list buttons.
+// refusals, the subject rule, the person Apply or Return creates, Return, New Entry, the list
+// buttons, and Change Name.
 #include <QtTest>
 
 #include "details/details_editor.h"
@@ -16,6 +17,7 @@ namespace {
 
 const QString kAnneLink = QStringLiteral("00010002F0003M0000S0000");
 const QString kShownBefore = QStringLiteral("/photo/shown/before.png");
+const QString kUnchanged = QStringLiteral("Anne Lee|Bob Lee|Carl Lee");
 
 // What the format gives back for values it stores as one blank or one empty line.
 PersonDetails AsReadBack(PersonDetails details) {
@@ -35,265 +37,304 @@ QMap<QString, QByteArray> Snapshot(const DetailsFixture& fixture) {
   return files;
 }
 
+void Select(EditorFields& fields, const QString& name) {
+  fields.names.selected = static_cast<int>(fields.names.names.indexOf(name));
+}
+
 }  // namespace
 
 class DetailsEditorTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void LoadAndSave_data();
-  void LoadAndSave();
-  void ApplyRefuses_data();
-  void ApplyRefuses();
-  void ApplyCreatesPersonWithoutPhoto();
-  void SelectionWinsAndKeepsItsOwnRecord();
-  void Return_data();
-  void Return();
-  void ListButtons_data();
-  void ListButtons();
-};
+  void LoadAndSave_data() {
+    QTest::addColumn<QByteArray>("record");  // empty: the file is missing
+    QTest::addColumn<RecordLoad>("outcome");
+    QTest::addColumn<PersonDetails>("details");
+    QTest::addColumn<QString>("date_label");
+    QTest::addColumn<QString>("photo");  // the current photo path afterwards
+    const PersonDetails full = EveryFieldFilled();
+    const QByteArray record = FormatFullRecord(kAnneLink, "2026-01-01", full);
+    QByteArray no_hash = record;
+    no_hash.replace("Dr#Jr", "Dr Jr");
+    const QString date = "2026-01-01";
+    QTest::newRow("full") << record << RecordLoad::kComplete << full << date << kAnnesPhoto;
+    QTest::newRow("minimal") << FormatMinimalRecord(kAnneLink) << RecordLoad::kComplete
+                             << PersonDetails() << kNoDate << QString();
+    // Reading stops at line 4; the photo line is taken all the same.
+    QTest::newRow("line 4 without #")
+        << no_hash << RecordLoad::kPartial
+        << DetailsOf({{"Social Security Number", full.ssn}, {"photo", kAnnesPhoto}}) << date
+        << kAnnesPhoto;
+    QTest::newRow("no record file")
+        << QByteArray() << RecordLoad::kNoRecord << DetailsOf({{"Prefix", "shown"}})
+        << QString("shown") << kShownBefore;
+  }
 
-void DetailsEditorTest::LoadAndSave_data() {
-  QTest::addColumn<QByteArray>("record");  // empty: the file is missing
-  QTest::addColumn<RecordLoad>("outcome");
-  QTest::addColumn<PersonDetails>("details");
-  QTest::addColumn<QString>("date_label");
-  QTest::addColumn<QString>("photo");  // the current photo path afterwards
-  const PersonDetails full = EveryFieldFilled();
-  const QByteArray record = FormatFullRecord(kAnneLink, "2026-01-01", full);
-  QByteArray no_hash = record;
-  no_hash.replace("Dr#Jr", "Dr Jr");
-  const QString date = "2026-01-01";
-  QTest::newRow("full") << record << RecordLoad::kComplete << full << date << kAnnesPhoto;
-  QTest::newRow("minimal") << FormatMinimalRecord(kAnneLink) << RecordLoad::kComplete
-                           << PersonDetails() << "N/A"
-                           << "";
-  // Reading stops at line 4; the photo line is taken all the same.
-  QTest::newRow("line 4 without #")
-      << no_hash << RecordLoad::kPartial
-      << DetailsOf({{"Social Security Number", full.ssn}, {"photo", kAnnesPhoto}}) << date
-      << kAnnesPhoto;
-  QTest::newRow("no record file") << QByteArray() << RecordLoad::kNoRecord
-                                  << DetailsOf({{"Prefix", "shown"}}) << "shown" << kShownBefore;
-}
+  void LoadAndSave() {
+    QFETCH(QByteArray, record);
+    QFETCH(RecordLoad, outcome);
+    QFETCH(PersonDetails, details);
+    QFETCH(QString, photo);
+    DetailsFixture fixture;
+    fixture.folder.WriteFile(kLeeFamily, kAnneFile, record);
+    if (record.isEmpty()) QVERIFY(QFile::remove(fixture.RecordPath(kAnneFile)));
+    fixture.session.current_photo_path = kShownBefore;
+    DetailsEditor editor(fixture.session, fixture.prompter);
+    EditorFields& fields = editor.fields();
+    fields.name_box = "Anne Lee";
+    fields.details.prefix = fields.date_label = "shown";
+    fields.list_selected.fill(1);
 
-void DetailsEditorTest::LoadAndSave() {
-  QFETCH(QByteArray, record);
-  QFETCH(RecordLoad, outcome);
-  QFETCH(PersonDetails, details);
-  QFETCH(QString, date_label);
-  QFETCH(QString, photo);
-  DetailsFixture fixture;
-  fixture.folder.WriteFile(kLeeFamily, kAnneFile, record);
-  if (record.isEmpty()) QVERIFY(QFile::remove(fixture.RecordPath(kAnneFile)));
-  fixture.session.current_photo_path = kShownBefore;
-  DetailsEditor editor(fixture.session, fixture.prompter);
-  EditorFields& fields = editor.fields();
-  fields.name_box = "Anne Lee";
-  fields.details.prefix = fields.date_label = "shown";
-  fields.list_selected.fill(1);
+    QCOMPARE(editor.LoadPerson(), outcome);
+    QCOMPARE(fields.details, details);
+    QTEST(fields.date_label, "date_label");
+    QCOMPARE(fixture.session.current_photo_path, photo);
+    QCOMPARE(fields.list_selected[5], outcome == RecordLoad::kNoRecord ? 1 : -1);
 
-  QCOMPARE(editor.LoadPerson(), outcome);
-  QCOMPARE(fields.details, details);
-  QCOMPARE(fields.date_label, date_label);
-  QCOMPARE(fixture.session.current_photo_path, photo);
-  QCOMPARE(fields.list_selected[5], outcome == RecordLoad::kNoRecord ? 1 : -1);
+    QVERIFY(editor.Apply());
+    const RecordRead saved = fixture.Read(kAnneFile);
+    QCOMPARE(saved.stopped_before, RecordPart::kEnd);
+    QCOMPARE(saved.record.link + ' ' + saved.record.date_changed,
+             kAnneLink + ' ' + TodayForRecord());
+    details.photo_path = photo;
+    QCOMPARE(saved.record.details, AsReadBack(details));
+    QCOMPARE(fixture.session.record_line1.value(kAnneFile), kAnneLink);
+  }
 
-  QVERIFY(editor.Apply());
-  const RecordRead saved = fixture.Read(kAnneFile);
-  QCOMPARE(saved.stopped_before, RecordPart::kEnd);
-  QCOMPARE(saved.record.link + ' ' + saved.record.date_changed, kAnneLink + ' ' + TodayForRecord());
-  details.photo_path = photo;
-  QCOMPARE(saved.record.details, AsReadBack(details));
-  QCOMPARE(fixture.session.record_line1.value(kAnneFile), kAnneLink);
-}
+  void ApplyRefuses_data() {
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QString>("name_box");
+    QTest::addColumn<PersonDetails>("details");
+    QTest::addColumn<QString>("message");  // empty: refused silently
+    auto row = [](const char* title, QString selected, QString name_box, PersonDetails details,
+                  QString message) {
+      QTest::newRow(title) << selected << name_box << details << message;
+    };
+    row("no name", "", "", DetailsOf({{"Gender", "Male"}}), "");
+    row("selection, no gender", "Bob Lee", "Anne Lee", PersonDetails(), "");
+    row("loose name", "", "anne  LEE", PersonDetails(),
+        "\"anne  LEE\" is already in the family as \"Anne Lee\". Select Anne Lee in the list, or "
+        "type the name exactly as it is listed.");
+    row("occupation ***", "", "Anne Lee", DetailsOf({{"Occupation", "A|***B"}}),
+        "A line of \"Occupation\" begins with \"***\", which the record file keeps for its section "
+        "headers; please change it.");
+    row("line break", "Anne Lee", "", DetailsOf({{"Gender", "F"}, {"Birth Place", "Bos\nton"}}),
+        "\"Birth Place\" holds one line only; please remove the line break.");
+    row("bad new name", "", "Bad/Name", PersonDetails(),
+        "The name \"Bad/Name\" cannot be stored: file names cannot hold \"/\".");
+  }
 
-void DetailsEditorTest::ApplyRefuses_data() {
-  QTest::addColumn<QString>("selected");
-  QTest::addColumn<QString>("name_box");
-  QTest::addColumn<PersonDetails>("details");
-  QTest::addColumn<QString>("message");  // empty: refused silently
-  const QString header_line =
-      "A line of \"%1\" begins with \"***\", which the record file keeps for its section "
-      "headers; please change it.";
-  QTest::newRow("no name") << ""
-                           << "" << DetailsOf({{"Gender", "Male"}}) << "";
-  QTest::newRow("selection, no gender") << "Bob Lee"
-                                        << "Anne Lee" << PersonDetails() << "";
-  QTest::newRow("loose name")
-      << ""
-      << "anne  LEE" << PersonDetails()
-      << "\"anne  LEE\" is already in the family as \"Anne Lee\". Select Anne Lee in the list, "
-         "or type the name exactly as it is listed.";
-  QTest::newRow("occupation ***") << ""
-                                  << "Anne Lee" << DetailsOf({{"Occupation", "A|***B"}})
-                                  << header_line.arg("Occupation");
-  QTest::newRow("notes line ***") << ""
-                                  << "Anne Lee"
-                                  << DetailsOf({{"Notes:", "ok\r\n***Sources***\r\n"}})
-                                  << header_line.arg("Notes:");
-  QTest::newRow("line break") << "Anne Lee"
-                              << "" << DetailsOf({{"Gender", "F"}, {"Birth Place", "Bos\nton"}})
-                              << "\"Birth Place\" holds one line only; please remove the line "
-                                 "break.";
-  QTest::newRow("bad new name")
-      << ""
-      << "Bad/Name" << PersonDetails()
-      << "The name \"Bad/Name\" cannot be stored: file names cannot hold \"/\".";
-}
+  void ApplyRefuses() {
+    QFETCH(QString, selected);
+    QFETCH(QString, name_box);
+    QFETCH(PersonDetails, details);
+    QFETCH(QString, message);
+    DetailsFixture fixture;
+    const auto files = Snapshot(fixture);
+    DetailsEditor editor(fixture.session, fixture.prompter);
+    editor.Open();
+    Select(editor.fields(), selected);
+    editor.fields().name_box = name_box;
+    editor.fields().details = details;
 
-void DetailsEditorTest::ApplyRefuses() {
-  QFETCH(QString, selected);
-  QFETCH(QString, name_box);
-  QFETCH(PersonDetails, details);
-  QFETCH(QString, message);
-  DetailsFixture fixture;
-  const auto files = Snapshot(fixture);
-  DetailsEditor editor(fixture.session, fixture.prompter);
-  editor.Open();
-  EditorFields& fields = editor.fields();
-  fields.names.selected = static_cast<int>(fields.names.names.indexOf(selected));
-  fields.name_box = name_box;
-  fields.details = details;
+    QVERIFY(!editor.Apply());
+    QVERIFY(!editor.Return());
 
-  QVERIFY(!editor.Apply());
-  QVERIFY(!editor.Return());
-
-  const QStringList messages = message.isEmpty() ? QStringList() : QStringList{message, message};
-  QCOMPARE(fixture.prompter.messages, messages);
-  QCOMPARE(Snapshot(fixture), files);
-  QCOMPARE(fixture.session.index.size(), 3);
-  QCOMPARE(fixture.session.index.row(0).gender, QString("Female"));
-  QCOMPARE(fixture.session.view.person_of_interest, QString("Anne Lee"));
-}
-
-void DetailsEditorTest::ApplyCreatesPersonWithoutPhoto() {
-  DetailsFixture fixture;
-  DetailsEditor editor(fixture.session, fixture.prompter);
-  editor.Open();
-  QCOMPARE(fixture.session.current_photo_path, kAnnesPhoto);
-  editor.fields().name_box = "Dora Lee";
-  editor.fields().details.gender = "";
-
-  QVERIFY(editor.Apply());
-
-  // A fresh number and the father the main window lists; the gender stays empty.
-  const IndexRow& row = fixture.session.index.rows().back();
-  QCOMPARE(QStringList({row.name, row.link, row.gender, row.birth_date}).join('|'),
-           QString("Dora Lee|00040000F0003M0000S0000||2 FEB 1930"));
-  QCOMPARE(editor.fields().names.names.last(), QString("Dora Lee"));
-  QCOMPARE(fixture.session.view.person_of_interest, QString("Dora Lee"));
-  const RecordRead saved = fixture.Read("Dora Lee_0004.dat");
-  QCOMPARE(saved.record.link, row.link);
-  QCOMPARE(saved.record.details.photo_path, QString(" "));
-  QCOMPARE(saved.record.details.notes, EveryFieldFilled().notes);
-  QCOMPARE(fixture.session.current_photo_path, QString());
-}
-
-void DetailsEditorTest::SelectionWinsAndKeepsItsOwnRecord() {
-  // A second person whose name differs from Anne's only in letter case.
-  DetailsFixture fixture;
-  fixture.folder.WriteFamily(kLeeFamily, {{"ANNE LEE", "00040000F0000M0000S0000", "Female",
-                                           DetailsOf({{"Prefix", "2nd"}})}});
-  fixture.session = fixture.folder.OpenSession(kLeeFamily);
-  const QByteArray first_record = fixture.Bytes(kAnneFile);
-  DetailsEditor editor(fixture.session, fixture.prompter);
-  editor.fields().name_box = "Anne Lee";
-  editor.fields().names = {{"Anne Lee", "Bob Lee", "ANNE LEE"}, 2};
-
-  QCOMPARE(editor.LoadPerson(), RecordLoad::kComplete);
-  QCOMPARE(editor.fields().details.prefix, QString("2nd"));
-  editor.fields().details.prefix = "changed";
-  QVERIFY(editor.Apply());
-
-  QCOMPARE(fixture.session.view.person_of_interest, QString("ANNE LEE"));
-  QCOMPARE(fixture.Read("ANNE LEE_0004.dat").record.details.prefix, QString("changed"));
-  QCOMPARE(fixture.Bytes(kAnneFile), first_record);
-}
-
-void DetailsEditorTest::Return_data() {
-  QTest::addColumn<QString>("name_box");
-  QTest::addColumn<bool>("closes");
-  QTest::addColumn<QString>("saved");  // the record written and its photo line
-  QTest::newRow("record gone") << "Anne Lee" << false << "";
-  // New Entry first: the fields are cleared, the date label and the link stay.
-  QTest::newRow("new entry") << "Dora Lee" << true << "Dora Lee_0004.dat| ";
-  QTest::newRow("existing") << "Anne Lee" << true << kAnneFile + '|' + kAnnesPhoto;
-}
-
-void DetailsEditorTest::Return() {
-  QFETCH(QString, name_box);
-  QFETCH(bool, closes);
-  QFETCH(QString, saved);
-  DetailsFixture fixture;
-  DetailsEditor editor(fixture.session, fixture.prompter);
-  editor.Open();
-  if (!closes) QVERIFY(QFile::remove(fixture.RecordPath(kAnneFile)));
-  const bool new_entry = name_box != "Anne Lee";
-  if (new_entry) editor.NewEntry();
-  QCOMPARE(editor.fields().name_box, new_entry ? QString() : QString("Anne Lee"));
-  QCOMPARE(editor.fields().date_label + editor.fields().link, "2026-01-01" + kAnneLink);
-  editor.fields().name_box = name_box;
-  fixture.session.current_photo_path = kShownBefore;  // Return takes the record's own
-
-  QCOMPARE(editor.Return(), closes);
-
-  if (!closes) {
     QCOMPARE(fixture.prompter.messages,
-             QStringList{"Error reading file " + fixture.RecordPath(kAnneFile)});
-    QCOMPARE(fixture.prompter.message_titles, QStringList{"System Error"});
-    QVERIFY(!fixture.Files().contains(kAnneFile));
-    return;
+             (message.isEmpty() ? QStringList() : QStringList{message, message}));
+    QCOMPARE(Snapshot(fixture), files);
+    QCOMPARE(fixture.session.index.size(), 3);
+    QCOMPARE(fixture.session.index.row(0).gender, QString("Female"));
+    QCOMPARE(fixture.session.view.person_of_interest, QString("Anne Lee"));
   }
-  const RecordRead record = fixture.Read(saved.section('|', 0, 0));
-  QCOMPARE(record.record.date_changed, TodayForRecord());
-  PersonDetails expected = new_entry ? PersonDetails() : EveryFieldFilled();
-  expected.photo_path = saved.section('|', 1);
-  QCOMPARE(record.record.details, AsReadBack(expected));
-}
 
-void DetailsEditorTest::ListButtons_data() {
-  QTest::addColumn<int>("list");
-  QTest::addColumn<QString>("answer");  // "-": the "-" button, with the entry selected below
-  QTest::addColumn<int>("selected");
-  QTest::addColumn<QString>("prompt");
-  QTest::addColumn<QStringList>("entries");
-  const QStringList prompts = {"Enter Job Title",
-                               "Enter Elementary School Name",
-                               "Enter Intermediate or Junor High School Name",
-                               "Enter High School Name",
-                               "Enter College or University Name",
-                               "Enter Employer's Name"};
-  for (int list = 0; list < kDetailListCount; ++list) {
-    const DetailListInfo& info = ListInfo(static_cast<DetailList>(list));
-    QTest::newRow(qPrintable(info.caption)) << list << "X" << -1 << prompts[list]
-                                            << EveryFieldFilled().*info.entries + QStringList{"X"};
+  void SelectionWinsAndKeepsItsOwnRecord() {
+    // A second person whose name differs from Anne's only in letter case.
+    DetailsFixture fixture;
+    fixture.folder.WriteFamily(kLeeFamily, {{"ANNE LEE", "00040000F0000M0000S0000", "Female",
+                                             DetailsOf({{"Prefix", "2nd"}})}});
+    fixture.session = fixture.folder.OpenSession(kLeeFamily);
+    const QByteArray first_record = fixture.Bytes(kAnneFile);
+    DetailsEditor editor(fixture.session, fixture.prompter);
+    editor.fields().name_box = "Anne Lee";
+    editor.fields().names = {{"Anne Lee", "Bob Lee", "ANNE LEE"}, 2};
+
+    QCOMPARE(editor.LoadPerson(), RecordLoad::kComplete);
+    QCOMPARE(editor.fields().details.prefix, QString("2nd"));
+    editor.fields().details.prefix = "changed";
+    QVERIFY(editor.Apply());
+
+    QCOMPARE(fixture.session.view.person_of_interest, QString("ANNE LEE"));
+    QCOMPARE(fixture.Read("ANNE LEE_0004.dat").record.details.prefix, QString("changed"));
+    QCOMPARE(fixture.Bytes(kAnneFile), first_record);
   }
-  QTest::newRow("empty answer") << 0 << "" << -1 << prompts[0] << QStringList{"Teacher", "Writer"};
-  QTest::newRow("remove selected") << 5 << "-" << 0 << "" << QStringList{"Salem Press"};
-}
 
-void DetailsEditorTest::ListButtons() {
-  QFETCH(int, list);
-  QFETCH(QString, answer);
-  QFETCH(int, selected);
-  QFETCH(QString, prompt);
-  QFETCH(QStringList, entries);
-  DetailsFixture fixture;
-  fixture.prompter.answers = {answer};
-  DetailsEditor editor(fixture.session, fixture.prompter);
-  editor.Open();
-  const auto kind = static_cast<DetailList>(list);
-  editor.fields().Selected(kind) = selected;
-  const QByteArray record = fixture.Bytes(kAnneFile);
+  void SaveCreatesOrKeeps_data() {
+    QTest::addColumn<bool>("apply");     // else Return
+    QTest::addColumn<QString>("setup");  // "new entry", "record gone", or "" with Anne loaded
+    QTest::addColumn<QString>("name_box");
+    QTest::addColumn<QString>("row");    // name, link, gender and birth date of its row afterwards
+    QTest::addColumn<QString>("photo");  // the saved photo line; "": nothing saved
+    auto row = [](const char* title, bool apply, QString setup, QString name_box, QString row,
+                  QString photo) {
+      QTest::newRow(title) << apply << setup << name_box << row << photo;
+    };
+    // A fresh number and the father the main window lists; the gender left empty stays empty.
+    row("Apply creates a person without the photo shown", true, "", "Dora Lee",
+        "Dora Lee|00040000F0003M0000S0000||2 FEB 1930", " ");
+    // New Entry clears the fields and the name box; the date label and the link stay.
+    row("Return after New Entry creates a person", false, "new entry", "Dora Lee",
+        "Dora Lee|00040000F0003M0000S0000||", " ");
+    row("Return takes the record's own photo", false, "", "Anne Lee",
+        "Anne Lee|" + kAnneLink + "|Female|2 FEB 1930", kAnnesPhoto);
+    row("Return with the record gone", false, "record gone", "Anne Lee", "", "");
+  }
 
-  if (answer == "-") editor.RemoveListEntry(kind);
-  if (answer != "-") editor.AddListEntry(kind);
+  void SaveCreatesOrKeeps() {
+    QFETCH(bool, apply);
+    QFETCH(QString, setup);
+    QFETCH(QString, name_box);
+    QFETCH(QString, photo);
+    DetailsFixture fixture;
+    Session& session = fixture.session;
+    DetailsEditor editor(session, fixture.prompter);
+    editor.Open();
+    EditorFields& fields = editor.fields();
+    const QString file = RecordFileName(name_box, name_box == "Anne Lee" ? "0001" : "0004");
+    if (setup == "record gone") QVERIFY(QFile::remove(fixture.RecordPath(kAnneFile)));
+    if (setup == "new entry") {
+      editor.NewEntry();
+      QCOMPARE(fields.name_box + fields.date_label + fields.link, "2026-01-01" + kAnneLink);
+    }
+    PersonDetails expected = setup == "new entry" ? PersonDetails() : EveryFieldFilled();
+    fields.details.gender = expected.gender = name_box == "Anne Lee" ? "Female" : "";
+    fields.name_box = name_box;
+    QCOMPARE(session.current_photo_path, kAnnesPhoto);  // Anne's, loaded on opening
+    session.current_photo_path = kShownBefore;
 
-  QCOMPARE(editor.fields().details.*ListInfo(kind).entries, entries);
-  QCOMPARE(fixture.prompter.prompts, prompt.isEmpty() ? QStringList() : QStringList{prompt});
-  QCOMPARE(fixture.Bytes(kAnneFile), record);  // saved only by Apply or Return
-}
+    QCOMPARE(apply ? editor.Apply() : editor.Return(), !photo.isEmpty());
+
+    if (photo.isEmpty()) {
+      QCOMPARE(fixture.prompter.messages,
+               QStringList{"Error reading file " + fixture.RecordPath(file)});
+      QCOMPARE(fixture.prompter.message_titles, QStringList{"System Error"});
+      QVERIFY(!fixture.Files().contains(file));
+      return;
+    }
+    QVERIFY(fixture.prompter.messages.isEmpty());
+    const IndexRow& row = session.index.row(session.index.FindRowExact(name_box));
+    QTEST(QStringList({row.name, row.link, row.gender, row.birth_date}).join('|'), "row");
+    QCOMPARE(fields.names.names.last(), session.index.rows().back().name);
+    QCOMPARE(session.view.person_of_interest, name_box);
+    QCOMPARE(session.current_photo_path, photo.trimmed());
+    const RecordRead saved = fixture.Read(file);
+    QCOMPARE(saved.record.link, row.link);
+    QCOMPARE(saved.record.date_changed, TodayForRecord());
+    expected.photo_path = photo;
+    QCOMPARE(saved.record.details, AsReadBack(expected));
+  }
+
+  // Every list's "+" with an answer, once with none, "-" with and without a selection; the
+  // record changes only with Apply.
+  void ListButtons() {
+    DetailsFixture fixture;
+    fixture.prompter.answers = {"X1", "X2", "X3", "X4", "X5", "X6", ""};
+    DetailsEditor editor(fixture.session, fixture.prompter);
+    editor.Open();
+    const QByteArray record = fixture.Bytes(kAnneFile);
+    for (int list = 0; list < kDetailListCount; ++list) {
+      editor.AddListEntry(static_cast<DetailList>(list));
+    }
+    editor.AddListEntry(DetailList::kOccupation);
+    editor.fields().Selected(DetailList::kEmployers) = 0;
+    editor.RemoveListEntry(DetailList::kEmployers);
+    editor.RemoveListEntry(DetailList::kHigh);
+
+    QCOMPARE(fixture.prompter.prompts,
+             QStringList({"Enter Job Title", "Enter Elementary School Name",
+                          "Enter Intermediate or Junor High School Name", "Enter High School Name",
+                          "Enter College or University Name", "Enter Employer's Name",
+                          "Enter Job Title"}));
+    QCOMPARE(fixture.Bytes(kAnneFile), record);
+    QVERIFY(editor.Apply());
+    PersonDetails expected = EveryFieldFilled();
+    expected.occupations << "X1";
+    expected.elementary << "X2";
+    expected.intermediate << "X3";
+    expected.high << "X4";
+    expected.universities << "X5";
+    expected.employers = QStringList{"Salem Press", "X6"};
+    QCOMPARE(fixture.Read(kAnneFile).record.details, expected);
+  }
+
+  void ChangeName_data() {
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("confirm");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("names");  // the name list afterwards; the files follow it
+    auto row = [](const char* title, QString selected, QString answer, bool confirm,
+                  QString message, QString names) {
+      QTest::newRow(title) << selected << answer << confirm << message << names;
+    };
+    row("apostrophe", "Bob Lee", "Bob O'Lee", true, "", "Anne Lee|Carl Lee|Bob O'Lee");
+    row("person of interest", "Anne Lee", "Anna Lee", true, "", "Bob Lee|Carl Lee|Anna Lee");
+    row("over a file of the same number", "Bob Lee", "Robert Lee", true, "",
+        "Anne Lee|Carl Lee|Robert Lee");
+    row("nothing selected", "", "X", true, "", kUnchanged);
+    row("not confirmed", "Bob Lee", "X", false, "", kUnchanged);
+    row("name taken", "Bob Lee", "carl  lee", true,
+        "\"carl  lee\" cannot be the new name: the family already has \"Carl Lee\". Choose a name "
+        "nobody has.",
+        kUnchanged);
+    row("name refused", "Bob Lee", "Bob Copy", true,
+        "The name \"Bob Copy\" cannot be stored: names containing \"copy\" are taken for backup "
+        "copies and would never load.",
+        kUnchanged);
+  }
+
+  void ChangeName() {
+    QFETCH(QString, selected);
+    QFETCH(QString, answer);
+    QFETCH(QString, message);
+    QFETCH(QString, names);
+    QFETCH(bool, confirm);
+    DetailsFixture fixture;
+    fixture.prompter.answers = {answer};
+    fixture.prompter.confirmations = {confirm};
+    DetailsEditor editor(fixture.session, fixture.prompter);
+    editor.Open();
+    Select(editor.fields(), selected);
+    const QString number = fixture.session.index.NumberOfName(selected);
+    const QByteArray record = fixture.Bytes(RecordFileName(selected, number));
+    fixture.folder.WriteFile(kLeeFamily, "Robert Lee_0002.dat", "clash\r\n");
+
+    const bool renamed = editor.ChangeName();
+
+    QCOMPARE(fixture.prompter.messages, message.isEmpty() ? QStringList() : QStringList{message});
+    const QStringList& list = editor.fields().names.names;
+    QCOMPARE(list.join('|'), names);
+    QStringList files = {"Robert Lee_0002.dat"};
+    for (const QString& name : list) {
+      const QString file = RecordFileName(name, fixture.session.index.NumberOfName(name));
+      if (!files.contains(file)) files.append(file);
+    }
+    files.sort();
+    QCOMPARE(fixture.Files(), files);
+    QCOMPARE(renamed, names != kUnchanged);
+    if (!renamed) return;
+    QCOMPARE(fixture.prompter.questions, QStringList{"Change " + selected + " to " + answer + "?"});
+    const QString poi = selected == "Anne Lee" ? answer : "Anne Lee";
+    QCOMPARE(fixture.session.view.person_of_interest + '|' + editor.fields().name_box,
+             poi + '|' + poi);
+    const QString new_file = RecordFileName(answer, number);
+    QCOMPARE(fixture.Bytes(new_file), record);
+    // What is known of line 1 on disk follows the file.
+    QCOMPARE(fixture.session.record_line1.value(new_file), record.left(23));
+    QVERIFY(!fixture.session.record_line1.contains(RecordFileName(selected, number)));
+  }
+};
 
 QTEST_GUILESS_MAIN(DetailsEditorTest)
 #include "test_details_editor.moc"

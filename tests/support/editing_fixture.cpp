@@ -21,11 +21,6 @@ std::vector<PersonSpec> ParsePeople(const QStringList& people) {
   return specs;
 }
 
-QStringList Sorted(QStringList list) {
-  list.sort();
-  return list;
-}
-
 ButtonOperation OperationNamed(const QString& name) {
   static const QHash<QString, ButtonOperation> operations = {
       {QStringLiteral("add father"), AddFather},
@@ -38,7 +33,9 @@ ButtonOperation OperationNamed(const QString& name) {
       {QStringLiteral("remove sibling"), RemoveSibling},
       {QStringLiteral("remove dependent"), RemoveDependent},
   };
-  return operations.value(name);
+  const ButtonOperation operation = operations.value(name);
+  if (!operation) qFatal("no operation %s", qPrintable(name));
+  return operation;
 }
 
 RelativeList* ListOf(MainView& view, const QString& operation) {
@@ -57,18 +54,14 @@ void EditingFixture::Open(const QStringList& people, const QString& poi) {
   RefreshMainView(session);
 }
 
-bool EditingFixture::Run(const QString& operation, const QString& argument) {
-  const ButtonOperation run = OperationNamed(operation);
-  if (!run) return false;
+void EditingFixture::Run(const QString& operation, const QString& argument) {
   if (operation.startsWith(u"add")) {
     prompter.answers.append(argument);
   } else {
     RelativeList* list = ListOf(session.view, operation);
     list->selected = static_cast<int>(list->names.indexOf(argument));
-    if (!list->HasSelection()) return false;
   }
-  run(session, prompter);
-  return true;
+  OperationNamed(operation)(session, prompter);
 }
 
 QStringList EditingFixture::Links() const {

@@ -17,8 +17,6 @@ inline const QString kTestFamily = QStringLiteral("Family");
 // "name|link" or "name|link|gender" (Male when left out), one person each.
 std::vector<PersonSpec> ParsePeople(const QStringList& people);
 
-QStringList Sorted(QStringList list);
-
 using ButtonOperation = void (*)(Session&, Prompter&);
 // "add father", "add mother", "add spouse", "add sibling", "add dependent", "remove father",
 // "remove mother", "remove sibling", "remove dependent".
@@ -34,8 +32,8 @@ struct EditingFixture {
   // Writes and opens the family and draws poi (nobody shown when poi is empty).
   void Open(const QStringList& people, const QString& poi);
   // Runs the operation: an add answers the name entry with argument, a remove first selects
-  // the first entry of its list equal to argument. False when there is no such entry.
-  bool Run(const QString& operation, const QString& argument);
+  // the first entry of its list equal to argument (nothing selected when there is none).
+  void Run(const QString& operation, const QString& argument);
   // "name|link" for every row, in row order.
   QStringList Links() const;
   // "name|line 1 of the row's record file", in row order ("name|<missing>" without a file).

@@ -1,18 +1,16 @@
-// The details editor and the photo window as the user reaches them from the main window: edit a
-// field, Apply, Return, open again and see it; rename; import a sample picture as the default
-// photo and see it on the main window.
-#include <QAction>
-#include <QCheckBox>
-#include <QDir>
+// The Update Personal Information window as the user reaches it from the main window: what it
+// shows of the person of interest, an edit kept by Apply and Return and dropped by Cancel as the
+// reopened window shows it, and a rename through the real name entry and confirmation.
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
 
-#include "mainwindow/ui/main_window.h"
-#include "mainwindow/ui/photo_view.h"
-#include "support/temp_family.h"
+#include "support/demo_window.h"
 #include "support/widget_helpers.h"
 
 using namespace kinvale;
@@ -20,19 +18,19 @@ using namespace kinvale::testing;
 
 namespace {
 
-struct DemoWindow {
-  TempAppFolder folder;
-  MainWindow window;
-  DemoWindow() {
-    QString error;
-    QVERIFY2(window.Start(QDir(folder.path()).filePath("app"), &error), qPrintable(error));
-    window.show();
-  }
-  void OpenEditor(std::function<void(QWidget*)> act) {
-    WhenModalShown(std::move(act));
-    Click(window, "personButton");
-  }
-};
+// Opens the editor with the main window's person of interest button and runs act in it.
+void OpenEditor(DemoWindow& demo, std::function<void(QWidget*)> act) {
+  WhenModalShown(std::move(act));
+  Click(demo.window, "personButton");
+}
+
+// Birth place, notes and gender as the window shows them.
+QString Fields(const QWidget& editor) {
+  return QStringList{Child<QLineEdit>(editor, "Birth Place")->text(),
+                     Child<QPlainTextEdit>(editor, "Notes:")->toPlainText(),
+                     Child<QComboBox>(editor, "Gender")->currentText()}
+      .join('|');
+}
 
 }  // namespace
 
@@ -40,27 +38,39 @@ class DetailsFromMainTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void EditApplyReturnAndSeeItAgain() {
+  void EditKeptByApplyAndReturnDroppedByCancel() {
     DemoWindow demo;
-    demo.OpenEditor([](QWidget* editor) {
+    QString opened;
+    OpenEditor(demo, [&opened](QWidget* editor) {
+      opened = QStringList{Child<QLineEdit>(*editor, "nameBox")->text(),
+                           Child<QLabel>(*editor, "dateLastChanged")->text(),
+                           Fields(*editor).section('|', 0, 0), Fields(*editor).section('|', -1)}
+                   .join('|');
       auto* place = Child<QLineEdit>(*editor, "Birth Place");
-      place->setText("Hereford");
+      place->selectAll();
+      QTest::keyClicks(place, "Hereford");
+      Child<QPlainTextEdit>(*editor, "Notes:")->setPlainText("first\nsecond");
+      Child<QComboBox>(*editor, "Gender")->setCurrentIndex(1);
       Click(*editor, "applyButton");
       QVERIFY(editor->isVisible());  // Apply keeps the window open
       Click(*editor, "returnButton");
     });
+    QCOMPARE(opened, QStringLiteral("Thomas Whitfield|2026-11-30|Ludlow, Shropshire|Male"));
     QCOMPARE(demo.window.session().view.person_of_interest, QStringLiteral("Thomas Whitfield"));
-    QString shown;
-    demo.OpenEditor([&shown](QWidget* editor) {
-      shown = Child<QLineEdit>(*editor, "Birth Place")->text();
-      Click(*editor, "cancelButton");
-    });
-    QCOMPARE(shown, QStringLiteral("Hereford"));
+    QStringList shown;
+    for (const char* birth_place : {"Nowhere", ""}) {
+      OpenEditor(demo, [&shown, birth_place](QWidget* editor) {
+        shown.append(Fields(*editor));
+        Child<QLineEdit>(*editor, "Birth Place")->setText(birth_place);
+        Click(*editor, "cancelButton");
+      });
+    }
+    QCOMPARE(shown, QStringList(2, "Hereford|first\nsecond|Female"));
   }
 
   void RenameFromTheEditor() {
     DemoWindow demo;
-    demo.OpenEditor([](QWidget* editor) {
+    OpenEditor(demo, [](QWidget* editor) {
       ClickEntry(*Child<QListWidget>(*editor, "nameList"), "Rose Whitfield");
       WhenModalShown(
           [](QWidget* entry) {
@@ -81,31 +91,6 @@ class DetailsFromMainTest : public QObject {
     QVERIFY(Entries(*Child<QListWidget>(demo.window, "siblingList")).contains("Rosa Whitfield"));
     QVERIFY(QFileInfo::exists(demo.window.session().FamilyFilePath("Rosa Whitfield_0019.dat")));
     QVERIFY(!QFileInfo::exists(demo.window.session().FamilyFilePath("Rose Whitfield_0019.dat")));
-  }
-
-  void ImportedDefaultPhotoShowsOnTheMainWindow() {
-    DemoWindow demo;
-    demo.window.session().last_photo_import_folder = QStringLiteral(KINVALE_SAMPLES_DIR);
-    WhenModalShown([](QWidget* photos) {
-      ClickEntry(*Child<QListWidget>(*photos, "fileList"), "torture-ImgFile.PNG");
-      Click(*photos, "useAsDefault");
-      WhenModalShown(
-          [photos](QWidget* done) {
-            QCOMPARE(qobject_cast<QMessageBox*>(done)->text(),
-                     QStringLiteral("Picture successfully imported"));
-            qobject_cast<QMessageBox*>(done)->button(QMessageBox::Ok)->click();
-            QTimer::singleShot(0, photos, [photos] { Click(*photos, "exitButton"); });
-          },
-          photos);
-      Click(*photos, "actionButton");
-    });
-    demo.window.findChild<QAction*>("actionImportPhoto")->trigger();
-    const QString photo = demo.window.session().FamilyFilePath("0001003_torture-ImgFile.pic");
-    QCOMPARE(demo.window.session().view.photo_path, photo);
-    QVERIFY(Child<PhotoView>(demo.window, "photo")->isVisible());
-    // The record says so too: the photo is still shown after the family is read again.
-    demo.window.ReloadFamily();
-    QCOMPARE(demo.window.session().view.photo_path, photo);
   }
 };
 

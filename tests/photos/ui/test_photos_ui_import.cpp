@@ -1,13 +1,18 @@
-// The photo window driven through its widgets: the two modes, the preview, importing a sample
-// picture as the default photo, and the volume picker.
+// The photo window driven through its widgets: the two modes, the volume picker, and a sample
+// picture imported as the default photo from the main window's menu, previewed first and then
+// shown on the main window.
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
+#include "mainwindow/ui/photo_view.h"
 #include "photos/ui/import_photo_dialog.h"
+#include "support/demo_window.h"
 #include "support/details_fixture.h"
 #include "support/widget_helpers.h"
 
@@ -18,9 +23,6 @@ namespace {
 
 const QString kSamples = QStringLiteral(KINVALE_SAMPLES_DIR);
 
-const QStringList kFamilyFiles = {"0002001_bob.pic", "Anne Lee_0001.dat", "Bob Lee_0002.dat",
-                                  "Carl Lee_0003.dat"};
-
 // The photo window on the Lee family, which has one photo of Bob; import mode starts in the
 // samples folder, the folder of the last import.
 struct PhotoWindow {
@@ -30,21 +32,16 @@ struct PhotoWindow {
     dialog = std::make_unique<ImportPhotoDialog>(fixture.session, fixture.prompter, mode);
     dialog->show();
   }
-
-  template <typename Widget = QWidget>
-  Widget* Find(const QString& name) const {
-    return Child<Widget>(*dialog, name);
-  }
-  void Click(const QString& name) const { testing::Click(*dialog, name); }
-  void ClickFile(const QString& file_name) const {
-    ClickEntry(*Find<QListWidget>("fileList"), file_name);
-  }
-  bool PreviewShown() const { return !Find<QLabel>("preview")->pixmap().isNull(); }
-  QStringList FilesListed() const { return Entries(*Find<QListWidget>("fileList")); }
+  QString FolderShown() const { return Child<QLabel>(*dialog, "folderPath")->text(); }
+  QStringList FilesListed() const { return Entries(*Child<QListWidget>(*dialog, "fileList")); }
 
   DetailsFixture fixture;
   std::unique_ptr<ImportPhotoDialog> dialog;
 };
+
+bool PreviewShown(const QWidget& photos) {
+  return !Child<QLabel>(photos, "preview")->pixmap().isNull();
+}
 
 }  // namespace
 
@@ -52,78 +49,80 @@ class PhotoWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void Modes_data();
-  void Modes();
-  void ImportDefaultPhoto();
-  void VolumePickerGoesToFamilyFolder();
-};
-
-void PhotoWindowTest::Modes_data() {
-  QTest::addColumn<bool>("change");
-  QTest::addColumn<QString>("title");
-  QTest::addColumn<QString>("action");
-  QTest::addColumn<bool>("check_box_shown");
-  QTest::addColumn<QString>("folder");  // empty: the family folder
-  QTest::newRow("change") << true << "Change Photo"
-                          << "Change" << false << "";
-  QTest::newRow("import") << false << "Import Photo"
-                          << "Import" << true << kSamples;
-}
-
-void PhotoWindowTest::Modes() {
-  QFETCH(bool, change);
-  QFETCH(QString, title);
-  QFETCH(QString, action);
-  QFETCH(bool, check_box_shown);
-  QFETCH(QString, folder);
-  const PhotoWindow window(change ? PhotoMode::kChange : PhotoMode::kImport);
-
-  QCOMPARE(window.dialog->windowTitle(), title);
-  QCOMPARE(window.Find<QPushButton>("actionButton")->text(), action);
-  QCOMPARE(window.Find<QCheckBox>("useAsDefault")->isVisible(), check_box_shown);
-  QVERIFY(!window.Find<QCheckBox>("useAsDefault")->isChecked());
-  const QString shown = folder.isEmpty() ? window.fixture.session.FamilyPath() : folder;
-  QCOMPARE(window.Find<QLabel>("folderPath")->text(), shown);
-  const QStringList files = window.FilesListed();
-  if (change) {
-    QCOMPARE(files, QStringList{"0002001_bob.pic"});
-  } else {
-    QVERIFY(files.contains("torture-ImgFile.PNG"));
-    QVERIFY(files.contains("TORTURE-README.txt"));
+  void Modes_data() {
+    QTest::addColumn<bool>("change");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("check_box_shown");
+    QTest::newRow("change") << true << "Change Photo"
+                            << "Change" << false;
+    QTest::newRow("import") << false << "Import Photo"
+                            << "Import" << true;
   }
-}
+  void Modes() {
+    QFETCH(bool, change);
+    QFETCH(bool, check_box_shown);
+    const PhotoWindow window(change ? PhotoMode::kChange : PhotoMode::kImport);
+    QTEST(window.dialog->windowTitle(), "title");
+    QTEST(Child<QPushButton>(*window.dialog, "actionButton")->text(), "action");
+    auto* use_as_default = Child<QCheckBox>(*window.dialog, "useAsDefault");
+    QCOMPARE(use_as_default->isVisible(), check_box_shown);
+    QVERIFY(!use_as_default->isChecked());
+    QCOMPARE(window.FolderShown(), change ? window.fixture.session.FamilyPath() : kSamples);
+    const QStringList files = window.FilesListed();
+    if (change) {
+      QCOMPARE(files, QStringList{"0002001_bob.pic"});
+    } else {
+      QVERIFY(files.contains("torture-ImgFile.PNG"));
+      QVERIFY(files.contains("TORTURE-README.txt"));
+    }
+  }
 
-void PhotoWindowTest::ImportDefaultPhoto() {
-  const PhotoWindow window(PhotoMode::kImport);
-  const DetailsFixture& fixture = window.fixture;
+  void VolumePickerGoesToFamilyFolder() {
+    const PhotoWindow window(PhotoMode::kImport);
+    auto* drives = Child<QComboBox>(*window.dialog, "drivePicker");
+    QVERIFY(drives->count() > 0);
+    emit drives->activated(drives->count() - 1);
+    QCOMPARE(window.FolderShown(), window.fixture.session.FamilyPath());
+    QCOMPARE(window.FilesListed(), (QStringList{"0002001_bob.pic", "Anne Lee_0001.dat",
+                                                "Bob Lee_0002.dat", "Carl Lee_0003.dat"}));
+  }
 
-  window.ClickFile("TORTURE-README.txt");
-  QVERIFY(!window.PreviewShown());
-  window.ClickFile("torture-ImgFile.PNG");
-  QVERIFY(window.PreviewShown());
-  window.Click("useAsDefault");
-  window.Click("actionButton");
-
-  const QString photo = fixture.session.FamilyFilePath("0001001_torture-ImgFile.pic");
-  QCOMPARE(fixture.prompter.messages, QStringList{"Picture successfully imported"});
-  QVERIFY(fixture.session.view.photo_visible);
-  QCOMPARE(fixture.session.view.photo_path, photo);
-  QCOMPARE(fixture.Read("Anne Lee_0001.dat").record.details.photo_path, photo);
-  QVERIFY(window.dialog->isVisible());  // open until Exit
-  window.Click("exitButton");
-  QVERIFY(!window.dialog->isVisible());
-}
-
-void PhotoWindowTest::VolumePickerGoesToFamilyFolder() {
-  const PhotoWindow window(PhotoMode::kImport);
-  auto* drives = window.Find<QComboBox>("drivePicker");
-  QVERIFY(drives->count() > 0);
-
-  emit drives->activated(drives->count() - 1);
-
-  QCOMPARE(window.Find<QLabel>("folderPath")->text(), window.fixture.session.FamilyPath());
-  QCOMPARE(window.FilesListed(), kFamilyFiles);
-}
+  void ImportedDefaultPhotoShowsOnTheMainWindow() {
+    DemoWindow demo;
+    demo.window.session().last_photo_import_folder = kSamples;
+    QStringList seen;
+    WhenModalShown([&seen](QWidget* photos) {
+      ClickEntry(*Child<QListWidget>(*photos, "fileList"), "TORTURE-README.txt");
+      seen.append(PreviewShown(*photos) ? "preview" : "no preview");
+      ClickEntry(*Child<QListWidget>(*photos, "fileList"), "torture-ImgFile.PNG");
+      seen.append(PreviewShown(*photos) ? "preview" : "no preview");
+      Click(*photos, "useAsDefault");
+      WhenModalShown(
+          [photos, &seen](QWidget* done) {
+            auto* box = qobject_cast<QMessageBox*>(done);
+            seen.append(box->text());
+            box->button(QMessageBox::Ok)->click();
+            // The window stays open after the import, until Exit.
+            QTimer::singleShot(0, photos, [photos, &seen] {
+              seen.append(photos->isVisible() ? "open" : "closed");
+              Click(*photos, "exitButton");
+            });
+          },
+          photos);
+      Click(*photos, "actionButton");
+    });
+    Child<QAction>(demo.window, "actionImportPhoto")->trigger();
+    QCOMPARE(seen, (QStringList{"no preview", "preview", "Picture successfully imported", "open"}));
+    QVERIFY(!QApplication::activeModalWidget());
+    const QString photo = demo.window.session().FamilyFilePath("0001003_torture-ImgFile.pic");
+    QCOMPARE(demo.window.session().view.photo_path, photo);
+    QVERIFY(Child<PhotoView>(demo.window, "photo")->isVisible());
+    // The record says so too: the photo is still shown after the family is read again.
+    demo.window.ReloadFamily();
+    QCOMPARE(demo.window.session().view.photo_path, photo);
+  }
+};
 
 QTEST_MAIN(PhotoWindowTest)
 #include "test_photos_ui_import.moc"
