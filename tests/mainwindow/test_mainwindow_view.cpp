@@ -1,28 +1,60 @@
-// Drawing the person of interest: RefreshMainView, ClearMainView and PickDefaultPerson.
+// What the main window and the person information view show: start-up with and without
+// settings, RefreshMainView, PickDefaultPerson and ShowPersonInfo.
 #include <QDir>
 #include <QtTest>
 
 #include "mainwindow/main_view.h"
+#include "mainwindow/person_info.h"
 #include "mainwindow/startup.h"
 #include "store/record_writer.h"
 #include "store/settings.h"
+#include "store/text_codec.h"
+#include "support/filled_details.h"
+#include "support/scripted_prompter.h"
 #include "support/temp_family.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
 
+Q_DECLARE_METATYPE(kinvale::PersonDetails)
+
 namespace {
 
-const QString kFamily = QStringLiteral("F");
+const char* const kOld = "spouse Old, father Old, mother Old, sibling Old, child Old";
 
-// "Name=link" entries.
-std::vector<PersonSpec> People(const QStringList& entries) {
-  std::vector<PersonSpec> people;
-  for (const QString& entry : entries) {
-    const QStringList parts = entry.split(u'=');
-    people.push_back({parts[0], parts[1]});
+// The spouse and then every relative with the list it stands in.
+QString Shown(const MainView& view) {
+  QStringList parts{"spouse " + view.spouse};
+  const std::pair<const char*, const RelativeList*> lists[] = {{"father", &view.fathers},
+                                                               {"mother", &view.mothers},
+                                                               {"sibling", &view.siblings},
+                                                               {"child", &view.children}};
+  for (const auto& [place, list] : lists) {
+    for (const QString& name : list->names) parts << place + (u' ' + name);
   }
-  return people;
+  return parts.join(", ");
+}
+
+// What a screen showed before: "Old" in every place, the first father selected, an old photo.
+void ShowOld(Session& session) {
+  MainView& view = session.view;
+  view.spouse = "Old";
+  for (RelativeList* list : {&view.fathers, &view.mothers, &view.siblings, &view.children}) {
+    list->names = QStringList{"Old"};
+  }
+  view.fathers.selected = 0;
+  view.photo_visible = true;
+  view.photo_path = session.current_photo_path = "/old.png";
+}
+
+// The family F of people given as "Name=link" entries split by blanks ("_" stands for a blank).
+Session OpenFamily(const TempAppFolder& folder, const QString& people) {
+  std::vector<PersonSpec> specs;
+  for (const QString& entry : people.split(u' ', Qt::SkipEmptyParts)) {
+    specs.push_back({entry.section(u'=', 0, 0), entry.section(u'=', 1).replace(u'_', u' ')});
+  }
+  folder.WriteFamily("F", specs);
+  return folder.OpenSession("F");
 }
 
 }  // namespace
@@ -31,153 +63,195 @@ class MainViewTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void RefreshDrawsRelatives_data() {
-    QTest::addColumn<QStringList>("people");
-    QTest::addColumn<QString>("spouse");
-    QTest::addColumn<QStringList>("fathers");
-    QTest::addColumn<QStringList>("mothers");
-    QTest::addColumn<QStringList>("siblings");
-    QTest::addColumn<QStringList>("children");
-    const QString poi = QStringLiteral("Pat=");
-    const QStringList none;
+  // The reading rules of settings.db itself are the store's; here, what start-up does with them.
+  void StartSessionFollowsSettings_data() {
+    QTest::addColumn<QByteArray>("settings");  // empty: no settings.db
+    QTest::addColumn<QString>("shown");        // family, person of interest, and what Shown gives
+    QTest::newRow("no settings file") << QByteArray() << "|Person of Interest|spouse Spouse";
+    QTest::newRow("family and person")
+        << QByteArray("F\r\nJohn\r\n") << "F|John|spouse Mary, father Adam";
+    QTest::newRow("person no longer in the family")
+        << QByteArray("F\r\nGone\r\n") << "F|Gone|spouse Spouse";
+  }
+  void StartSessionFollowsSettings() {
+    QFETCH(QByteArray, settings);
+    TempAppFolder folder;
+    OpenFamily(folder,
+               "John=00010002F0003M0000S0000 Mary=00020001F0000M0000S0000 "
+               "Adam=00030000F0000M0000S0000");
+    if (!settings.isEmpty()) folder.WriteFile(".", kSettingsFileName, settings);
+    Session session;
+    ScriptedPrompter prompter;
+    QStringList titles;
+    QString error;
+    QVERIFY(StartSession(
+        session, prompter, folder.path(), [&titles](const QString& t) { titles.append(t); },
+        &error));
 
-    QTest::newRow("no spouse, empty groups") << QStringList{poi + "00050000F0000M0000S0000"}
-                                             << kNoSpouseCaption << none << none << none << none;
-    QTest::newRow("all groups, empty slots skipped")
-        << QStringList{poi + "00010002F00000003M0004S00050006", "Sam=00020001F0000M0000S0000",
-                       "Dad=00030000F0000M0000S0000",           "Mum=00040000F0000M0000S0000",
-                       "Sib=00050000F0003M0004S0001",           "Sis=00060000F0003M0004S0001"}
-        << "Sam" << QStringList{"Dad"} << QStringList{"Mum"} << QStringList{"Sib", "Sis"} << none;
+    QCOMPARE(titles, (QStringList{kTitleLoading, kTitleSettingUp, kTitleReady}));
+    QTEST(session.family + '|' + session.view.person_of_interest + '|' + Shown(session.view),
+          "shown");
+    QCOMPARE(prompter.messages, QStringList());
+  }
+
+  void RefreshDrawsRelatives_data() {
+    QTest::addColumn<QString>("people");
+    QTest::addColumn<QString>("person");
+    QTest::addColumn<QString>("shown");
+    auto row = [](const char* tag, const char* people, const char* person, const char* shown) {
+      QTest::newRow(tag) << QString(people) << QString(person) << QString(shown);
+    };
+    row("no spouse, empty groups", "Pat=00050000F0000M0000S0000", "Pat", "spouse Spouse");
+    row("all groups, empty slots skipped",
+        "Pat=00010002F00000003M0004S00050006 Sam=00020001F0000M0000S0000 "
+        "Dad=00030000F0000M0000S0000 Mum=00040000F0000M0000S0000 Sib=00050000F0003M0004S0001 "
+        "Sis=00060000F0003M0004S0001",
+        "Pat", "spouse Sam, father Dad, mother Mum, sibling Sib, sibling Sis");
     // Rows are in file name order (Anna, Bert, Cara, Pat), not in number order.
-    QTest::newRow("children through father and mother groups in index order")
-        << QStringList{poi + "00010000F0000M0000S0000", "Cara=00020000F0000M0001S0000",
-                       "Anna=00040000F0001M0000S0000", "Bert=00030000F00050001M0000S0000",
-                       "Dirk=00050000F0000M0000S0000"}
-        << kNoSpouseCaption << none << none << none << QStringList{"Anna", "Bert", "Cara"};
-    QTest::newRow("a child once per slot naming the person")
-        << QStringList{poi + "00010000F0000M0000S0000", "Kid=00020000F00010001M0001S0000"}
-        << kNoSpouseCaption << none << none << none << QStringList{"Kid", "Kid", "Kid"};
-    QTest::newRow("numbers compared by value")
-        << QStringList{poi + "00070000F0000M0000S0000", "Kid=00020000F  07M0000S0000"}
-        << kNoSpouseCaption << none << none << none << QStringList{"Kid"};
-    QTest::newRow("a number that names nobody gives an empty line")
-        << QStringList{poi + "00010099F0098M0000S0000"} << "" << QStringList{""} << none << none
-        << none;
-    QTest::newRow("own number 0000 has no children")
-        << QStringList{poi + "00000000F0000M0000S0000", "Kid=00020000F0000M0000S0000"}
-        << kNoSpouseCaption << none << none << none << none;
+    row("children through father and mother groups in index order",
+        "Pat=00010000F0000M0000S0000 Cara=00020000F0000M0001S0000 Anna=00040000F0001M0000S0000 "
+        "Bert=00030000F00050001M0000S0000 Dirk=00050000F0000M0000S0000",
+        "Pat", "spouse Spouse, child Anna, child Bert, child Cara");
+    row("a child once per slot naming the person",
+        "Pat=00010000F0000M0000S0000 Kid=00020000F00010001M0001S0000", "Pat",
+        "spouse Spouse, child Kid, child Kid, child Kid");
+    row("numbers compared by value", "Pat=00070000F0000M0000S0000 Kid=00020000F__07M0000S0000",
+        "Pat", "spouse Spouse, child Kid");
+    row("a number that names nobody gives an empty line", "Pat=00010099F0098M0000S0000", "Pat",
+        "spouse , father ");
+    row("own number 0000 has no children",
+        "Pat=00000000F0000M0000S0000 Kid=00020000F0000M0000S0000", "Pat", "spouse Spouse");
+    // Nobody to draw: the screen keeps what it showed.
+    row("person not in the family", "Pat=00010000F0000M0000S0000", "Nobody", kOld);
+    row("name differs in case", "Pat=00010000F0000M0000S0000", "pat", kOld);
+    row("empty index", "", "Pat", kOld);
   }
   void RefreshDrawsRelatives() {
-    QFETCH(QStringList, people);
-    TempAppFolder folder;
-    folder.WriteFamily(kFamily, People(people));
-    Session session = folder.OpenSession(kFamily);
-    session.view.person_of_interest = QStringLiteral("Pat");
-    session.view.fathers.selected = 0;
-
-    RefreshMainView(session);
-
-    QTEST(session.view.spouse, "spouse");
-    QTEST(session.view.fathers.names, "fathers");
-    QTEST(session.view.mothers.names, "mothers");
-    QTEST(session.view.siblings.names, "siblings");
-    QTEST(session.view.children.names, "children");
-    QCOMPARE(session.view.fathers.selected, -1);
-  }
-
-  // Nobody to draw: the screen keeps what it showed.
-  void RefreshKeepsScreenWithoutPerson_data() {
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<QString>("person");
-    QTest::newRow("person not in the family") << kFamily << "Nobody";
-    QTest::newRow("name differs in case") << kFamily << "pat";
-    QTest::newRow("empty index") << ""
-                                 << "Pat";
-  }
-  void RefreshKeepsScreenWithoutPerson() {
-    QFETCH(QString, family);
-    TempAppFolder folder;
-    folder.WriteFamily(kFamily, People({"Pat=00010000F0000M0000S0000"}));
-    Session session = folder.OpenSession(family);
+    QFETCH(QString, people);
     QFETCH(QString, person);
+    QFETCH(QString, shown);
+    TempAppFolder folder;
+    Session session = OpenFamily(folder, people);
+    ShowOld(session);
     session.view.person_of_interest = person;
-    session.view.spouse = QStringLiteral("Old Spouse");
-    session.view.fathers.names = {QStringLiteral("Old Father")};
-    session.view.children.names = {QStringLiteral("Old Child")};
 
     RefreshMainView(session);
 
-    QCOMPARE(session.view.spouse, QStringLiteral("Old Spouse"));
-    QCOMPARE(session.view.fathers.names, QStringList{"Old Father"});
-    QCOMPARE(session.view.children.names, QStringList{"Old Child"});
+    QCOMPARE(Shown(session.view), shown);
+    QCOMPARE(session.view.fathers.selected, shown == kOld ? 0 : -1);
   }
 
+  // Pat's photo line, and then the photo shown ("hidden" when none) and the photo path kept.
   void RefreshShowsOrHidesPhoto_data() {
-    QTest::addColumn<QString>("photo_line");  // "<existing>": a picture in the family folder
-    QTest::addColumn<bool>("record_present");
-    QTest::addColumn<bool>("visible");
-    QTest::addColumn<bool>("photo_path_kept");
-    QTest::newRow("existing picture") << "<existing>" << true << true << false;
-    QTest::newRow("blank photo line") << " " << true << false << false;
-    QTest::newRow("path naming no file") << "/no/such/picture.png" << true << false << false;
-    QTest::newRow("record missing keeps the photo") << "" << false << true << true;
+    QTest::addColumn<QString>("photo_line");  // "-": the record is gone
+    QTest::addColumn<QString>("shown");
+    auto row = [](const char* tag, const char* line, const char* shown) {
+      QTest::newRow(tag) << QString(line) << QString(shown);
+    };
+    row("existing picture", "<picture>", "<picture>|<picture>");
+    row("blank photo line", " ", "hidden| ");
+    row("path naming no file", "/no/such/picture.png", "hidden|/no/such/picture.png");
+    row("record missing keeps the photo", "-", "/old.png|/old.png");
   }
   void RefreshShowsOrHidesPhoto() {
     QFETCH(QString, photo_line);
-    QFETCH(bool, record_present);
-    QFETCH(bool, visible);
-    QFETCH(bool, photo_path_kept);
+    QFETCH(QString, shown);
     TempAppFolder folder;
-    folder.WriteFile(kFamily, QStringLiteral("0001001_pat.pic"), "picture");
-    const QString picture = QDir(folder.FamilyPath(kFamily)).filePath("0001001_pat.pic");
-    PersonSpec pat{QStringLiteral("Pat"), QStringLiteral("00010000F0000M0000S0000")};
-    pat.details.photo_path = photo_line == u"<existing>" ? picture : photo_line;
-    folder.WriteFamily(kFamily, {pat});
-    Session session = folder.OpenSession(kFamily);
-    if (!record_present) QVERIFY(QFile::remove(session.RecordPath(pat.name)));
-    const QString earlier = QStringLiteral("/earlier/photo.png");
-    session.view.photo_visible = true;
-    session.view.photo_path = earlier;
-    session.current_photo_path = earlier;
+    folder.WriteFile("F", "0001001_pat.pic", "picture");
+    const QString picture = QDir(folder.FamilyPath("F")).filePath("0001001_pat.pic");
+    PersonSpec pat{"Pat", "00010000F0000M0000S0000"};
+    pat.details.photo_path = QString(photo_line).replace("<picture>", picture);
+    folder.WriteFamily("F", {pat});
+    Session session = folder.OpenSession("F");
+    if (photo_line == u"-") QVERIFY(QFile::remove(session.RecordPath(pat.name)));
+    ShowOld(session);
     session.view.person_of_interest = pat.name;
 
     RefreshMainView(session);
 
-    QCOMPARE(session.view.photo_visible, visible);
-    const QString expected_line = photo_path_kept ? earlier : pat.details.photo_path;
-    QCOMPARE(session.current_photo_path, expected_line);
-    QCOMPARE(session.view.photo_path, visible ? expected_line : QString());
+    const MainView& view = session.view;
+    QCOMPARE((view.photo_visible ? view.photo_path : "hidden" + view.photo_path) + '|' +
+                 session.current_photo_path,
+             shown.replace("<picture>", picture));
   }
 
+  // A freshly opened family shows the person of the first file holding "0001", else of the last
+  // file, on a screen cleared of the family shown before.
   void PickDefaultPersonTakesNumberOne_data() {
-    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("files");  // "|" between file names
     QTest::addColumn<QString>("person");
-    QTest::newRow("record 0001 present")
-        << QStringList{"Ann_0002.dat", "Bob_0001.dat", "Cat_0003.dat"} << "Bob";
-    QTest::newRow("no 0001: the last file")
-        << QStringList{"Ann_0002.dat", "Bob_0004.dat", "Cat_0003.dat"} << "Cat";
-    QTest::newRow("first file containing 0001 wins")
-        << QStringList{"Ann_10001.dat", "Bob_0001.dat"} << "Ann";
-    QTest::newRow("name with a dot") << QStringList{"J. Smith_0001.dat"} << "J. Smith";
-    QTest::newRow("empty family") << QStringList{} << kNoPersonCaption;
+    auto row = [](const char* tag, const char* files, const QString& person) {
+      QTest::newRow(tag) << QString(files) << person;
+    };
+    row("record 0001 present", "Ann_0002.dat|Bob_0001.dat|Cat_0003.dat", "Bob");
+    row("no 0001: the last file", "Ann_0002.dat|Bob_0004.dat|Cat_0003.dat", "Cat");
+    row("first file containing 0001 wins", "Ann_10001.dat|Bob_0001.dat", "Ann");
+    row("name with a dot", "J. Smith_0001.dat", "J. Smith");
+    row("empty family", "", kNoPersonCaption);
   }
   void PickDefaultPersonTakesNumberOne() {
-    QFETCH(QStringList, files);
+    QFETCH(QString, files);
     Session session;
-    session.family_files = files;
-    session.current_photo_path = QStringLiteral("/old/photo.png");
-    session.view.person_of_interest = QStringLiteral("Someone Else");
-    session.view.spouse = QStringLiteral("Old Spouse");
-    session.view.siblings.names = {QStringLiteral("Old Sibling")};
-    session.view.photo_visible = true;
+    session.family_files = files.split(u'|', Qt::SkipEmptyParts);
+    ShowOld(session);
+    session.view.person_of_interest = "Someone Else";
 
     PickDefaultPerson(session);
 
     QTEST(session.view.person_of_interest, "person");
-    QCOMPARE(session.view.spouse, kNoSpouseCaption);
-    QVERIFY(session.view.siblings.names.isEmpty());
-    QVERIFY(!session.view.photo_visible);
-    QVERIFY(session.current_photo_path.isEmpty());
+    QCOMPARE(Shown(session.view), QStringLiteral("spouse Spouse"));
+    QVERIFY(!session.view.photo_visible && session.current_photo_path.isEmpty());
+  }
+
+  // What the information view shows of Pat Doe's record.
+  void ShowPersonInfoReadsRecord_data() {
+    QTest::addColumn<QStringList>("lines");  // empty: no record file
+    QTest::addColumn<QString>("date_label");
+    QTest::addColumn<PersonDetails>("expected");
+    auto lines_of = [](const PersonDetails& details) {
+      return SplitLines(DecodeText(FormatFullRecord("00010000F0000M0000S0000", "2026", details)));
+    };
+    PersonDetails shown = EveryFieldFilled();
+    shown.photo_path.clear();  // never shown
+    const QStringList full = lines_of(EveryFieldFilled());
+    QTest::newRow("full record") << full << "2026" << shown;
+
+    QTest::newRow("minimal record")
+        << SplitLines(DecodeText(FormatMinimalRecord(full[0]))) << kNoDate << PersonDetails{};
+
+    PersonDetails no_immigration = shown;
+    no_immigration.immigration_date.clear();
+    no_immigration.immigration_place.clear();
+    QTest::newRow("written before the immigration section")
+        << full.mid(0, full.size() - 3) << "2026" << no_immigration;
+
+    QStringList no_hash = full;
+    no_hash[3] = QStringLiteral("Dr");
+    PersonDetails up_to_line_4;
+    up_to_line_4.ssn = shown.ssn;
+    up_to_line_4.prefix = QStringLiteral("Dr");
+    QTest::newRow("line 4 without #") << no_hash << "2026" << up_to_line_4;
+
+    PersonDetails blank_notes = shown;
+    blank_notes.notes.clear();  // written as one empty line
+    blank_notes.sources.clear();
+    QTest::newRow("notes and sources of one empty line")
+        << lines_of(blank_notes) << "2026" << blank_notes;
+
+    QTest::newRow("no record file") << QStringList() << kDateLastChangedCaption << PersonDetails{};
+  }
+  void ShowPersonInfoReadsRecord() {
+    QFETCH(QStringList, lines);
+    TempAppFolder folder;
+    if (!lines.isEmpty()) folder.WriteFile("F", "Pat Doe_0001.dat", JoinRecordLines(lines));
+    const Session session = folder.OpenSession("F");
+
+    const PersonInfo info = ShowPersonInfo(session, "Pat Doe");
+
+    QCOMPARE(info.title, QStringLiteral("Pat Doe"));
+    QCOMPARE(info.link, lines.value(0));
+    QTEST(info.date_label, "date_label");
+    QTEST(info.details, "expected");
   }
 };
 
