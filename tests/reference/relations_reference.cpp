@@ -11,14 +11,7 @@ const QString kNone = QStringLiteral("0000");
 
 // The comparisons of the family index's lookups, written out here: this file is built
 // optimised, and the walks call them millions of times.
-QString NameKey(const QString& name) {
-  QString key;
-  key.reserve(name.size());
-  for (QChar c : name) {
-    if (c != u' ') key.append(c);
-  }
-  return key.toUpper();
-}
+QString NameKey(const QString& name) { return QString(name).remove(u' ').toUpper(); }
 
 int ValueOf(QStringView number) {
   qsizetype i = 0;
@@ -29,6 +22,7 @@ int ValueOf(QStringView number) {
   }
   return value;
 }
+
 const QString kNoRelation = QStringLiteral("No relation found.");
 
 // A group taken as one text, walked four characters at a time; a shorter tail is one more.
@@ -63,11 +57,7 @@ QString LastShared(const QString& group_a, const QString& group_b) {
   return shared;
 }
 
-QString Greats(int count) {
-  QString greats;
-  for (int i = 0; i < count; ++i) greats += QStringLiteral(" great");
-  return greats;
-}
+QString Greats(int count) { return QStringLiteral(" great").repeated(count); }
 
 QString Ordinal(int level) {
   static const QStringList words = {"second",  "third", "fourth", "fifth", "sixth",
@@ -204,17 +194,8 @@ QString LiteralRelations::DirectLineRelation(const QString& a0, const QString& b
     if (fathers.contains(target)) return b + " is a father of " + a + ".";
     if (mothers.contains(target)) return b + " is a mother of " + a + ".";
 
-    int found = -1;
-    QStringList current;
-    for (const QString& number : fathers + mothers) {
-      const QString parent = NameOfNumber(number);
-      const QStringList gf = Pieces(FatherNumberOf(parent));
-      if (gf.contains(target)) found = 0;
-      const QStringList gm = Pieces(MotherNumberOf(parent));
-      if (gm.contains(target)) found = 0;
-      if (found == 0) break;
-      current += gf + gm;
-    }
+    QStringList current = Grandparents(a);
+    int found = current.contains(target) ? 0 : -1;
     int position = 0;
     bool more = true;
     int count = 0;
@@ -271,27 +252,16 @@ QString LiteralRelations::CollateralRelation(const QString& a0, const QString& b
 
     auto great = [&](int level, bool by_marriage) {
       const QString suffix = by_marriage ? " by marriage" : "";
-      if (gender == "Male") {
-        return b + " is a" + Greats(level) + " great" + " uncle" + suffix + " of " + a + ".";
-      }
-      if (gender == "Female") {
-        return b + " is a" + Greats(level) + " great" + " aunt" + suffix + " of " + a + ".";
+      if (gender == "Male" || gender == "Female") {
+        const QString word = gender == "Male" ? " uncle" : " aunt";
+        return b + " is a" + Greats(level) + " great" + word + suffix + " of " + a + ".";
       }
       return b + " is a sibling of " + a + "'s" + Greats(level) + " grandparent" + suffix + ".";
     };
 
-    QStringList current;
-    for (const QString& number : fathers + mothers) {
-      const QString p = NameOfNumber(number);
-      const QStringList gf = Pieces(FatherNumberOf(p));
-      for (const QString& g : gf) {
-        if (SiblingRelation(NameOfNumber(g), b) != kNoRelation) return great(0, false);
-      }
-      const QStringList gm = Pieces(MotherNumberOf(p));
-      for (const QString& g : gm) {
-        if (SiblingRelation(NameOfNumber(g), b) != kNoRelation) return great(0, false);
-      }
-      current += gf + gm;
+    QStringList current = Grandparents(a);
+    for (const QString& g : current) {
+      if (SiblingRelation(NameOfNumber(g), b) != kNoRelation) return great(0, false);
     }
     int position = 0;
     bool more = true;
@@ -418,16 +388,6 @@ QString LiteralRelations::CousinRelation(const QString& a0, const QString& b0) {
     }
   }
   return kNoRelation;
-}
-
-QStringList LiteralRelations::Warnings(const QString& first, const QString& second) const {
-  QStringList warnings;
-  for (const QString& name : {first, second}) {
-    if (gender_of_(name).isEmpty()) {
-      warnings.append("Gender attribute is missing for " + name + ". Results may be inaccurate.");
-    }
-  }
-  return warnings;
 }
 
 QStringList LiteralRelations::Children(const QString& number) const {
