@@ -24,39 +24,41 @@ using namespace kinvale::testing;
 
 namespace {
 
-enum class Kind { kSibling, kSpouse, kDirectLine, kCollateral, kCousin, kFinder };
+// One relation kind, SameFather, or the finder's answer (kWarned: after its warnings).
+enum class Kind { kSibling, kSpouse, kDirect, kCollateral, kCousin, kSameFather, kFinder, kWarned };
+
+// The family of the index rows, its gender column answering the gender lookup.
+QString Ask(std::vector<IndexRow> rows, Kind kind, const QString& a, const QString& b) {
+  const FamilyIndex index(std::move(rows));
+  RelationGraph graph(index);
+  const GenderLookup gender_of = [&index](const QString& name) {
+    const int row = RowOfName(index, name);
+    return row < 0 ? QString() : index.row(row).gender;
+  };
+  if (kind == Kind::kSibling) return SiblingRelation(graph, a, b);
+  if (kind == Kind::kSpouse) return SpouseRelation(graph, a, b);
+  if (kind == Kind::kDirect) return DirectLineRelation(graph, gender_of, a, b);
+  if (kind == Kind::kCollateral) return CollateralRelation(graph, gender_of, a, b);
+  if (kind == Kind::kCousin) return CousinRelation(graph, a, b);
+  if (kind == Kind::kSameFather) return SameFather(index, a, b);
+  RelationFinding finding = FindRelation(graph, gender_of, a, b);
+  return kind == Kind::kFinder ? finding.answer : (finding.warnings << finding.answer).join(u'\n');
+}
 
 IndexRow Person(const QString& link, const QString& name, const QString& gender = "Male") {
   return {link, name, gender, {}, {}};
 }
 
-// A family of index rows whose gender column answers the gender lookup.
-struct Family {
-  FamilyIndex index;
-  RelationGraph graph{index};
-  GenderLookup gender_of = [this](const QString& name) {
-    const int row = RowOfName(index, name);
-    return row < 0 ? QString() : index.row(row).gender;
-  };
+std::vector<IndexRow> DemoRows() {
+  const QString folder = QStringLiteral(KINVALE_SOURCE_DIR "/data/demo/Demo");
+  return LoadIndexRows(folder, *ListRecordFiles(folder)).rows;
+}
 
-  explicit Family(std::vector<IndexRow> rows) : index(std::move(rows)) {}
-
-  QString Ask(Kind kind, const QString& a, const QString& b) {
-    if (kind == Kind::kSibling) return SiblingRelation(graph, a, b);
-    if (kind == Kind::kSpouse) return SpouseRelation(graph, a, b);
-    if (kind == Kind::kDirectLine) return DirectLineRelation(graph, gender_of, a, b);
-    if (kind == Kind::kCollateral) return CollateralRelation(graph, gender_of, a, b);
-    if (kind == Kind::kCousin) return CousinRelation(graph, a, b);
-    return FindRelation(graph, gender_of, a, b).answer;
-  }
-};
-
-Family& Demo() {
-  static Family demo = [] {
-    const QString folder = QStringLiteral(KINVALE_SOURCE_DIR "/data/demo/Demo");
-    return Family(LoadIndexRows(folder, *ListRecordFiles(folder)).rows);
-  }();
-  return demo;
+// A and B, whom B's sibling group lists, with these parent groups; A's mother is 0009.
+std::vector<IndexRow> Siblings(const QString& fathers_a, const QString& fathers_b,
+                               const QString& mothers_b) {
+  return {Person("00010000F" + fathers_a + "M0009S", "A"),
+          Person("00020000F" + fathers_b + "M" + mothers_b + "S0001", "B")};
 }
 
 // Ann and her relatives; the candidates for b all carry the gender under test.
@@ -104,74 +106,55 @@ class KindsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void DemoFamilySentences_data() {
-    Columns<Kind, QString, QString, QString>();  // kind, a, b, expected
-    Row("spouse", Kind::kSpouse, "Thomas Whitfield", "Eleanor Hart Whitfield",
+  void Sentences_data() {  // family, kind, a, b, answer
+    Columns<std::vector<IndexRow>, Kind, QString, QString, QString>();
+    const std::vector<IndexRow> demo = DemoRows();
+    Row("spouse", demo, Kind::kSpouse, "Thomas Whitfield", "Eleanor Hart Whitfield",
         "Thomas Whitfield is a spouse of Eleanor Hart Whitfield.");
-    Row("spouse is exact", Kind::kSpouse, "thomas whitfield", "Eleanor Hart Whitfield",
+    Row("spouse is exact", demo, Kind::kSpouse, "thomas whitfield", "Eleanor Hart Whitfield",
         "No relation found.");
-    Row("father from the second pass", Kind::kDirectLine, "William Whitfield", "Thomas Whitfield",
+    Row("father from the second pass", demo, Kind::kDirect, "William Whitfield", "Thomas Whitfield",
         "William Whitfield is a father of Thomas Whitfield.");
-    Row("mother", Kind::kDirectLine, "Thomas Whitfield", "Mary Cole Whitfield",
+    Row("mother", demo, Kind::kDirect, "Thomas Whitfield", "Mary Cole Whitfield",
         "Mary Cole Whitfield is a mother of Thomas Whitfield.");
-    Row("great great grandmother", Kind::kDirectLine, "Peter Whitfield", "Margaret Ellis Whitfield",
+    Row("great great grandmother", demo, Kind::kDirect, "Peter Whitfield",
+        "Margaret Ellis Whitfield",
         "Margaret Ellis Whitfield is a great great grandmother of Peter Whitfield.");
-    Row("grandparent without gender", Kind::kDirectLine, "Thomas Whitfield", "John Bennett",
+    Row("grandparent without gender", demo, Kind::kDirect, "Thomas Whitfield", "John Bennett",
         "John Bennett is a great grandparent of Thomas Whitfield.");
-    Row("uncle from the second pass", Kind::kCollateral, "Thomas Whitfield", "Brenda Fisher",
+    Row("uncle from the second pass", demo, Kind::kCollateral, "Thomas Whitfield", "Brenda Fisher",
         "Thomas Whitfield is an uncle of Brenda Fisher.");
-    Row("great great uncle", Kind::kCollateral, "Peter Whitfield", "Harold Whitfield",
+    Row("great great uncle", demo, Kind::kCollateral, "Peter Whitfield", "Harold Whitfield",
         "Harold Whitfield is a great great uncle of Peter Whitfield.");
-    Row("great uncle by marriage", Kind::kCollateral, "Thomas Whitfield", "Arthur Pryce",
-        "Arthur Pryce is a great uncle by marriage of Thomas Whitfield.");
-    Row("first cousins", Kind::kCousin, "Thomas Whitfield", "Ellen Ashby Moore",
-        "Ellen Ashby Moore is a first cousin of Thomas Whitfield");
-    Row("third cousins", Kind::kCousin, "Peter Whitfield", "Brian Pryce",
-        "Brian Pryce is a third cousin of Peter Whitfield through Henry Whitfield and Edith "
-        "Whitfield Pryce");
-    Row("twice removed", Kind::kCousin, "Walter Pryce", "David Whitfield",
+    Row("twice removed", demo, Kind::kCousin, "Walter Pryce", "David Whitfield",
         "David Whitfield is a second cousin twice removed of Walter Pryce through Carl Whitfield");
-    Row("direct line before cousins", Kind::kFinder, "Ann Whitfield", "Thomas Whitfield",
+    Row("direct line before cousins", demo, Kind::kFinder, "Ann Whitfield", "Thomas Whitfield",
         "Thomas Whitfield is a great grandfather of Ann Whitfield.");
-    Row("no relation", Kind::kFinder, "Joseph Cole", "Lily Dawson Pryce", "No relation found.");
-  }
+    Row("no relation", demo, Kind::kFinder, "Joseph Cole", "Lily Dawson Pryce",
+        "No relation found.");
 
-  void DemoFamilySentences() {
-    const auto [kind, a, b, expected] = Fetch<Kind, QString, QString, QString>();
-    QCOMPARE(Demo().Ask(kind, a, b), expected);
-  }
-
-  // Only b's sibling group is read; an entry naming nobody is no shared parent, so a shared
-  // empty slot neither hides a shared father nor counts as one.
-  void SiblingSentences_data() {
-    // fathers_a, fathers_b, mothers_b, same_father, sentence
-    Columns<QString, QString, QString, QString, QString>();
+    // An entry naming nobody is no shared parent, so a shared empty slot neither hides a shared
+    // father nor counts as one; only b's sibling group is read.
     const char* both = "A and B are siblings with the same father and with the same mother.";
-    Row("both missing", "0000", "0000", "0009", "0000",
+    Row("fathers missing", Siblings("0000", "0000", "0009"), Kind::kSibling, "A", "B",
         "A and B are siblings with the same mother.");
-    Row("empty slot after the father", "00050000", "00050000", "0009", "0005", both);
-    Row("last shared wins", "00050006", "00060005", "0009", "0006", both);
-    Row("father only", "0005", "0005", "0008", "0005",
+    Row("empty slot after the father", Siblings("00050000", "00050000", "0009"), Kind::kSibling,
+        "A", "B", both);
+    Row("same father despite the slot", Siblings("00050000", "00050000", "0009"), Kind::kSameFather,
+        "A", "B", "0005");
+    Row("last shared father", Siblings("00050006", "00060005", "0009"), Kind::kSameFather, "A", "B",
+        "0006");
+    Row("father only", Siblings("0005", "0005", "0008"), Kind::kSibling, "A", "B",
         "A and B are siblings with the same father.");
-    Row("none shared", "0005", "0006", "0008", "0000", "A and B are siblings.");
-  }
+    Row("no shared parent", Siblings("0005", "0006", "0008"), Kind::kSibling, "A", "B",
+        "A and B are siblings.");
+    Row("one-sided link", Siblings("0005", "0005", "0009"), Kind::kSibling, "B", "A",
+        "No relation found.");
 
-  void SiblingSentences() {
-    const auto [fathers_a, fathers_b, mothers_b, same_father, sentence] =
-        Fetch<QString, QString, QString, QString, QString>();
-    Family family({Person("00010000F" + fathers_a + "M0009S", "A"),
-                   Person("00020000F" + fathers_b + "M" + mothers_b + "S0001", "B")});
-    QCOMPARE(SameFather(family.index, "A", "B"), same_father);
-    QCOMPARE(family.Ask(Kind::kSibling, "A", "B"), sentence);
-    QCOMPARE(family.Ask(Kind::kSibling, "B", "A"), "No relation found.");
-  }
-
-  // The words by b's gender; any text but "Male" and "Female" takes the gender-neutral ones.
-  void WordsByGender_data() {
-    Columns<QString, QString, QString>();  // gender, b, expected
+    // The words by b's gender; any text but "Male" and "Female" takes the gender-neutral ones.
     const struct {
       const char *b, *neutral, *gender, *gendered;
-    } cases[] = {
+    } words[] = {
         {"Blood", "Blood is a sibling of Ann's father.", "Male", "Blood is an uncle of Ann."},
         {"MumsSis", "MumsSis is a sibling of Ann's mother.", "Female",
          "MumsSis is an aunt of Ann."},
@@ -183,32 +166,58 @@ class KindsTest : public QObject {
          "GreatWed is a great uncle by marriage of Ann."},
         {"Grandad", "Grandad is a grandparent of Ann.", "Female",
          "Grandad is a grandmother of Ann."}};
-    for (const auto& c : cases) {
+    for (const auto& w : words) {
       for (const char* neutral : {"", " ", "unknown", "male"}) {
-        Row(QByteArray(c.b) + " \"" + neutral + '"', neutral, c.b, c.neutral);
+        Row(QByteArray(w.b) + " \"" + neutral + '"', Relatives(neutral), Kind::kFinder, "Ann", w.b,
+            w.neutral);
       }
-      Row(QByteArray(c.b) + ' ' + c.gender, c.gender, c.b, c.gendered);
+      Row(QByteArray(w.b) + ' ' + w.gender, Relatives(w.gender), Kind::kFinder, "Ann", w.b,
+          w.gendered);
     }
+
+    // Ordinals count from the grandparents; "eigth" as the program spells it.
+    Row("first cousin", SiblingLines(1), Kind::kCousin, "A", "B", "B is a first cousin of A");
+    for (const auto& [depth, ordinal] :
+         {std::pair{2, "second"}, {8, "eigth"}, {10, "tenth"}, {13, "over tenth"}}) {
+      Row(ordinal, SiblingLines(depth), Kind::kCousin, "A", "B",
+          QString("B is a %1 cousin of A through Top1 and Top2").arg(ordinal));
+    }
+
+    // Names the family does not hold, and a person numbered "0000", are nobody's relatives: the
+    // walks would otherwise match the "0000" of a missing parent or spouse.
+    const std::vector<IndexRow> strangers = {Person("00010000F0000M0000S0000", "Ann", "Female"),
+                                             Person("00000000F0000M0000S0000", "Zero")};
+    for (Kind kind : {Kind::kSibling, Kind::kSpouse, Kind::kDirect, Kind::kCollateral,
+                      Kind::kCousin, Kind::kFinder}) {
+      const QByteArray tag = QByteArray::number(static_cast<int>(kind));
+      Row(tag + " unknown", strangers, kind, "Ann", "Stranger", "No relation found.");
+      Row(tag + " empty", strangers, kind, "", "Ann", "No relation found.");
+      Row(tag + " blank", strangers, kind, "Ann", "  ", "No relation found.");
+      Row(tag + " numbered 0000", strangers, kind, "Zero", "Ann", "No relation found.");
+    }
+
+    // The finder's warnings, the first person's first, then its answer.
+    const QString missing = "Gender attribute is missing for %1. Results may be inaccurate.\n";
+    auto finder = [](const QString& gender_of_a) {
+      return std::vector<IndexRow>{Person("00010000F0000M0000S", "A", gender_of_a),
+                                   Person("00020000F0000M0000S", "B", "")};
+    };
+    Row("both missing, first first", finder(""), Kind::kWarned, "A", "B",
+        missing.arg("A") + missing.arg("B") + "No relation found.");
+    Row("blank counts as missing", finder(" \t"), Kind::kWarned, "A", "B",
+        missing.arg("A") + missing.arg("B") + "No relation found.");
+    Row("other text is no warning", finder("unknown"), Kind::kWarned, "A", "B",
+        missing.arg("B") + "No relation found.");
+    Row("not in the family", finder("Male"), Kind::kWarned, "A", "Q",
+        "\"Q\" is not a person of this family.\nNo relation found.");
+    Row("the same person", finder("Male"), Kind::kWarned, "A", " a ",
+        "A and  a  are the same person.");
   }
 
-  void WordsByGender() {
-    const auto [gender, b, expected] = Fetch<QString, QString, QString>();
-    QCOMPARE(Family(Relatives(gender)).Ask(Kind::kFinder, "Ann", b), expected);
-  }
-
-  // Ordinals count from the grandparents; "eigth" as the program spells it.
-  void SameGenerationLevels_data() {
-    Columns<int, QString>();  // depth, expected
-    Row("first", 1, "B is a first cousin of A");
-    Row("second", 2, "B is a second cousin of A through Top1 and Top2");
-    Row("eigth", 8, "B is a eigth cousin of A through Top1 and Top2");
-    Row("tenth", 10, "B is a tenth cousin of A through Top1 and Top2");
-    Row("over tenth", 13, "B is a over tenth cousin of A through Top1 and Top2");
-  }
-
-  void SameGenerationLevels() {
-    const auto [depth, expected] = Fetch<int, QString>();
-    QCOMPARE(Family(SiblingLines(depth)).Ask(Kind::kCousin, "A", "B"), expected);
+  void Sentences() {
+    const auto [family, kind, a, b, answer] =
+        Fetch<std::vector<IndexRow>, Kind, QString, QString, QString>();
+    QCOMPARE(Ask(family, kind, a, b), answer);
   }
 
   void CousinNames_data() {
@@ -226,59 +235,13 @@ class KindsTest : public QObject {
     QCOMPARE(CousinName(d1, d2), expected);
   }
 
-  // Names the family does not hold, and a person numbered "0000", are nobody's relatives: the
-  // walks would otherwise match the "0000" of a missing parent or spouse.
-  void NobodyIsRelated_data() {
-    Columns<Kind, QString, QString>();  // kind, a, b
-    for (Kind kind : {Kind::kSibling, Kind::kSpouse, Kind::kDirectLine, Kind::kCollateral,
-                      Kind::kCousin, Kind::kFinder}) {
-      const QByteArray tag = QByteArray::number(static_cast<int>(kind));
-      Row(tag + " unknown", kind, "Ann", "Stranger");
-      Row(tag + " empty", kind, "", "Ann");
-      Row(tag + " blank", kind, "Ann", "  ");
-      Row(tag + " numbered 0000", kind, "Zero", "Ann");
-    }
-  }
-
-  void NobodyIsRelated() {
-    const auto [kind, a, b] = Fetch<Kind, QString, QString>();
-    Family family({Person("00010000F0000M0000S0000", "Ann", "Female"),
-                   Person("00000000F0000M0000S0000", "Zero")});
-    QCOMPARE(family.Ask(kind, a, b), "No relation found.");
-  }
-
-  void FinderRules_data() {
-    Columns<QString, QString, QStringList, QString>();  // gender_a, second, warnings, answer
-    const QString missing_a = "Gender attribute is missing for A. Results may be inaccurate.";
-    const QString missing_b = "Gender attribute is missing for B. Results may be inaccurate.";
-    const char* none = "No relation found.";
-    Row("both missing, first first", "", "B", QStringList{missing_a, missing_b}, none);
-    Row("blank counts as missing", " \t", "B", QStringList{missing_a, missing_b}, none);
-    Row("other text is no warning", "unknown", "B", QStringList{missing_b}, none);
-    Row("not in the family", "Male", "Q", QStringList{"\"Q\" is not a person of this family."},
-        none);
-    Row("the same person", "Male", " a ", QStringList{}, "A and  a  are the same person.");
-  }
-
-  void FinderRules() {
-    const auto [gender_a, second, warnings, answer] =
-        Fetch<QString, QString, QStringList, QString>();
-    Family family(
-        {Person("00010000F0000M0000S", "A", gender_a), Person("00020000F0000M0000S", "B", "")});
-    const RelationFinding finding = FindRelation(family.graph, family.gender_of, "A", second);
-    QCOMPARE(finding.warnings, warnings);
-    QCOMPARE(finding.answer, answer);
-  }
-
   // Genders are read from the records as they are when the question is asked; a minimal record
   // (a null gender below) has none.
   void GenderFromTheRecord_data() {
     Columns<QString, QString, QStringList>();  // gender, answer, warnings
     const QStringList missing{"Gender attribute is missing for Carl. Results may be inaccurate."};
-    Row("male", "Male", "Carl is a grandfather of Dan.", QStringList{});
     Row("female", "Female", "Carl is a grandmother of Dan.", QStringList{});
     Row("blank", " ", "Carl is a grandparent of Dan.", missing);
-    Row("other", "Unknown", "Carl is a grandparent of Dan.", QStringList{});
     Row("minimal record", QString(), "Carl is a grandparent of Dan.", missing);
   }
 
