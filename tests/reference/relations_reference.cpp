@@ -41,18 +41,13 @@ QString Between(const QString& link, QChar start, QChar end) {
   return to > from ? link.mid(from + 1, to - from - 1) : QString();
 }
 
-// Every number of group a against every number of group b, each scan of b stopping at the
-// first equal one; the last shared number found, "0000" when none.
+// Every number of group a against the numbers of group b; the last shared number found,
+// "0000" when none.
 QString LastShared(const QString& group_a, const QString& group_b) {
   QString shared = kNone;
   const QStringList of_b = Pieces(group_b);
   for (const QString& number : Pieces(group_a)) {
-    for (const QString& other : of_b) {
-      if (number == other) {
-        shared = number;
-        break;
-      }
-    }
+    if (of_b.contains(number)) shared = number;
   }
   return shared;
 }
@@ -94,11 +89,7 @@ LiteralRelations::LiteralRelations(std::vector<IndexRow> rows, GenderLookup gend
 }
 
 int LiteralRelations::FindRow(const QString& name) const {
-  const QString key = NameKey(name);
-  for (int i = 0; i < static_cast<int>(rows_.size()); ++i) {
-    if (keys_[i] == key) return i;
-  }
-  return -1;
+  return static_cast<int>(keys_.indexOf(NameKey(name)));  // the first row of the name
 }
 
 const IndexRow* LiteralRelations::RowOf(const QString& name) const {
@@ -164,10 +155,7 @@ QString LiteralRelations::SpouseRelation(const QString& a, const QString& b) con
 }
 
 bool LiteralRelations::AnyoneIn(const QStringList& generation) const {
-  for (const QString& entry : generation) {
-    if (entry != kNone) return true;
-  }
-  return false;
+  return generation.count(kNone) < generation.size();
 }
 
 QStringList LiteralRelations::ParentsInNextGeneration(const QStringList& generation) const {
@@ -180,8 +168,7 @@ QStringList LiteralRelations::ParentsInNextGeneration(const QStringList& generat
 }
 
 QStringList LiteralRelations::Grandparents(const QString& name) const {
-  QStringList parents = Pieces(FatherNumberOf(name)) + Pieces(MotherNumberOf(name));
-  return ParentsInNextGeneration(parents);
+  return ParentsInNextGeneration(Pieces(FatherNumberOf(name)) + Pieces(MotherNumberOf(name)));
 }
 
 QString LiteralRelations::DirectLineRelation(const QString& a0, const QString& b0) {
@@ -337,14 +324,10 @@ QString LiteralRelations::CousinRelation(const QString& a0, const QString& b0) {
     auto ancestors = [this](const QString& person) {
       std::vector<Entry> list;
       QSet<QString> numbers;  // the numbers of the list's entries, for "already in the list"
-      for (const QString& parent :
-           Pieces(FatherNumberOf(person)) + Pieces(MotherNumberOf(person))) {
-        const QString name = NameOfNumber(parent);
-        for (const QString& g : Pieces(FatherNumberOf(name)) + Pieces(MotherNumberOf(name))) {
-          if (g == kNone) continue;
-          list.push_back({g, 2});
-          numbers.insert(g);
-        }
+      for (const QString& g : Grandparents(person)) {
+        if (g == kNone) continue;
+        list.push_back({g, 2});
+        numbers.insert(g);
       }
       for (int generation = 3; generation <= 10; ++generation) {
         QStringList collected;
@@ -393,10 +376,7 @@ QString LiteralRelations::CousinRelation(const QString& a0, const QString& b0) {
 QStringList LiteralRelations::Children(const QString& number) const {
   QStringList children;
   for (const IndexRow& row : rows_) {
-    for (const QString& e : Pieces(FatherNumberOf(row.name))) {
-      if (e == number) children.append(row.link.left(4));
-    }
-    for (const QString& e : Pieces(MotherNumberOf(row.name))) {
+    for (const QString& e : Pieces(FatherNumberOf(row.name)) + Pieces(MotherNumberOf(row.name))) {
       if (e == number) children.append(row.link.left(4));
     }
   }

@@ -1,5 +1,5 @@
 // The descendants search: its order, a descendant once per line of descent, the stops on a
-// cycle and at the limit, the relation of each descendant, and the save file.
+// cycle and at the limit, the relation of each descendant, and the save file's name.
 #include <QtTest>
 
 #include "relations/descendants.h"
@@ -99,28 +99,6 @@ class DescendantsTest : public QObject {
              QStringList({"Root is a mother of Son.", "Root is a mother of Daughter.",
                           "Root is a grandmother of Both.", "Root is a grandmother of Both."}));
     QCOMPARE(lookups, 1);  // only the grandmother sentence needs the gender
-  }
-
-  void SaveFile_data() {
-    Columns<QStringList, QByteArray>();  // relations, content
-    Row("names only", QStringList{}, QByteArray("Descendants of Root\r\nSon\r\nKid\r\n"));
-    Row("with relations", QStringList{"Root is a father of Son.", "Root is a grandfather of Kid."},
-        QByteArray("Descendants of Root\r\nSon : Root is a father of Son.\r\n"
-                   "Kid : Root is a grandfather of Kid.\r\n"));
-  }
-
-  void SaveFile() {
-    const auto [relations, content] = Fetch<QStringList, QByteArray>();
-    QTemporaryDir dir;
-    const QString path = dir.filePath("list.txt");
-    QString error;
-    QVERIFY(SaveDescendantsFile(path, "Root", {"Son", "Kid"}, relations, &error));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), content);
-    QVERIFY(!QFile::exists(path + ".tmp"));
-    QVERIFY(!SaveDescendantsFile(dir.filePath("missing/list.txt"), "Root", {}, {}, &error));
-    QVERIFY(error.contains("list.txt"));
   }
 
   void DefaultFileName() {
