@@ -7,13 +7,19 @@
 #include <QString>
 #include <QTest>
 #include <tuple>
-#include <type_traits>
 #include <utility>
 
 namespace kinvale::testing {
 
 namespace table_detail {
 inline constexpr const char* kColumnNames[] = {"1", "2", "3", "4", "5", "6", "7", "8"};
+
+// A text literal goes into its column as a QString, anything else as it is.
+inline QString Cell(const char* text) { return QString(text); }
+template <typename T>
+const T& Cell(const T& value) {
+  return value;
+}
 
 template <typename... Types, std::size_t... I>
 std::tuple<Types...> FetchAt(std::index_sequence<I...>) {
@@ -23,23 +29,13 @@ std::tuple<Types...> FetchAt(std::index_sequence<I...>) {
 
 template <typename... Types>
 void Columns() {
-  static_assert(sizeof...(Types) <= std::size(table_detail::kColumnNames));
   int column = 0;
   (QTest::addColumn<Types>(table_detail::kColumnNames[column++]), ...);
 }
 
-// A row of the table; a text literal goes into its column as a QString.
 template <typename... Values>
 void Row(const QByteArray& tag, const Values&... values) {
-  QTestData& row = QTest::newRow(tag.constData());
-  auto cell = [](const auto& value) {
-    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, const char*>) {
-      return QString(value);
-    } else {
-      return value;
-    }
-  };
-  (row << ... << cell(values));
+  (QTest::newRow(tag.constData()) << ... << table_detail::Cell(values));
 }
 
 // The current row's values, in column order.

@@ -7,6 +7,7 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QtTest>
 
 #include "mainwindow/startup.h"
@@ -23,12 +24,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QStringList Listed(const QListView& list) {
-  QStringList names;
-  for (int row = 0; row < list.model()->rowCount(); ++row) {
-    names.append(list.model()->index(row, 0).data().toString());
-  }
-  return names;
+QStringList Listed(const QListView* list) {
+  return qobject_cast<const QStringListModel*>(list->model())->stringList();
 }
 
 }  // namespace
@@ -51,12 +48,9 @@ class RelationWindowsTest : public QObject {
   void RelationSearchOpensWithTheFamilysPeople() {
     RelationCheckDialog dialog(session_, prompter_);
     QCOMPARE(dialog.windowTitle(), "Relation Search");
-    for (const auto& [box, index, text] : {std::tuple{"firstPerson", 0, "Ada Morton Whitfield"},
-                                           {"secondPerson", 1, "Albert Pryce"}}) {
-      QCOMPARE(Child<QComboBox>(dialog, box)->count(), 48);
-      QCOMPARE(Child<QComboBox>(dialog, box)->currentIndex(), index);
-      QCOMPARE(Child<QComboBox>(dialog, box)->currentText(), text);
-    }
+    QCOMPARE(Child<QComboBox>(dialog, "firstPerson")->currentText(), "Ada Morton Whitfield");
+    QCOMPARE(Child<QComboBox>(dialog, "secondPerson")->currentText(), "Albert Pryce");
+    QCOMPARE(Child<QComboBox>(dialog, "secondPerson")->count(), 48);
     QCOMPARE(Child<QPushButton>(dialog, "findRelation")->text(), "Find Relation");
     QCOMPARE(Child<QLabel>(dialog, "firstNoPicture")->text(), "No Picture Available");
   }
@@ -105,8 +99,8 @@ class RelationWindowsTest : public QObject {
     auto* list = Child<QListView>(*dialog, "descendants");
     QCOMPARE(list->model()->rowCount(), 0);
     Click(*dialog, "search");
-    QCOMPARE(Listed(*list), QStringList({"David Whitfield", "Helen Whitfield Turner",
-                                         "Ann Whitfield", "James Whitfield", "Emily Turner"}));
+    QCOMPARE(Listed(list), QStringList({"David Whitfield", "Helen Whitfield Turner",
+                                        "Ann Whitfield", "James Whitfield", "Emily Turner"}));
     const QRect emily = list->visualRect(list->model()->index(4, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, emily.center());
     QCOMPARE(Child<QPlainTextEdit>(*dialog, "answer")->toPlainText(),
@@ -114,7 +108,7 @@ class RelationWindowsTest : public QObject {
     QVERIFY(prompter_.messages.isEmpty());
     Child<QComboBox>(*dialog, "person")->setCurrentText("Nobody");
     Click(*dialog, "search");
-    QCOMPARE(Listed(*list), QStringList());
+    QCOMPARE(Listed(list), QStringList());
     QCOMPARE(prompter_.message_titles, QStringList{"Descendants"});
   }
 
