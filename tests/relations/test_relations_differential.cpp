@@ -38,14 +38,13 @@ class RandomFamilies {
       // leads lookups to the earlier row; with cycles ruled out it keeps that row's level.
       m.number = FormatPersonNumber(allow_cycles && Chance(4) ? Between(1, people + 2) : i + 1);
       m.level = Between(0, 4);
+      m.name = QString::fromLatin1(kNames[i]);
       if (i > 0 && Chance(6)) {
         const Member& earlier = members[Between(0, i - 1)];
         const QString& e = earlier.name;  // in another case or spacing, or the same
         m.name = QStringList{e.toLower(), QString(e).remove(u' '), e.toUpper().replace(u' ', "  "),
                              e}[Between(0, 3)];
         if (!allow_cycles) m.level = earlier.level;
-      } else {
-        m.name = QString::fromLatin1(kNames[i]);
       }
       m.gender = kGenders[Between(0, int(std::size(kGenders)) - 1)];
     }
@@ -53,7 +52,22 @@ class RandomFamilies {
       m.fathers = ParentGroup(members, m.level, allow_cycles);
       m.mothers = ParentGroup(members, m.level, allow_cycles);
     }
-    LinkSiblingsAndSpouses(members);
+    for (Member& m : members) {
+      for (const Member& other : members) {
+        const bool share = (!m.fathers.isEmpty() && m.fathers.left(4) == other.fathers.left(4)) ||
+                           m.mothers == other.mothers;
+        if (&other != &m && ((share && !Chance(4)) || Chance(15))) m.siblings += other.number;
+      }
+      if (m.siblings.isEmpty() && Chance(2)) m.siblings = kNobody;
+      if (Chance(6)) m.siblings += kNobody;
+      // Parents of one child are often each other's spouses; now and then a spouse is odd.
+      const QString father = m.fathers.left(4), mother = m.mothers.left(4);
+      for (Member& other : members) {
+        if (other.number == father && !Chance(4)) other.spouse = mother;
+        if (other.number == mother && !Chance(4)) other.spouse = father;
+      }
+      if (Chance(10)) m.spouse = members[Between(0, people - 1)].number;
+    }
     std::vector<IndexRow> rows;
     for (const Member& m : members) {
       const QString link = m.number + m.spouse + u'F' + m.fathers + u'M' + m.mothers + u'S';
@@ -96,43 +110,19 @@ class RandomFamilies {
     return shape == 5 ? QString() : someone();
   }
 
-  void LinkSiblingsAndSpouses(std::vector<Member>& members) {
-    const int people = static_cast<int>(members.size());
-    for (int i = 0; i < people; ++i) {
-      Member& m = members[i];
-      for (int j = 0; j < people; ++j) {
-        const bool share =
-            (!m.fathers.isEmpty() && m.fathers.left(4) == members[j].fathers.left(4)) ||
-            m.mothers == members[j].mothers;
-        if (i != j && ((share && !Chance(4)) || Chance(15))) m.siblings += members[j].number;
-      }
-      if (m.siblings.isEmpty() && Chance(2)) m.siblings = kNobody;
-      if (Chance(6)) m.siblings += kNobody;
-      // Parents of one child are often each other's spouses; now and then a spouse is odd.
-      const QString father = m.fathers.left(4), mother = m.mothers.left(4);
-      for (Member& other : members) {
-        if (other.number == father && !Chance(4)) other.spouse = mother;
-        if (other.number == mother && !Chance(4)) other.spouse = father;
-      }
-      if (Chance(10)) m.spouse = members[Between(0, people - 1)].number;
-    }
-  }
-
   std::mt19937 random_;
 };
 
-// The answers the random families must give for the comparison to be worth something.
-const QString kBloodUncleWithoutGender =
-    "^(?!.* is a spouse to ).* is a sibling of .*'s (father|mother)\\.$";
-const QStringList kNeededAnswers = {" are siblings",          " is a spouse of ",
-                                    " is a father of ",       " is a mother of ",
-                                    " grandparent of ",       " great grand",
-                                    " is an uncle of ",       " is an aunt of ",
-                                    " by marriage of ",       " great uncle",
-                                    " is a spouse to ",       " grandparent\\.",
-                                    " is a first cousin of ", " is a second cousin of ",
-                                    " removed of ",           " are the same person\\.",
-                                    kBloodUncleWithoutGender};
+// The answers the random families must give for the comparison to be worth something; the
+// last is a blood uncle or aunt without gender.
+const QStringList kNeededAnswers =
+    QString(
+        " are siblings| is a spouse of | is a father of | is a mother of | grandparent of "
+        "| great grand| is an uncle of | is an aunt of | by marriage of | great uncle"
+        "| is a spouse to | grandparent\\.| is a first cousin of | is a second cousin of "
+        "| removed of | are the same person\\.|^(?!.* is a spouse to ).* is a sibling of "
+        ".*'s [fm][ao]ther\\.$")
+        .split(u'|');
 
 struct Tally {
   int pairs = 0;
