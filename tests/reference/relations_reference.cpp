@@ -11,14 +11,7 @@ const QString kNone = QStringLiteral("0000");
 
 // The comparisons of the family index's lookups, written out here: this file is built
 // optimised, and the walks call them millions of times.
-QString NameKey(const QString& name) {
-  QString key;
-  key.reserve(name.size());
-  for (QChar c : name) {
-    if (c != u' ') key.append(c);
-  }
-  return key.toUpper();
-}
+QString NameKey(const QString& name) { return QString(name).remove(u' ').toUpper(); }
 
 int ValueOf(QStringView number) {
   qsizetype i = 0;
@@ -29,6 +22,7 @@ int ValueOf(QStringView number) {
   }
   return value;
 }
+
 const QString kNoRelation = QStringLiteral("No relation found.");
 
 // A group taken as one text, walked four characters at a time; a shorter tail is one more.
@@ -47,27 +41,18 @@ QString Between(const QString& link, QChar start, QChar end) {
   return to > from ? link.mid(from + 1, to - from - 1) : QString();
 }
 
-// Every number of group a against every number of group b, each scan of b stopping at the
-// first equal one; the last shared number found, "0000" when none.
+// Every number of group a against the numbers of group b; the last shared number found,
+// "0000" when none.
 QString LastShared(const QString& group_a, const QString& group_b) {
   QString shared = kNone;
   const QStringList of_b = Pieces(group_b);
   for (const QString& number : Pieces(group_a)) {
-    for (const QString& other : of_b) {
-      if (number == other) {
-        shared = number;
-        break;
-      }
-    }
+    if (of_b.contains(number)) shared = number;
   }
   return shared;
 }
 
-QString Greats(int count) {
-  QString greats;
-  for (int i = 0; i < count; ++i) greats += QStringLiteral(" great");
-  return greats;
-}
+QString Greats(int count) { return QStringLiteral(" great").repeated(count); }
 
 QString Ordinal(int level) {
   static const QStringList words = {"second",  "third", "fourth", "fifth", "sixth",
@@ -104,11 +89,7 @@ LiteralRelations::LiteralRelations(std::vector<IndexRow> rows, GenderLookup gend
 }
 
 int LiteralRelations::FindRow(const QString& name) const {
-  const QString key = NameKey(name);
-  for (int i = 0; i < static_cast<int>(rows_.size()); ++i) {
-    if (keys_[i] == key) return i;
-  }
-  return -1;
+  return static_cast<int>(keys_.indexOf(NameKey(name)));  // the first row of the name
 }
 
 const IndexRow* LiteralRelations::RowOf(const QString& name) const {
@@ -174,10 +155,7 @@ QString LiteralRelations::SpouseRelation(const QString& a, const QString& b) con
 }
 
 bool LiteralRelations::AnyoneIn(const QStringList& generation) const {
-  for (const QString& entry : generation) {
-    if (entry != kNone) return true;
-  }
-  return false;
+  return generation.count(kNone) < generation.size();
 }
 
 QStringList LiteralRelations::ParentsInNextGeneration(const QStringList& generation) const {
@@ -190,8 +168,7 @@ QStringList LiteralRelations::ParentsInNextGeneration(const QStringList& generat
 }
 
 QStringList LiteralRelations::Grandparents(const QString& name) const {
-  QStringList parents = Pieces(FatherNumberOf(name)) + Pieces(MotherNumberOf(name));
-  return ParentsInNextGeneration(parents);
+  return ParentsInNextGeneration(Pieces(FatherNumberOf(name)) + Pieces(MotherNumberOf(name)));
 }
 
 QString LiteralRelations::DirectLineRelation(const QString& a0, const QString& b0) {
@@ -204,17 +181,8 @@ QString LiteralRelations::DirectLineRelation(const QString& a0, const QString& b
     if (fathers.contains(target)) return b + " is a father of " + a + ".";
     if (mothers.contains(target)) return b + " is a mother of " + a + ".";
 
-    int found = -1;
-    QStringList current;
-    for (const QString& number : fathers + mothers) {
-      const QString parent = NameOfNumber(number);
-      const QStringList gf = Pieces(FatherNumberOf(parent));
-      if (gf.contains(target)) found = 0;
-      const QStringList gm = Pieces(MotherNumberOf(parent));
-      if (gm.contains(target)) found = 0;
-      if (found == 0) break;
-      current += gf + gm;
-    }
+    QStringList current = Grandparents(a);
+    int found = current.contains(target) ? 0 : -1;
     int position = 0;
     bool more = true;
     int count = 0;
@@ -271,27 +239,16 @@ QString LiteralRelations::CollateralRelation(const QString& a0, const QString& b
 
     auto great = [&](int level, bool by_marriage) {
       const QString suffix = by_marriage ? " by marriage" : "";
-      if (gender == "Male") {
-        return b + " is a" + Greats(level) + " great" + " uncle" + suffix + " of " + a + ".";
-      }
-      if (gender == "Female") {
-        return b + " is a" + Greats(level) + " great" + " aunt" + suffix + " of " + a + ".";
+      if (gender == "Male" || gender == "Female") {
+        const QString word = gender == "Male" ? " uncle" : " aunt";
+        return b + " is a" + Greats(level) + " great" + word + suffix + " of " + a + ".";
       }
       return b + " is a sibling of " + a + "'s" + Greats(level) + " grandparent" + suffix + ".";
     };
 
-    QStringList current;
-    for (const QString& number : fathers + mothers) {
-      const QString p = NameOfNumber(number);
-      const QStringList gf = Pieces(FatherNumberOf(p));
-      for (const QString& g : gf) {
-        if (SiblingRelation(NameOfNumber(g), b) != kNoRelation) return great(0, false);
-      }
-      const QStringList gm = Pieces(MotherNumberOf(p));
-      for (const QString& g : gm) {
-        if (SiblingRelation(NameOfNumber(g), b) != kNoRelation) return great(0, false);
-      }
-      current += gf + gm;
+    QStringList current = Grandparents(a);
+    for (const QString& g : current) {
+      if (SiblingRelation(NameOfNumber(g), b) != kNoRelation) return great(0, false);
     }
     int position = 0;
     bool more = true;
@@ -367,14 +324,10 @@ QString LiteralRelations::CousinRelation(const QString& a0, const QString& b0) {
     auto ancestors = [this](const QString& person) {
       std::vector<Entry> list;
       QSet<QString> numbers;  // the numbers of the list's entries, for "already in the list"
-      for (const QString& parent :
-           Pieces(FatherNumberOf(person)) + Pieces(MotherNumberOf(person))) {
-        const QString name = NameOfNumber(parent);
-        for (const QString& g : Pieces(FatherNumberOf(name)) + Pieces(MotherNumberOf(name))) {
-          if (g == kNone) continue;
-          list.push_back({g, 2});
-          numbers.insert(g);
-        }
+      for (const QString& g : Grandparents(person)) {
+        if (g == kNone) continue;
+        list.push_back({g, 2});
+        numbers.insert(g);
       }
       for (int generation = 3; generation <= 10; ++generation) {
         QStringList collected;
@@ -420,23 +373,10 @@ QString LiteralRelations::CousinRelation(const QString& a0, const QString& b0) {
   return kNoRelation;
 }
 
-QStringList LiteralRelations::Warnings(const QString& first, const QString& second) const {
-  QStringList warnings;
-  for (const QString& name : {first, second}) {
-    if (gender_of_(name).isEmpty()) {
-      warnings.append("Gender attribute is missing for " + name + ". Results may be inaccurate.");
-    }
-  }
-  return warnings;
-}
-
 QStringList LiteralRelations::Children(const QString& number) const {
   QStringList children;
   for (const IndexRow& row : rows_) {
-    for (const QString& e : Pieces(FatherNumberOf(row.name))) {
-      if (e == number) children.append(row.link.left(4));
-    }
-    for (const QString& e : Pieces(MotherNumberOf(row.name))) {
+    for (const QString& e : Pieces(FatherNumberOf(row.name)) + Pieces(MotherNumberOf(row.name))) {
       if (e == number) children.append(row.link.left(4));
     }
   }

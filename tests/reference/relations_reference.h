@@ -41,8 +41,6 @@ class LiteralRelations {
   QString CollateralRelation(const QString& a, const QString& b);
   QString CousinRelation(const QString& a, const QString& b);
 
-  // The finder's warnings: a gender that is the empty text.
-  QStringList Warnings(const QString& first, const QString& second) const;
   // The descendants window's list.
   QStringList Descendants(const QString& name);
 

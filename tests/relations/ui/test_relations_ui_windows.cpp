@@ -1,0 +1,166 @@
+// The "Relation Search" and "Descendants" windows on the demo family, as the program starts on a
+// fresh application folder: the lists, the answers, the warning boxes, each person's photo or
+// "No Picture Available", a click on a descendant, and "Save" through an injected save-as answer.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringListModel>
+#include <QtTest>
+
+#include "mainwindow/startup.h"
+#include "relations/ui/descendants_dialog.h"
+#include "relations/ui/relation_check_dialog.h"
+#include "store/session.h"
+#include "support/scripted_prompter.h"
+#include "support/test_table.h"
+#include "support/widget_helpers.h"
+
+using namespace kinvale;
+using namespace kinvale::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList Listed(const QListView* list) {
+  return qobject_cast<const QStringListModel*>(list->model())->stringList();
+}
+
+}  // namespace
+
+class RelationWindowsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    QVERIFY(dir_.isValid());
+    session_ = Session();
+    prompter_ = ScriptedPrompter();
+    offered_names_.clear();
+    QString error;
+    QVERIFY2(StartSession(
+                 session_, prompter_, dir_.filePath("app"), [](const QString&) {}, &error),
+             qPrintable(error));
+  }
+
+  void RelationSearchOpensWithTheFamilysPeople() {
+    RelationCheckDialog dialog(session_, prompter_);
+    QCOMPARE(dialog.windowTitle(), "Relation Search");
+    QCOMPARE(Child<QComboBox>(dialog, "firstPerson")->currentText(), "Ada Morton Whitfield");
+    QCOMPARE(Child<QComboBox>(dialog, "secondPerson")->currentText(), "Albert Pryce");
+    QCOMPARE(Child<QComboBox>(dialog, "secondPerson")->count(), 48);
+    QCOMPARE(Child<QPushButton>(dialog, "findRelation")->text(), "Find Relation");
+    QCOMPARE(Child<QLabel>(dialog, "firstNoPicture")->text(), "No Picture Available");
+  }
+
+  void RelationSearchFinds_data() {  // first, second, answer, photo shown for each, warnings
+    Columns<QString, QString, QString, bool, bool, QStringList>();
+    const QString missing = "Gender attribute is missing for %1. Results may be inaccurate.";
+    Row("both photos", "Thomas Whitfield", "Eleanor Hart Whitfield",
+        "Thomas Whitfield is a spouse of Eleanor Hart Whitfield.", true, true, QStringList{});
+    Row("one photo, gender missing", "Samuel Hart", "Eleanor Hart Whitfield",
+        "Samuel Hart is a father of Eleanor Hart Whitfield.", false, true,
+        QStringList{missing.arg("Samuel Hart")});
+    Row("no photos, both warnings", "John Bennett", "Samuel Hart", "No relation found.", false,
+        false, QStringList{missing.arg("John Bennett"), missing.arg("Samuel Hart")});
+    Row("typed name not in the family", "Thomas Whitfield", "Tom", "No relation found.", true,
+        false, QStringList{"\"Tom\" is not a person of this family."});
+  }
+
+  void RelationSearchFinds() {
+    const auto [first, second, answer, first_photo, second_photo, warnings] =
+        Fetch<QString, QString, QString, bool, bool, QStringList>();
+    RelationCheckDialog dialog(session_, prompter_);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    Child<QComboBox>(dialog, "firstPerson")->setCurrentText(first);
+    Child<QComboBox>(dialog, "secondPerson")->setCurrentText(second);
+    Click(dialog, "findRelation");
+    QCOMPARE(Child<QPlainTextEdit>(dialog, "answer")->toPlainText(), answer);
+    QCOMPARE(prompter_.messages, warnings);
+    QCOMPARE(prompter_.message_titles, QStringList(warnings.size(), "Warning"));
+    for (const auto& [place, shown] : {std::pair{"first", first_photo}, {"second", second_photo}}) {
+      auto* picture = Child<QLabel>(dialog, QString(place) + "Photo");
+      QCOMPARE(picture->isVisible(), shown);
+      QCOMPARE(picture->pixmap().isNull(), !shown);
+      QCOMPARE(Child<QLabel>(dialog, QString(place) + "NoPicture")->isVisible(), !shown);
+    }
+    Click(dialog, "return");
+    QVERIFY(!dialog.isVisible());
+  }
+
+  void DescendantsSearchAndClick() {
+    session_.view.person_of_interest = "Peter Whitfield";
+    auto dialog = OpenDescendants(QString());
+    QCOMPARE(dialog->windowTitle(), "Descendants");
+    QCOMPARE(Child<QComboBox>(*dialog, "person")->currentText(), "Peter Whitfield");
+    auto* list = Child<QListView>(*dialog, "descendants");
+    QCOMPARE(list->model()->rowCount(), 0);
+    Click(*dialog, "search");
+    QCOMPARE(Listed(list), QStringList({"David Whitfield", "Helen Whitfield Turner",
+                                        "Ann Whitfield", "James Whitfield", "Emily Turner"}));
+    const QRect emily = list->visualRect(list->model()->index(4, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, emily.center());
+    QCOMPARE(Child<QPlainTextEdit>(*dialog, "answer")->toPlainText(),
+             "Peter Whitfield is a grandfather of Emily Turner.");
+    QVERIFY(prompter_.messages.isEmpty());
+    Child<QComboBox>(*dialog, "person")->setCurrentText("Nobody");
+    Click(*dialog, "search");
+    QCOMPARE(Listed(list), QStringList());
+    QCOMPARE(prompter_.message_titles, QStringList{"Descendants"});
+  }
+
+  void DescendantsSave_data() {  // file, with relations, content, messages
+    Columns<QString, bool, QByteArray, QStringList>();
+    const QStringList saved{"File Saved"};
+    Row("names", "list.txt", false,
+        "Descendants of David Whitfield\r\nAnn Whitfield\r\nJames Whitfield\r\n"_ba, saved);
+    Row("relations", "list.txt", true,
+        "Descendants of David Whitfield\r\nAnn Whitfield : David Whitfield is a father of Ann "
+        "Whitfield.\r\nJames Whitfield : David Whitfield is a father of James Whitfield.\r\n"_ba,
+        saved);
+    Row("cannot be written", "no/such/folder/list.txt", false, ""_ba,
+        QStringList{"Problem saving file."});
+    Row("cancelled", "", false, ""_ba, QStringList{});
+  }
+
+  void DescendantsSave() {
+    const auto [file, with_relations, content, messages] =
+        Fetch<QString, bool, QByteArray, QStringList>();
+    const QString path = file.isEmpty() ? QString() : dir_.filePath(file);
+    auto dialog = OpenDescendants(path);
+    Child<QComboBox>(*dialog, "person")->setCurrentText("David Whitfield");
+    Click(*dialog, "search");
+    Child<QCheckBox>(*dialog, "includeRelations")->setChecked(with_relations);
+    Click(*dialog, "save");
+    QCOMPARE(offered_names_, QStringList{"David Whitfield_Descendants_" +
+                                         QDate::currentDate().toString(Qt::ISODate) + ".txt"});
+    QCOMPARE(prompter_.messages, messages);
+    QCOMPARE(prompter_.message_titles, QStringList(messages.size(), "Save Status"));
+    QFile saved(path);
+    QCOMPARE(!path.isEmpty() && saved.open(QIODevice::ReadOnly) ? saved.readAll() : QByteArray(),
+             content);
+  }
+
+ private:
+  std::unique_ptr<DescendantsDialog> OpenDescendants(const QString& save_path) {
+    auto dialog = std::make_unique<DescendantsDialog>(
+        session_, prompter_, [this, save_path](const QString& default_name) {
+          offered_names_.append(default_name);
+          return save_path;
+        });
+    dialog->show();
+    if (!QTest::qWaitForWindowExposed(dialog.get())) qWarning("window not exposed");
+    return dialog;
+  }
+
+  QTemporaryDir dir_;
+  Session session_;
+  ScriptedPrompter prompter_;
+  QStringList offered_names_;
+};
+
+QTEST_MAIN(RelationWindowsTest)
+#include "test_relations_ui_windows.moc"
