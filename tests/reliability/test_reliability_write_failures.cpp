@@ -54,6 +54,20 @@ struct FailingWritesInThisProcess {
   ~FailingWritesInThisProcess() { qunsetenv("KINVALE_FAIL_WRITE_AFTER"); }
 };
 
+// A new application folder with the demo family, started as the window program starts it.
+struct DemoSession {
+  DemoSession() {
+    started = PrepareAppFolder(app, &error) &&
+              StartSession(session, prompter, app, [](const QString&) {}, &error);
+  }
+  QTemporaryDir dir;
+  const QString app = QDir(dir.path()).filePath("app");
+  Session session;
+  ScriptedPrompter prompter;
+  QString error;
+  bool started = false;
+};
+
 }  // namespace
 
 class WriteFailuresTest : public QObject {
@@ -145,14 +159,11 @@ class WriteFailuresTest : public QObject {
   // In a running program: a change whose records could not be saved is said so, and the next
   // change saves what the records still lack.
   void EditingRetriesWhatWasNotSaved() {
-    QTemporaryDir dir;
-    const QString app = QDir(dir.path()).filePath("app");
-    QString error;
-    QVERIFY2(PrepareAppFolder(app, &error), qPrintable(error));
-    Session session;
-    ScriptedPrompter prompter;
-    QVERIFY(StartSession(
-        session, prompter, app, [](const QString&) {}, &error));
+    DemoSession demo;
+    QVERIFY2(demo.started, qPrintable(demo.error));
+    const QString& app = demo.app;
+    Session& session = demo.session;
+    ScriptedPrompter& prompter = demo.prompter;
     const Snapshot before = TakeSnapshot(app);
     prompter.answers = {"Ezra Whitfield"};
     {
@@ -177,14 +188,11 @@ class WriteFailuresTest : public QObject {
 
   // Exit's settings save on a full disk keeps the old settings and says so.
   void SettingsSaveKeepsTheOldFile() {
-    QTemporaryDir dir;
-    const QString app = QDir(dir.path()).filePath("app");
-    QString error;
-    QVERIFY2(PrepareAppFolder(app, &error), qPrintable(error));
-    Session session;
-    ScriptedPrompter prompter;
-    QVERIFY(StartSession(
-        session, prompter, app, [](const QString&) {}, &error));
+    DemoSession demo;
+    QVERIFY2(demo.started, qPrintable(demo.error));
+    const QString& app = demo.app;
+    Session& session = demo.session;
+    ScriptedPrompter& prompter = demo.prompter;
     const QStringList before = *ReadTextLines(QDir(app).filePath(kSettingsFileName));
     session.view.person_of_interest = "Jack Whitfield";
     {
