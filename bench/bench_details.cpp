@@ -33,10 +33,7 @@ class SilentPrompter : public Prompter {
 struct BigFamily {
   BigFamily() {
     people = MakeSyntheticFamily({});
-    session.app_folder = dir.path();
-    session.family = QStringLiteral("Big");
-    WriteSyntheticFamily(session.FamilyPath(), people, /*full_records=*/true);
-    LoadFamilyIndex(session, prompter);
+    OpenSyntheticFamily(session, prompter, dir.path(), people);
     session.view.person_of_interest = people[people.size() / 2].name;
     RefreshMainView(session);
   }

@@ -46,10 +46,7 @@ struct BenchFamily {
 
   BenchFamily() {
     const std::vector<SyntheticPerson> people = MakeSyntheticFamily({.people = 9998});
-    session.app_folder = dir.path();
-    session.family = QStringLiteral("Big");
-    WriteSyntheticFamily(session.FamilyPath(), people, /*full_records=*/true);
-    LoadFamilyIndex(session, prompter);
+    OpenSyntheticFamily(session, prompter, dir.path(), people);
     session.view.person_of_interest = people[people.size() / 2].name;
     RefreshMainView(session);
   }

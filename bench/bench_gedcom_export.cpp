@@ -27,11 +27,8 @@ class YesPrompter : public Prompter {
 void BM_ExportFamily(benchmark::State& state) {
   QTemporaryDir app;
   Session session;
-  session.app_folder = app.path();
-  session.family = QStringLiteral("Big");
-  WriteSyntheticFamily(session.FamilyPath(), MakeSyntheticFamily({}), /*full_records=*/true);
   YesPrompter prompter;
-  LoadFamilyIndex(session, prompter);
+  OpenSyntheticFamily(session, prompter, app.path(), MakeSyntheticFamily({}));
   const ExportRequest request{QDir(app.path()).filePath(QStringLiteral("Big.ged")),
                               QStringLiteral("Bench")};
   ExportGedcom(session, request, prompter);  // fills the page cache

@@ -106,11 +106,8 @@ BENCHMARK(BM_RelationQueriesFreshGraph)->Unit(benchmark::kMillisecond)->Iteratio
 void BM_RelationQueriesReadingRecords(benchmark::State& state) {
   QTemporaryDir dir;
   Session session;
-  session.app_folder = dir.path();
-  session.family = QStringLiteral("Big");
-  WriteSyntheticFamily(session.FamilyPath(), BigFamily(), /*full_records=*/true);
   testing::ScriptedPrompter prompter;
-  LoadFamilyIndex(session, prompter);
+  OpenSyntheticFamily(session, prompter, dir.path(), BigFamily());
   RelationGraph graph(session.index);
   TimeEachQuery(state, RandomPairs(BigFamily(), kPairs), [&](const QString& a, const QString& b) {
     return FindRelation(session, graph, prompter, a, b);

@@ -226,4 +226,12 @@ std::vector<IndexRow> SyntheticIndexRows(const std::vector<SyntheticPerson>& peo
   return rows;
 }
 
+void OpenSyntheticFamily(Session& session, Prompter& prompter, const QString& app_folder,
+                         const std::vector<SyntheticPerson>& people) {
+  session.app_folder = app_folder;
+  session.family = QStringLiteral("Big");
+  WriteSyntheticFamily(session.FamilyPath(), people, /*full_records=*/true);
+  LoadFamilyIndex(session, prompter);
+}
+
 }  // namespace kinvale::bench

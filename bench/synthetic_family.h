@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "store/family_index.h"
+#include "store/prompter.h"
+#include "store/session.h"
 
 namespace kinvale::bench {
 
@@ -31,6 +33,11 @@ std::vector<SyntheticPerson> MakeSyntheticFamily(const SyntheticFamilyOptions& o
 // Writes one record file per person into the folder (created when missing).
 void WriteSyntheticFamily(const QString& family_folder, const std::vector<SyntheticPerson>& people,
                           bool full_records);
+
+// Writes the people with full records as the family "Big" of the application folder and loads
+// it into the session.
+void OpenSyntheticFamily(Session& session, Prompter& prompter, const QString& app_folder,
+                         const std::vector<SyntheticPerson>& people);
 
 // The family index rows of the people, in their order.
 std::vector<IndexRow> SyntheticIndexRows(const std::vector<SyntheticPerson>& people);
