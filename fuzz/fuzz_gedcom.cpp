@@ -23,8 +23,9 @@ class YesPrompter : public kinvale::Prompter {
 
 // Scratch space in memory when the system has it: the target writes many small files.
 const QTemporaryDir& Scratch() {
-  static const QTemporaryDir dir(QDir("/dev/shm").exists() ? "/dev/shm/kinvale-fuzz-XXXXXX"
-                                                           : QDir::tempPath() + "/kinvale-fuzz-XXXXXX");
+  static const QTemporaryDir dir(QDir("/dev/shm").exists()
+                                     ? "/dev/shm/kinvale-fuzz-XXXXXX"
+                                     : QDir::tempPath() + "/kinvale-fuzz-XXXXXX");
   return dir;
 }
 

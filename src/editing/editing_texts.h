@@ -23,8 +23,8 @@ inline const QString kSelfRelationMessage = QStringLiteral("%1 cannot be their o
 inline const QString kFamilyFolderNotCreatedMessage =
     QStringLiteral("The family folder %1 cannot be created, so no record was saved.");
 // Followed by one "name: reason" line per record.
-inline const QString kRecordsNotSavedMessage = QStringLiteral(
-    "These records could not be brought up to date; the next change tries again:");
+inline const QString kRecordsNotSavedMessage =
+    QStringLiteral("These records could not be brought up to date; the next change tries again:");
 
 // The reason given for the other records of a change that one record's failure stopped.
 inline const QString kLeftAsItWasReason =

@@ -5,8 +5,8 @@
 #include <QLocale>
 #include <QString>
 
-#include "store/prompter.h"  // the shared button captions
 #include <QStringList>
+#include "store/prompter.h"  // the shared button captions
 
 namespace kinvale {
 

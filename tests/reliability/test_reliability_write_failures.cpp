@@ -57,8 +57,9 @@ struct FailingWritesInThisProcess {
 // A new application folder with the demo family, started as the window program starts it.
 struct DemoSession {
   DemoSession() {
-    started = PrepareAppFolder(app, &error) &&
-              StartSession(session, prompter, app, [](const QString&) {}, &error);
+    started =
+        PrepareAppFolder(app, &error) && StartSession(
+                                             session, prompter, app, [](const QString&) {}, &error);
   }
   QTemporaryDir dir;
   const QString app = QDir(dir.path()).filePath("app");

@@ -44,10 +44,9 @@ DescendantsDialog::DescendantsDialog(Session& session, Prompter& prompter,
   BuildFamilyFileList(session_, prompter_);
   graph_ = std::make_unique<RelationGraph>(session_.index);
 
-  person_ = MakePersonBox(QStringLiteral("person"), RelationPersonNames(session_.family_files),
-                          this);
-  person_->setCurrentText(session_.view.HasPerson() ? session_.view.person_of_interest
-                                                    : QString());
+  person_ =
+      MakePersonBox(QStringLiteral("person"), RelationPersonNames(session_.family_files), this);
+  person_->setCurrentText(session_.view.HasPerson() ? session_.view.person_of_interest : QString());
   descendants_ = new QStringListModel(this);
   list_ = new QListView(this);
   list_->setObjectName(QStringLiteral("descendants"));
@@ -104,8 +103,8 @@ void DescendantsDialog::Search() {
 
 void DescendantsDialog::ShowRelation(const QModelIndex& item) {
   RecordGenders genders(session_);
-  answer_->setPlainText(AncestryRelation(*graph_, genders.AsLookup(), item.data().toString(),
-                                         ListedPerson()));
+  answer_->setPlainText(
+      AncestryRelation(*graph_, genders.AsLookup(), item.data().toString(), ListedPerson()));
 }
 
 void DescendantsDialog::Save() {
