@@ -59,8 +59,7 @@ bool ArgumentCountIs(Context& context, const QString& command, const QStringList
                      int max) {
   if (args.size() >= min && (max < 0 || args.size() <= max)) return true;
   for (const Command& c : Commands()) {
-    if (c.name == command)
-      context.Err(QStringLiteral("Usage: kinvale-cli %1 %2").arg(c.name, c.synopsis));
+    if (c.name == command) context.Err(QStringLiteral("Usage: kinvale-cli ") + c.UsageText());
   }
   return false;
 }

@@ -25,7 +25,7 @@ QString Usage() {
   std::sort(commands.begin(), commands.end(),
             [](const Command& a, const Command& b) { return a.name < b.name; });
   for (const Command& command : commands) {
-    text += QStringLiteral("  %1 %2\n").arg(command.name, command.synopsis);
+    text += QStringLiteral("  ") + command.UsageText() + u'\n';
     for (const QString& line : command.help.split(u'\n'))
       text += QStringLiteral("      ") + line + u'\n';
   }
@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
   const Command* command = FindCommand(name);
   if (!command) return UsageError(context, QStringLiteral("Unknown command \"%1\".").arg(name));
   if (args.contains(QStringLiteral("--help"))) {
-    context.Out(QStringLiteral("Usage: kinvale-cli %1 %2").arg(command->name, command->synopsis));
+    context.Out(QStringLiteral("Usage: kinvale-cli ") + command->UsageText());
     context.Out(command->help);
     return kOk;
   }
