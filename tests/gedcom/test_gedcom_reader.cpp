@@ -3,48 +3,28 @@
 #include <QtTest>
 
 #include "gedcom/gedcom_reader.h"
+#include "support/test_table.h"
 
 using namespace kinvale;
+using namespace kinvale::testing;
 
 class GedcomReaderTest : public QObject {
   Q_OBJECT
 
  private slots:
   void SplitsALine_data() {
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<int>("level");
-    QTest::addColumn<QString>("xref");
-    QTest::addColumn<QString>("tag");
-    QTest::addColumn<QString>("value");
-    QTest::newRow("record") << "0 @I1@ INDI" << 0 << "@I1@"
-                            << "INDI"
-                            << "";
-    QTest::newRow("value") << "1 NAME John /Smith/" << 1 << ""
-                           << "NAME"
-                           << "John /Smith/";
-    QTest::newRow("value kept as written") << "2 CONT  two  blanks " << 2 << ""
-                                           << "CONT"
-                                           << " two  blanks ";
-    QTest::newRow("a blank after the tag") << "1 DIV " << 1 << ""
-                                           << "DIV"
-                                           << "";
-    QTest::newRow("leading white space") << " \t1 SEX M" << 1 << ""
-                                         << "SEX"
-                                         << "M";
-    QTest::newRow("two-digit level") << "12 _TAG x" << 12 << ""
-                                     << "_TAG"
-                                     << "x";
-    QTest::newRow("header text of a note") << "0 @N1@ NOTE Tall" << 0 << "@N1@"
-                                           << "NOTE"
-                                           << "Tall";
+    Columns<QString, int, QString, QString, QString>();  // line, level, xref, tag, value
+    Row("record", "0 @I1@ INDI", 0, "@I1@", "INDI", "");
+    Row("value", "1 NAME John /Smith/", 1, "", "NAME", "John /Smith/");
+    Row("value kept as written", "2 CONT  two  blanks ", 2, "", "CONT", " two  blanks ");
+    Row("a blank after the tag", "1 DIV ", 1, "", "DIV", "");
+    Row("leading white space", " \t1 SEX M", 1, "", "SEX", "M");
+    Row("two-digit level", "12 _TAG x", 12, "", "_TAG", "x");
+    Row("header text of a note", "0 @N1@ NOTE Tall", 0, "@N1@", "NOTE", "Tall");
   }
 
   void SplitsALine() {
-    QFETCH(QString, line);
-    QFETCH(int, level);
-    QFETCH(QString, xref);
-    QFETCH(QString, tag);
-    QFETCH(QString, value);
+    const auto [line, level, xref, tag, value] = Fetch<QString, int, QString, QString, QString>();
     const QByteArray bytes = (level == 0 ? line : QStringLiteral("0 HEAD\n") + line).toUtf8();
     const GedcomFile file = GedcomFile::Parse(bytes);
     QCOMPARE(file.malformed_lines(), 0);

@@ -3,11 +3,10 @@
 #include <QDir>
 #include <QtTest>
 
-#include "gedcom/gedcom_import.h"
 #include "reference/gedcom_generator.h"
 #include "reference/literal_gedcom_import.h"
-#include "support/scripted_prompter.h"
-#include "support/temp_family.h"
+#include "support/gedcom_fixture.h"
+#include "support/test_table.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
@@ -35,33 +34,21 @@ class GedcomReferenceTest : public QObject {
 
  private slots:
   void WritesTheSameRecordsAsTheLiteralImport_data() {
-    QTest::addColumn<int>("individuals");
-    QTest::addColumn<unsigned>("seed");
-    QTest::addColumn<bool>("shuffled");
-    QTest::newRow("one") << 1 << 1u << false;
-    QTest::newRow("small, numbered in order") << 12 << 2u << false;
-    QTest::newRow("small, shuffled numbers") << 40 << 3u << true;
-    QTest::newRow("medium") << 150 << 4u << true;
-    QTest::newRow("medium, other seed") << 150 << 5u << false;
+    Columns<int, unsigned, bool>();  // individuals, seed, numbers shuffled
+    Row("one", 1, 1u, false);
+    Row("small, numbered in order", 12, 2u, false);
+    Row("small, shuffled numbers", 40, 3u, true);
+    Row("medium", 150, 4u, true);
+    Row("medium, other seed", 150, 5u, false);
   }
 
   void WritesTheSameRecordsAsTheLiteralImport() {
-    QFETCH(int, individuals);
-    QFETCH(unsigned, seed);
-    QFETCH(bool, shuffled);
+    const auto [individuals, seed, shuffled] = Fetch<int, unsigned, bool>();
     TempAppFolder ours;
     TempAppFolder literal;
-    const QByteArray gedcom = reference::GenerateGedcom({individuals, seed, shuffled});
-    const QString path = QDir(ours.path()).filePath(QStringLiteral("generated.ged"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(gedcom);
-    file.close();
-
-    ScriptedPrompter prompter;
-    prompter.confirmations = {true};
-    const ImportResult result = ImportGedcom({ours.path(), path, false, QString()}, prompter);
-    QCOMPARE(result.outcome, ImportOutcome::kCompleted);
+    const QString path = WriteGedcom(ours, QStringLiteral("generated.ged"),
+                                     reference::GenerateGedcom({individuals, seed, shuffled}));
+    QCOMPARE(ImportConfirmed(ours, path).outcome, ImportOutcome::kCompleted);
     QCOMPARE(reference::LiteralGedcomImport(literal.path(), path), individuals);
 
     const auto expected = RecordsWithoutDates(literal.FamilyPath(QStringLiteral("generated")));
