@@ -1,6 +1,9 @@
+// The import checked against what other programs' files say and against the literal reference.
 // Every sample file written by other genealogy programs imports every individual: one record
 // file each, named as CleanGedcomName makes the name, with link strings that agree with the
-// families the file gives, and text decoded from ANSEL and UTF-16.
+// families the file gives, and text decoded from ANSEL and UTF-16. On generated files of the
+// shape the literal reference import assumes, both write the same record files, byte for byte
+// apart from line 2's date.
 #include <QDir>
 #include <QRegularExpression>
 #include <QtTest>
@@ -8,10 +11,13 @@
 
 #include "gedcom/gedcom_charset.h"
 #include "gedcom/gedcom_name.h"
+#include "reference/gedcom_generator.h"
+#include "reference/literal_gedcom_import.h"
 #include "store/link_string.h"
 #include "store/person_number.h"
 #include "store/text_codec.h"
 #include "support/gedcom_fixture.h"
+#include "support/test_table.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
@@ -126,6 +132,17 @@ const QMultiMap<QString, QPair<QString, QString>> kTexts = {
     // A five-digit I number: the numbering follows the file order.
     {"Harry_Potter.ged", {"Harry Potter_0001.dat", "\r\n***Gender***\r\nMale\r\n"}}};
 
+// The record files of a family folder by name, with line 2 (the date) left out.
+QMap<QString, QList<QByteArray>> RecordsWithoutDates(const QString& folder) {
+  QMap<QString, QList<QByteArray>> records;
+  for (const QString& name : QDir(folder).entryList({QStringLiteral("*.dat")}, QDir::Files)) {
+    QList<QByteArray> lines = ReadBytes(QDir(folder).filePath(name)).split('\n');
+    if (lines.size() > 1) lines.removeAt(1);
+    records.insert(name, lines);
+  }
+  return records;
+}
+
 }  // namespace
 
 class GedcomSamplesTest : public QObject {
@@ -194,6 +211,32 @@ class GedcomSamplesTest : public QObject {
     for (const auto& [record, text] : kTexts.values(file)) {
       const QString stored = QString::fromUtf8(app.ReadFile(result.target_family, record));
       QVERIFY2(stored.contains(text), qPrintable(record + u'\n' + stored));
+    }
+  }
+
+  void WritesTheSameRecordsAsTheLiteralImport_data() {
+    Columns<int, unsigned, bool>();  // individuals, seed, numbers shuffled
+    Row("one", 1, 1u, false);
+    Row("small, numbered in order", 12, 2u, false);
+    Row("small, shuffled numbers", 40, 3u, true);
+    Row("medium", 150, 4u, true);
+    Row("medium, other seed", 150, 5u, false);
+  }
+
+  void WritesTheSameRecordsAsTheLiteralImport() {
+    const auto [individuals, seed, shuffled] = Fetch<int, unsigned, bool>();
+    TempAppFolder ours;
+    TempAppFolder literal;
+    const QString path = WriteGedcom(ours, QStringLiteral("generated.ged"),
+                                     reference::GenerateGedcom({individuals, seed, shuffled}));
+    QCOMPARE(ImportConfirmed(ours, path).outcome, ImportOutcome::kCompleted);
+    QCOMPARE(reference::LiteralGedcomImport(literal.path(), path), individuals);
+
+    const auto expected = RecordsWithoutDates(literal.FamilyPath(QStringLiteral("generated")));
+    const auto actual = RecordsWithoutDates(ours.FamilyPath(QStringLiteral("generated")));
+    QCOMPARE(actual.keys(), expected.keys());
+    for (const QString& name : expected.keys()) {
+      QVERIFY2(actual[name] == expected[name], qPrintable(name));
     }
   }
 };
