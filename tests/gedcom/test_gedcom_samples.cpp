@@ -186,19 +186,15 @@ class GedcomSamplesTest : public QObject {
       const QString own = numbers[person.xref];
       const QString link = ReadRecordNumbered(app, result.target_family, own).record.link;
       std::set<QString> fathers, mothers, siblings, partners;
-      for (const QString& family : person.child_families) {
-        for (const QString& n : NumbersOf(sample.families[family].husbands, numbers, own))
-          fathers.insert(n);
-        for (const QString& n : NumbersOf(sample.families[family].wives, numbers, own))
-          mothers.insert(n);
-        for (const QString& n : NumbersOf(sample.families[family].children, numbers, own))
-          siblings.insert(n);
+      for (const QString& xref : person.child_families) {
+        const SampleFamily& family = sample.families[xref];
+        fathers.merge(NumbersOf(family.husbands, numbers, own));
+        mothers.merge(NumbersOf(family.wives, numbers, own));
+        siblings.merge(NumbersOf(family.children, numbers, own));
       }
-      for (const QString& family : person.spouse_families) {
-        for (const QString& n : NumbersOf(
-                 sample.families[family].husbands + sample.families[family].wives, numbers, own))
-          partners.insert(n);
-      }
+      for (const QString& xref : person.spouse_families)
+        partners.merge(
+            NumbersOf(sample.families[xref].husbands + sample.families[xref].wives, numbers, own));
       const QString context = person.xref + u' ' + link;
       QCOMPARE(OwnNumber(link).toString(), own);
       QVERIFY2(Entries(link, Group::kFather) == fathers, qPrintable(context));
