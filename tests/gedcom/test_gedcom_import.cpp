@@ -6,12 +6,14 @@
 
 #include "mainwindow/main_view.h"
 #include "support/gedcom_fixture.h"
+#include "support/test_table.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
 
 namespace {
 
+const QString kKin = QStringLiteral("kin");
 const QString kTwo = QStringLiteral(
     "0 @I1@ INDI\r\n1 NAME Ann /Lee/\r\n1 FAMS @F1@\r\n1 NOTE @N1@\r\n1 BIRT\r\n2 SOUR @S1@\r\n"
     "0 @I2@ INDI\r\n1 NAME Bo /Lee/\r\n1 FAMS @F1@\r\n"
@@ -23,6 +25,11 @@ QString Individuals(int n) {
   for (int i = 1; i <= n; ++i) records += QStringLiteral("0 @I%1@ INDI\r\n1 NAME P%1\r\n").arg(i);
   records.chop(2);
   return records;
+}
+
+// kin.ged, which holds kTwo.
+QString WriteTwo(const TempAppFolder& app) {
+  return WriteGedcom(app, QStringLiteral("kin.ged"), MakeGedcom(kTwo));
 }
 
 class RecordingObserver : public ImportObserver {
@@ -41,74 +48,58 @@ class GedcomImportTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Whether the family exists, is open, Resume is ticked; the answers; the questions; whether
+  // the import completes.
   void AsksItsQuestions_data() {
-    QTest::addColumn<bool>("exists");
-    QTest::addColumn<bool>("open");
-    QTest::addColumn<bool>("resume");
-    QTest::addColumn<QList<bool>>("answers");
-    QTest::addColumn<QStringList>("questions");
-    QTest::addColumn<bool>("completed");
-    const QString exists = QStringLiteral("Family Group File Exists. Overwrite?");
-    const QString replacing = QStringLiteral("You are replacing the current family. Continue?");
+    Columns<bool, bool, bool, QList<bool>, QStringList, bool>();
+    const QString exists = "Family Group File Exists. Overwrite?";
+    const QString replacing = "You are replacing the current family. Continue?";
     const QString estimate = QStringLiteral(
         "There are 2 names to process which may take less than a second to process.");
-    QTest::newRow("a new family") << false << false << false << QList<bool>{true}
-                                  << QStringList{estimate} << true;
-    QTest::newRow("an existing family") << true << false << false << QList<bool>{true, true}
-                                        << QStringList{exists, estimate} << true;
-    QTest::newRow("the open family") << true << true << false << QList<bool>{true, true, true}
-                                     << QStringList{exists, replacing, estimate} << true;
-    QTest::newRow("Resume asks only the estimate")
-        << true << true << true << QList<bool>{true}
-        << QStringList{QString(estimate).replace(u'2', u'1')} << true;
-    QTest::newRow("Cancel on overwriting")
-        << true << false << false << QList<bool>{false} << QStringList{exists} << false;
-    QTest::newRow("Cancel on replacing") << true << true << false << QList<bool>{true, false}
-                                         << QStringList{exists, replacing} << false;
-    QTest::newRow("Cancel on the estimate")
-        << false << false << false << QList<bool>{false} << QStringList{estimate} << false;
+    Row("a new family", false, false, false, QList<bool>{true}, QStringList{estimate}, true);
+    Row("an existing family", true, false, false, QList<bool>{true, true},
+        QStringList{exists, estimate}, true);
+    Row("the open family", true, true, false, QList<bool>{true, true, true},
+        QStringList{exists, replacing, estimate}, true);
+    Row("Resume asks only the estimate", true, true, true, QList<bool>{true},
+        QStringList{QString(estimate).replace(u'2', u'1')}, true);
+    Row("Cancel on overwriting", true, false, false, QList<bool>{false}, QStringList{exists},
+        false);
+    Row("Cancel on replacing", true, true, false, QList<bool>{true, false},
+        QStringList{exists, replacing}, false);
+    Row("Cancel on the estimate", false, false, false, QList<bool>{false}, QStringList{estimate},
+        false);
   }
 
   void AsksItsQuestions() {
-    QFETCH(bool, exists);
-    QFETCH(bool, open);
-    QFETCH(bool, resume);
-    QFETCH(QList<bool>, answers);
-    QFETCH(QStringList, questions);
-    QFETCH(bool, completed);
+    const auto [exists, open, resume, answers, questions, completed] =
+        Fetch<bool, bool, bool, QList<bool>, QStringList, bool>();
     TempAppFolder app;
-    if (exists) app.WriteFile(QStringLiteral("kin"), QStringLiteral("Old_0001.dat"), "old\r\n");
-    const QString path = WriteGedcom(app, QStringLiteral("kin.ged"), MakeGedcom(kTwo));
+    if (exists) app.WriteFile(kKin, "Old_0001.dat", "old\r\n");
+    const QString path = WriteTwo(app);
     ScriptedPrompter prompter;
     prompter.confirmations = answers;
-    const ImportResult result = ImportGedcom(
-        {app.path(), path, resume, open ? QStringLiteral("kin") : QStringLiteral("Demo")},
-        prompter);
+    const ImportResult result =
+        ImportGedcom({app.path(), path, resume, open ? kKin : "Demo"}, prompter);
     QCOMPARE(prompter.questions, questions);
     QCOMPARE(result.outcome, completed ? ImportOutcome::kCompleted : ImportOutcome::kStopped);
     QCOMPARE(result.reload_open_family, completed && open);
     if (!completed) {
       // Nothing is written: the earlier record stays where it was, no folder is made.
-      QCOMPARE(RecordFiles(app, QStringLiteral("kin")),
-               exists ? QStringList{QStringLiteral("Old_0001.dat")} : QStringList());
-      QCOMPARE(QDir(app.FamilyPath(QStringLiteral("kin"))).exists(), exists);
+      QCOMPARE(RecordFiles(app, kKin), exists ? QStringList{"Old_0001.dat"} : QStringList());
+      QCOMPARE(QDir(app.FamilyPath(kKin)).exists(), exists);
     }
   }
 
   void NamesTheFamilyAfterTheFile_data() {
-    QTest::addColumn<QString>("file_name");
-    QTest::addColumn<QString>("family");
-    QTest::newRow("up to the first _") << "tree_2.ged"
-                                       << "tree";
-    QTest::newRow("up to the first .") << "my.family.ged"
-                                       << "my";
-    QTest::newRow("upper-case extension") << "Kin.GED"
-                                          << "Kin";
+    Columns<QString, QString>();
+    Row("up to the first _", "tree_2.ged", "tree");
+    Row("up to the first .", "my.family.ged", "my");
+    Row("upper-case extension", "Kin.GED", "Kin");
   }
 
   void NamesTheFamilyAfterTheFile() {
-    QFETCH(QString, file_name);
-    QFETCH(QString, family);
+    const auto [file_name, family] = Fetch<QString, QString>();
     TempAppFolder app;
     const ImportResult result = ImportConfirmed(app, WriteGedcom(app, file_name, MakeGedcom(kTwo)));
     QCOMPARE(result.target_family, family);
@@ -116,28 +107,21 @@ class GedcomImportTest : public QObject {
   }
 
   void RefusesWhatItCannotImport_data() {
-    QTest::addColumn<QString>("file_name");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<ImportOutcome>("outcome");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("no family name")
-        << "_2.ged" << MakeGedcom(kTwo) << ImportOutcome::kRefused
-        << "The file name \"_2.ged\" gives no family name: the family "
-           "is named after the file name up to its first \".\" or \"_\".";
-    QTest::newRow("no individuals")
-        << "none.ged" << MakeGedcom(QStringLiteral("0 @U@ SUBM")) << ImportOutcome::kNothing
-        << "The file holds no individuals. Nothing was imported.";
-    QTest::newRow("more than 9999 individuals")
-        << "many.ged" << MakeGedcom(Individuals(10000)) << ImportOutcome::kRefused
-        << "The file holds 10000 individuals, but a family holds at most 9999 (person numbers "
-           "have four digits). Nothing was imported.";
+    Columns<QString, QByteArray, ImportOutcome, QString>();
+    Row("no family name", "_2.ged", MakeGedcom(kTwo), ImportOutcome::kRefused,
+        "The file name \"_2.ged\" gives no family name: the family is named after the file name "
+        "up to its first \".\" or \"_\".");
+    Row("no individuals", "none.ged", MakeGedcom("0 @U@ SUBM"), ImportOutcome::kNothing,
+        "The file holds no individuals. Nothing was imported.");
+    Row("more than 9999 individuals", "many.ged", MakeGedcom(Individuals(10000)),
+        ImportOutcome::kRefused,
+        "The file holds 10000 individuals, but a family holds at most 9999 (person numbers have "
+        "four digits). Nothing was imported.");
   }
 
   void RefusesWhatItCannotImport() {
-    QFETCH(QString, file_name);
-    QFETCH(QByteArray, bytes);
-    QFETCH(ImportOutcome, outcome);
-    QFETCH(QString, message);
+    const auto [file_name, bytes, outcome, message] =
+        Fetch<QString, QByteArray, ImportOutcome, QString>();
     TempAppFolder app;
     ScriptedPrompter prompter;
     const ImportResult result = ImportConfirmed(app, WriteGedcom(app, file_name, bytes), &prompter);
@@ -151,7 +135,7 @@ class GedcomImportTest : public QObject {
     RecordingObserver observer;
     ScriptedPrompter prompter;
     prompter.confirmations = {true};
-    const QString path = WriteGedcom(app, QStringLiteral("kin.ged"), MakeGedcom(kTwo));
+    const QString path = WriteTwo(app);
     QCOMPARE(ImportGedcom({app.path(), path, false, QString()}, prompter, &observer).outcome,
              ImportOutcome::kCompleted);
     QCOMPARE(
@@ -171,10 +155,9 @@ class GedcomImportTest : public QObject {
   void ResumesAfterTheRecordsThere() {
     TempAppFolder app;
     for (int i = 1; i <= 10; ++i) {
-      app.WriteFile(QStringLiteral("kin"),
-                    QStringLiteral("P%1_%2.dat").arg(i).arg(i, 4, 10, QChar(u'0')), "x\r\n");
+      app.WriteFile(kKin, QStringLiteral("P%1_%2.dat").arg(i).arg(i, 4, 10, QChar(u'0')), "x\r\n");
     }
-    const QString path = WriteGedcom(app, QStringLiteral("kin.ged"), MakeGedcom(Individuals(12)));
+    const QString path = WriteGedcom(app, "kin.ged", MakeGedcom(Individuals(12)));
     RecordingObserver observer;
     ScriptedPrompter prompter;
     prompter.confirmations = {true};
@@ -183,9 +166,9 @@ class GedcomImportTest : public QObject {
     QCOMPARE(prompter.questions,
              QStringList{"There are 2 names to process which may take less than a second to "
                          "process."});
-    QCOMPARE(observer.shown.first(), QStringLiteral("status Processing Name 11 of  12"));
-    QCOMPARE(RecordFiles(app, QStringLiteral("kin")).size(), 12);
-    QCOMPARE(app.ReadFile(QStringLiteral("kin"), QStringLiteral("P1_0001.dat")), "x\r\n");
+    QCOMPARE(observer.shown.first(), "status Processing Name 11 of  12");
+    QCOMPARE(RecordFiles(app, kKin).size(), 12);
+    QCOMPARE(app.ReadFile(kKin, "P1_0001.dat"), "x\r\n");
 
     ScriptedPrompter again;
     QCOMPARE(ImportGedcom({app.path(), path, true, QString()}, again).outcome,
@@ -198,54 +181,45 @@ class GedcomImportTest : public QObject {
   // Records of the replaced family are kept aside, so that no two records share a number.
   void MovesTheEarlierRecordsAside() {
     TempAppFolder app;
-    app.WriteFile(QStringLiteral("kin"), QStringLiteral("Ann Leigh_0001.dat"), "old\r\n");
-    app.WriteFile(QStringLiteral("kin"), QStringLiteral("photo0001_1pic.jpg"), "jpeg");
-    const ImportResult result =
-        ImportConfirmed(app, WriteGedcom(app, QStringLiteral("kin.ged"), MakeGedcom(kTwo)));
-    QCOMPARE(RecordFiles(app, QStringLiteral("kin")),
-             QStringList({QStringLiteral("Ann Lee_0001.dat"), QStringLiteral("Bo Lee_0002.dat")}));
+    app.WriteFile(kKin, "Ann Leigh_0001.dat", "old\r\n");
+    app.WriteFile(kKin, "photo0001_1pic.jpg", "jpeg");
+    const ImportResult result = ImportConfirmed(app, WriteTwo(app));
+    QCOMPARE(RecordFiles(app, kKin), QStringList({"Ann Lee_0001.dat", "Bo Lee_0002.dat"}));
     QCOMPARE(result.report.moved_files, 1);
-    const QDir moved(
-        QDir(app.FamilyPath(QStringLiteral("kin"))).filePath(result.report.moved_to_folder));
-    QVERIFY(result.report.moved_to_folder.startsWith(QStringLiteral("Replaced ")));
-    QCOMPARE(moved.entryList(QDir::Files), QStringList{QStringLiteral("Ann Leigh_0001.dat")});
-    QCOMPARE(app.ReadFile(QStringLiteral("kin"), QStringLiteral("photo0001_1pic.jpg")), "jpeg");
-    QCOMPARE(QDir(app.FamilyPath(QStringLiteral("kin"))).entryList({QStringLiteral("*.tmp")}),
-             QStringList());
+    const QDir moved(QDir(app.FamilyPath(kKin)).filePath(result.report.moved_to_folder));
+    QVERIFY(result.report.moved_to_folder.startsWith("Replaced "));
+    QCOMPARE(moved.entryList(QDir::Files), QStringList{"Ann Leigh_0001.dat"});
+    QCOMPARE(app.ReadFile(kKin, "photo0001_1pic.jpg"), "jpeg");
+    QCOMPARE(QDir(app.FamilyPath(kKin)).entryList({"*.tmp"}), QStringList());
   }
 
   void StopsAtARecordItCannotWrite() {
     TempAppFolder app;
-    QVERIFY(QDir().mkpath(QDir(app.FamilyPath(QStringLiteral("kin"))).filePath("Bo Lee_0002.dat")));
+    QVERIFY(QDir().mkpath(QDir(app.FamilyPath(kKin)).filePath("Bo Lee_0002.dat")));
     ScriptedPrompter prompter;
-    const ImportResult result = ImportConfirmed(
-        app, WriteGedcom(app, QStringLiteral("kin.ged"), MakeGedcom(kTwo)), &prompter);
+    const ImportResult result = ImportConfirmed(app, WriteTwo(app), &prompter);
     QCOMPARE(result.outcome, ImportOutcome::kFailed);
     QCOMPARE(prompter.messages.size(), 1);
-    QVERIFY(prompter.messages.first().startsWith(QStringLiteral("Could not save ")));
+    QVERIFY(prompter.messages.first().startsWith("Could not save "));
     QCOMPARE(result.report.individuals, 1);
-    QCOMPARE(RecordFiles(app, QStringLiteral("kin")), QStringList{"Ann Lee_0001.dat"});
-    QCOMPARE(QDir(app.FamilyPath(QStringLiteral("kin"))).entryList({QStringLiteral("*.tmp")}),
-             QStringList());
+    QCOMPARE(RecordFiles(app, kKin), QStringList{"Ann Lee_0001.dat"});
+    QCOMPARE(QDir(app.FamilyPath(kKin)).entryList({"*.tmp"}), QStringList());
   }
 
   void ReloadsTheOpenFamily() {
     TempAppFolder app;
-    app.WriteFamily(QStringLiteral("kin"),
-                    {{QStringLiteral("Gone"), QStringLiteral("00010000F0000M0000S0000")}});
-    Session session = app.OpenSession(QStringLiteral("kin"));
-    session.view.person_of_interest = QStringLiteral("Gone");
-    const ImportResult result =
-        ImportConfirmed(app, WriteGedcom(app, QStringLiteral("kin.ged"), MakeGedcom(kTwo)), nullptr,
-                        QStringLiteral("kin"));
+    app.WriteFamily(kKin, {{"Gone", "00010000F0000M0000S0000"}});
+    Session session = app.OpenSession(kKin);
+    session.view.person_of_interest = "Gone";
+    const ImportResult result = ImportConfirmed(app, WriteTwo(app), nullptr, kKin);
     QVERIFY(result.reload_open_family);
     ScriptedPrompter prompter;
     ReloadFamilyAfterImport(session, prompter);
     QCOMPARE(session.index.size(), 2);
-    QCOMPARE(session.index.row(session.index.FindRowExact(QStringLiteral("Bo Lee"))).link,
-             QStringLiteral("00020001F0000M0000S0000"));
-    QCOMPARE(session.view.person_of_interest, QStringLiteral("Ann Lee"));
-    QCOMPARE(session.view.spouse, QStringLiteral("Bo Lee"));
+    QCOMPARE(session.index.row(session.index.FindRowExact("Bo Lee")).link,
+             "00020001F0000M0000S0000");
+    QCOMPARE(session.view.person_of_interest, "Ann Lee");
+    QCOMPARE(session.view.spouse, "Bo Lee");
   }
 
   void ReportsWhatCameInAndWhatDidNot() {
@@ -254,7 +228,7 @@ class GedcomImportTest : public QObject {
                                        "\r\n0 @I3@ INDI\r\n1 BAPM\r\n2 DATE 1900\r\n1 FAMC @F9@\r\n"
                                        "0 @R1@ REPO\r\n1 NAME Library");
     const ImportResult result =
-        ImportConfirmed(app, WriteGedcom(app, QStringLiteral("kin.ged"), MakeGedcom(records)));
+        ImportConfirmed(app, WriteGedcom(app, "kin.ged", MakeGedcom(records)));
     QCOMPARE(
         ImportReportLines(result.report),
         QStringList({"Individuals imported: 3", "Families linked: 1", "Notes imported: 1",

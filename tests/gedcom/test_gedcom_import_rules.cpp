@@ -5,6 +5,7 @@
 
 #include "store/record_fields.h"
 #include "support/gedcom_fixture.h"
+#include "support/test_table.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
@@ -36,15 +37,12 @@ class GedcomImportRulesTest : public QObject {
 
  private slots:
   void WritesTheRecord_data() {
-    QTest::addColumn<QString>("records");
-    QTest::addColumn<QString>("number");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("expected");
+    // The records, the person number of the record read back, the field, what it holds.
+    Columns<QString, QString, QString, QString>();
     const QString one = QStringLiteral("0 @I1@ INDI\n1 NAME Ann /Lee/\n");
-    auto row = [](const char* name, const QString& records, const char* number, const char* field,
-                  const QString& expected) {
-      QTest::newRow(name) << records << QString(number) << QString(field) << expected;
-    };
+    const auto row = [](const char* name, const QString& records, const char* number,
+                        const char* field,
+                        const QString& expected) { Row(name, records, number, field, expected); };
 
     // Reading an individual.
     row("SEX U leaves the gender a blank", one + "1 SEX U", "0001", "Gender", " ");
@@ -154,10 +152,7 @@ class GedcomImportRulesTest : public QObject {
   }
 
   void WritesTheRecord() {
-    QFETCH(QString, records);
-    QFETCH(QString, number);
-    QFETCH(QString, field);
-    QFETCH(QString, expected);
+    const auto [records, number, field, expected] = Fetch<QString, QString, QString, QString>();
     TempAppFolder app;
     const QString path =
         WriteGedcom(app, QStringLiteral("rules.ged"),
@@ -172,14 +167,14 @@ class GedcomImportRulesTest : public QObject {
   }
 
   void ReadsEveryLineEnding_data() {
-    QTest::addColumn<QByteArray>("line_end");
-    QTest::newRow("CR LF") << QByteArray("\r\n");
-    QTest::newRow("LF") << QByteArray("\n");
-    QTest::newRow("CR") << QByteArray("\r");
+    Columns<QByteArray>();
+    Row("CR LF", QByteArray("\r\n"));
+    Row("LF", QByteArray("\n"));
+    Row("CR", QByteArray("\r"));
   }
 
   void ReadsEveryLineEnding() {
-    QFETCH(QByteArray, line_end);
+    const auto [line_end] = Fetch<QByteArray>();
     TempAppFolder app;
     QByteArray bytes =
         MakeGedcom(QStringLiteral("0 @I1@ INDI\r\n1 NAME Ann /Lee/\r\n1 BIRT\r\n"

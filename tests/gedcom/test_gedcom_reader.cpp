@@ -1,50 +1,119 @@
-// Splitting a GEDCOM file into lines: levels, cross-references, tags and values, continuation
-// text, and the lines that are not GEDCOM lines.
+// Reading a GEDCOM file's text: the character sets it may use (ANSEL with its diacritics before
+// the letter, UTF-16 with and without a byte order mark, the 8-bit sets the header names),
+// splitting it into lines (levels, cross-references, tags and values, continuation text, the
+// lines that are not GEDCOM lines), and GEDCOM names as person names (the given part, the
+// capitalised surname without its blanks, the alternate part marked by ">", the characters file
+// names cannot hold).
+#include <QStringEncoder>
 #include <QtTest>
 
+#include "gedcom/gedcom_charset.h"
+#include "gedcom/gedcom_name.h"
 #include "gedcom/gedcom_reader.h"
+#include "support/test_table.h"
 
 using namespace kinvale;
+using namespace kinvale::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray Utf16(const QString& text, bool big_endian, bool mark) {
+  QStringEncoder encoder(big_endian ? QStringEncoder::Utf16BE : QStringEncoder::Utf16LE,
+                         mark ? QStringEncoder::Flag::WriteBom : QStringEncoder::Flag::Default);
+  return encoder.encode(text);
+}
+
+// A header naming the set and one individual, René Müller, with the name in the bytes given.
+QByteArray Named(const QByteArray& charset, const QByteArray& name) {
+  return "0 HEAD\r\n1 CHAR " + charset + "\r\n0 @I1@ INDI\r\n1 NAME " + name + "\r\n0 TRLR\r\n";
+}
+
+const QByteArray kUtf8Name = "Ren\xC3\xA9 /M\xC3\xBCller/";
+const QByteArray kLatin1Name = "Ren\xE9 /M\xFCller/";
+
+}  // namespace
 
 class GedcomReaderTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void DecodesAnsel_data() {
+    Columns<QByteArray, QString>();
+    Row("acute before its letter",
+        "Ren\xE2"_ba
+        "e",
+        u"René"_qs);
+    Row("umlaut", "M\xE8uller"_ba, u"Müller"_qs);
+    Row("two diacritics, Unicode order",
+        "\xE3\xE2"_ba
+        "a",
+        QString(QChar(0x1EA5)));
+    Row("no precomposed form",
+        "\xE2"_ba
+        "B",
+        u"B"_qs + QChar(0x0301));
+    Row("spacing letters", "\xA1\xB2\xB9\xC3\xCF"_ba, u"Łø£©ß"_qs);
+    Row("a diacritic does not cross a line end", "x\xE2\r\ny"_ba,
+        u"x"_qs + QChar(0x0301) + u"\r\ny"_qs);
+    Row("an undefined byte",
+        "a\xAF"_ba
+        "b",
+        u"a"_qs + QChar(0xFFFD) + u"b"_qs);
+    Row("ASCII unchanged", "0 HEAD"_ba, u"0 HEAD"_qs);
+  }
+
+  void DecodesAnsel() {
+    const auto [bytes, text] = Fetch<QByteArray, QString>();
+    QCOMPARE(DecodeAnsel(bytes), text);
+  }
+
+  // The set is recognised and the name comes through it whole, without a byte order mark.
+  void DecodesEverySet_data() {
+    Columns<QByteArray, GedcomCharset>();
+    const QString utf16 = QString::fromUtf8(Named("UNICODE", kUtf8Name));
+    Row("UTF-16 LE mark", Utf16(utf16, false, true), GedcomCharset::kUtf16Le);
+    Row("UTF-16 BE mark", Utf16(utf16, true, true), GedcomCharset::kUtf16Be);
+    Row("UTF-16 LE without mark", Utf16(utf16, false, false), GedcomCharset::kUtf16Le);
+    Row("UTF-16 BE without mark", Utf16(utf16, true, false), GedcomCharset::kUtf16Be);
+    Row("UTF-8", Named("UTF-8", kUtf8Name), GedcomCharset::kUtf8);
+    Row("UTF-8 mark", "\xEF\xBB\xBF" + Named("UTF-8", kUtf8Name), GedcomCharset::kUtf8);
+    Row("ANSEL",
+        Named("ANSEL",
+              "Ren\xE2"_ba
+              "e /M\xE8"_ba
+              "uller/"),
+        GedcomCharset::kAnsel);
+    Row("ANSI", Named("ANSI", kLatin1Name), GedcomCharset::kWindows1252);
+    Row("IBM WINDOWS", Named("IBM WINDOWS", kLatin1Name), GedcomCharset::kWindows1252);
+    Row("ASCII read as UTF-8", Named("ASCII", kUtf8Name), GedcomCharset::kAscii);
+    Row("UTF-8 that is not", Named("UTF-8", kLatin1Name), GedcomCharset::kWindows1252);
+    Row("CHAR after the header is not the header's",
+        "0 HEAD\r\n0 @N1@ NOTE\r\n1 CHAR ANSEL\r\n0 @I1@ INDI\r\n1 NAME " + kUtf8Name + "\r\n",
+        GedcomCharset::kUtf8);
+  }
+
+  void DecodesEverySet() {
+    const auto [bytes, charset] = Fetch<QByteArray, GedcomCharset>();
+    const DecodedGedcom decoded = DecodeGedcom(bytes);
+    QCOMPARE(decoded.charset, charset);
+    QVERIFY2(decoded.text.startsWith(u"0 HEAD\r\n"), qPrintable(decoded.text.left(20)));
+    QVERIFY2(decoded.text.contains(u"\r\n1 NAME René /Müller/\r\n"), qPrintable(decoded.text));
+  }
+
   void SplitsALine_data() {
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<int>("level");
-    QTest::addColumn<QString>("xref");
-    QTest::addColumn<QString>("tag");
-    QTest::addColumn<QString>("value");
-    QTest::newRow("record") << "0 @I1@ INDI" << 0 << "@I1@"
-                            << "INDI"
-                            << "";
-    QTest::newRow("value") << "1 NAME John /Smith/" << 1 << ""
-                           << "NAME"
-                           << "John /Smith/";
-    QTest::newRow("value kept as written") << "2 CONT  two  blanks " << 2 << ""
-                                           << "CONT"
-                                           << " two  blanks ";
-    QTest::newRow("a blank after the tag") << "1 DIV " << 1 << ""
-                                           << "DIV"
-                                           << "";
-    QTest::newRow("leading white space") << " \t1 SEX M" << 1 << ""
-                                         << "SEX"
-                                         << "M";
-    QTest::newRow("two-digit level") << "12 _TAG x" << 12 << ""
-                                     << "_TAG"
-                                     << "x";
-    QTest::newRow("header text of a note") << "0 @N1@ NOTE Tall" << 0 << "@N1@"
-                                           << "NOTE"
-                                           << "Tall";
+    Columns<QString, int, QString, QString, QString>();  // line, level, xref, tag, value
+    Row("record", "0 @I1@ INDI", 0, "@I1@", "INDI", "");
+    Row("value", "1 NAME John /Smith/", 1, "", "NAME", "John /Smith/");
+    Row("value kept as written", "2 CONT  two  blanks ", 2, "", "CONT", " two  blanks ");
+    Row("a blank after the tag", "1 DIV ", 1, "", "DIV", "");
+    Row("leading white space", " \t1 SEX M", 1, "", "SEX", "M");
+    Row("two-digit level", "12 _TAG x", 12, "", "_TAG", "x");
+    Row("header text of a note", "0 @N1@ NOTE Tall", 0, "@N1@", "NOTE", "Tall");
   }
 
   void SplitsALine() {
-    QFETCH(QString, line);
-    QFETCH(int, level);
-    QFETCH(QString, xref);
-    QFETCH(QString, tag);
-    QFETCH(QString, value);
+    const auto [line, level, xref, tag, value] = Fetch<QString, int, QString, QString, QString>();
     const QByteArray bytes = (level == 0 ? line : QStringLiteral("0 HEAD\n") + line).toUtf8();
     const GedcomFile file = GedcomFile::Parse(bytes);
     QCOMPARE(file.malformed_lines(), 0);
@@ -80,6 +149,28 @@ class GedcomReaderTest : public QObject {
     QCOMPARE(file.TextOf(0, &used),
              QStringList({QStringLiteral("Mail me@home now"), QString(), QStringLiteral("next")}));
     QCOMPARE(used, (UsedLines{false, true, true, true, false}));
+  }
+
+  void CleansTheName_data() {
+    Columns<QString, QString, QString>();  // the NAME value, the name, the alternate name
+    Row("upper-case surname", "John Paul /SMITH/", "John Paul Smith", " ");
+    Row("blanks of a surname go", "Mary /de la Cruz/", "Mary delacruz", " ");
+    Row("text after the surname", "John /Smith/ Jr", "John Smithjr", " ");
+    Row("no surname", "Anna", "Anna", " ");
+    Row("no blank before the slash", "Joe/Williams/", "JoeWilliams", " ");
+    Row("apostrophe", "Pat /O'BRIEN/", "Pat O'brien", " ");
+    Row("file name characters go", "A:B* /C?D/", "AB Cd", " ");
+    Row("alternate surname", "John /Schmidt>Smith/", "SmithSmith", "John /Schmidt Schmidt");
+    Row("alternate given name", "Jan>John /Berg/", "John Berg", "Jan ");
+    Row("a mark right after the slash", "John />Smith/", "Smithsmith", "John / ");
+    Row("empty", "", "", " ");
+  }
+
+  void CleansTheName() {
+    const auto [value, name, alternate] = Fetch<QString, QString, QString>();
+    QString alternate_name;
+    QCOMPARE(CleanGedcomName(value, &alternate_name), name);
+    QCOMPARE(alternate_name, alternate);
   }
 };
 

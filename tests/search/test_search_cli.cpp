@@ -3,6 +3,7 @@
 
 #include "support/cli_runner.h"
 #include "support/temp_family.h"
+#include "support/test_table.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
@@ -12,19 +13,16 @@ class SearchCommandTest : public QObject {
 
  private slots:
   void Searches_data() {
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("exit_code");
-    QTest::addColumn<QString>("out");  // "|" between lines
-    QTest::addColumn<QString>("err");
-    auto row = [](const char* tag, const QStringList& args, int exit_code, const char* out,
-                  const char* err) { QTest::newRow(tag) << args << exit_code << out << err; };
-    row("any word", {"Lee", "miller BOSTON"}, 0, "Anne Lee|Beth Lee", "Search completed.\n");
-    row("exact phrase", {"Lee", "--exact", "miller boston"}, 0, "Beth Lee", "");
-    row("nothing found", {"Lee", "nowhere"}, 0, "", "No search results.\n");
-    row("text missing", {"Lee"}, 2, "", "Usage: kinvale-cli search FAMILY [--exact] TEXT\n");
+    Columns<QStringList, int, QString, QString>();  // args, exit code, stdout ("|" between), stderr
+    Row("any word", QStringList{"Lee", "miller BOSTON"}, 0, "Anne Lee|Beth Lee",
+        "Search completed.\n");
+    Row("exact phrase", QStringList{"Lee", "--exact", "miller boston"}, 0, "Beth Lee", "");
+    Row("nothing found", QStringList{"Lee", "nowhere"}, 0, "", "No search results.\n");
+    Row("text missing", QStringList{"Lee"}, 2, "",
+        "Usage: kinvale-cli search FAMILY [--exact] TEXT\n");
   }
   void Searches() {
-    QFETCH(QStringList, args);
+    const auto [args, exit_code, out, err] = Fetch<QStringList, int, QString, QString>();
     TempAppFolder folder;
     PersonDetails anne, beth;
     anne.birth_place = "Boston";
@@ -34,9 +32,9 @@ class SearchCommandTest : public QObject {
                                {"Cora Lee", "00030000F0000M0000S0000", "Female", {}}});
 
     const CliResult result = RunCli(folder.path(), QStringList{"search"} + args);
-    QTEST(result.exit_code, "exit_code");
-    QTEST(result.out.join(u'|'), "out");
-    QTEST(result.err, "err");
+    QCOMPARE(result.exit_code, exit_code);
+    QCOMPARE(result.out.join(u'|'), out);
+    QCOMPARE(result.err, err);
   }
 };
 

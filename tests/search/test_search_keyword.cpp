@@ -9,6 +9,7 @@
 #include "store/text_codec.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_family.h"
+#include "support/test_table.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
@@ -44,11 +45,9 @@ class KeywordSearchTest : public QObject {
  private slots:
   // The line boundaries of a record's text; the file-level cases below cover the rest.
   void MatchesRecordText_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("terms");
-    QTest::addColumn<bool>("matches");
-    auto row = [](const char* tag, const char* text, const char* term, bool matches) {
-      QTest::newRow(tag) << QString(text) << QStringList{term} << matches;
+    Columns<QString, QStringList, bool>();  // the text, the terms, whether it matches
+    const auto row = [](const char* tag, const char* text, const char* term, bool matches) {
+      Row(tag, text, QStringList{term}, matches);
     };
     row("accented case ignored", "ÉMILE ZOLA", "émile", true);
     row("line after a header", "***Notes***\r\nnotes\r\n", "notes", true);
@@ -62,10 +61,9 @@ class KeywordSearchTest : public QObject {
     row("lone CR ends a line", "x ***\rBoston", "boston", true);
   }
   void MatchesRecordText() {
-    QFETCH(QString, text);
-    QFETCH(QStringList, terms);
-    QTEST(RecordMatcher(terms).Matches(text), "matches");
-    QTEST(reference::RecordTextMatches(text, terms), "matches");
+    const auto [text, terms, matches] = Fetch<QString, QStringList, bool>();
+    QCOMPARE(RecordMatcher(terms).Matches(text), matches);
+    QCOMPARE(reference::RecordTextMatches(text, terms), matches);
   }
 
   // Random short texts and terms over letters of both cases (some outside the Basic Multilingual
@@ -94,31 +92,24 @@ class KeywordSearchTest : public QObject {
 
   // The any-word search says how it went; the exact-phrase search says nothing.
   void FindsPersons_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("exact");
-    QTest::addColumn<QString>("names");  // "|" between names
-    auto row = [](const char* tag, const char* text, bool exact, const char* names) {
-      QTest::newRow(tag) << QString(text) << exact << QString(names);
-    };
-    row("case ignored, file order", "SMITH", false, "Anne Lee|Frank Stone");
-    row("headers never match", "notes", false, "");
-    row("any word is enough", "miller boston", false, "Anne Lee|Bob Miller|carl Jones");
-    row("exact phrase on one line", "miller boston", true, "carl Jones");
-    row("exact phrase keeps a trailing blank", "boston ", true, "carl Jones");
-    row("substring", "ann", false, "Dora Finch");
-    row("empty text lists nobody", "", false, "");
-    row("empty exact text lists every record", "", true,
+    Columns<QString, bool, QString>();  // the text, whether exact, the names ("|" between)
+    Row("case ignored, file order", "SMITH", false, "Anne Lee|Frank Stone");
+    Row("headers never match", "notes", false, "");
+    Row("any word is enough", "miller boston", false, "Anne Lee|Bob Miller|carl Jones");
+    Row("exact phrase on one line", "miller boston", true, "carl Jones");
+    Row("exact phrase keeps a trailing blank", "boston ", true, "carl Jones");
+    Row("substring", "ann", false, "Dora Finch");
+    Row("empty text lists nobody", "", false, "");
+    Row("empty exact text lists every record", "", true,
         "Anne Lee|Bob Miller|carl Jones|Dora Finch|Frank Stone|Gina Roe|Hanna");
-    row("each person once, empty words skipped", "  BOSTON  boston road", false,
+    Row("each person once, empty words skipped", "  BOSTON  boston road", false,
         "Anne Lee|carl Jones");
-    row("a twelfth word still counts", "w1 w2 w3 w4 w5 w6 w7 w8 w9 w10 w11 joanne", false,
+    Row("a twelfth word still counts", "w1 w2 w3 w4 w5 w6 w7 w8 w9 w10 w11 joanne", false,
         "Dora Finch");
-    row("Windows-1252 record", "MÜLLER", false, "Hanna");
+    Row("Windows-1252 record", "MÜLLER", false, "Hanna");
   }
   void FindsPersons() {
-    QFETCH(QString, text);
-    QFETCH(bool, exact);
-    QFETCH(QString, names);
+    const auto [text, exact, names] = Fetch<QString, bool, QString>();
     TempAppFolder folder;
     const Session session = SearchFamily(folder);
     const SearchMode mode = exact ? SearchMode::kExactPhrase : SearchMode::kAnyWord;

@@ -1,6 +1,5 @@
 // The application folder, settings, the family list and its Create rules, index loading from
-// record files, the name check and atomic writes.
-#include <unistd.h>
+// record files, the name check and the temporary files left by interrupted writes.
 #include <QtTest>
 
 #include "store/app_folder.h"
@@ -10,12 +9,13 @@
 #include "store/record_reader.h"
 #include "store/record_writer.h"
 #include "store/settings.h"
-#include "store/text_codec.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_family.h"
+#include "support/test_table.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
+using namespace Qt::StringLiterals;
 
 class StoreFoldersTest : public QObject {
   Q_OBJECT
@@ -54,31 +54,22 @@ class StoreFoldersTest : public QObject {
   }
 
   void SettingsFile_data() {
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("opens");
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<QString>("person");
-    auto row = [](const char* name, const char* content, bool opens, const char* family,
-                  const char* person) {
-      QTest::newRow(name) << QByteArray(content) << opens << QString(family) << QString(person);
-    };
-    row("family and person", "Smith\r\nJohn Smith\r\n", true, "Smith", "John Smith");
-    row("no family", "\r\nPerson of Interest\r\n", true, "", "Person of Interest");
-    row("empty person line", "Smith\r\n\r\n", true, "Smith", "Person of Interest");
-    row("one line", "Smith\r\n", false, "", "");
-    row("empty file", "", false, "", "");
-    row("path in family", "../etc\r\nX\r\n", false, "", "");
-    row("dot dot", "..\r\nX\r\n", false, "", "");
-    row("backslash", "a\\b\r\nX\r\n", false, "", "");
+    Columns<QByteArray, bool, QString, QString>();  // content, whether it opens, family, person
+    Row("family and person", "Smith\r\nJohn Smith\r\n"_ba, true, "Smith", "John Smith");
+    Row("no family", "\r\nPerson of Interest\r\n"_ba, true, "", "Person of Interest");
+    Row("empty person line", "Smith\r\n\r\n"_ba, true, "Smith", "Person of Interest");
+    Row("one line", "Smith\r\n"_ba, false, "", "");
+    Row("empty file", ""_ba, false, "", "");
+    Row("path in family", "../etc\r\nX\r\n"_ba, false, "", "");
+    Row("dot dot", "..\r\nX\r\n"_ba, false, "", "");
+    Row("backslash", "a\\b\r\nX\r\n"_ba, false, "", "");
   }
   void SettingsFile() {
-    QFETCH(QByteArray, content);
-    QFETCH(QString, family);
-    QFETCH(QString, person);
+    const auto [content, opens, family, person] = Fetch<QByteArray, bool, QString, QString>();
     TempAppFolder app;
     app.WriteFile(".", "settings.db", content);
     const std::optional<kinvale::Settings> settings = LoadSettings(app.path());
-    QTEST(settings.has_value(), "opens");
+    QCOMPARE(settings.has_value(), opens);
     if (!settings) return;
     QCOMPARE(settings->family, family);
     QCOMPARE(settings->person, person);
@@ -97,10 +88,9 @@ class StoreFoldersTest : public QObject {
   }
 
   void CreateFamilyRules_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("error");  // empty when the family is made
-    auto row = [](const char* tag, const QString& name, const QString& error) {
-      QTest::newRow(tag) << name << error;
+    Columns<QString, QString>();  // the name, the error (empty when the family is made)
+    const auto row = [](const char* tag, const QString& name, const QString& error) {
+      Row(tag, name, error);
     };
     row("plain", "Smith", "");
     row("with blank", "Van Dyke", "");
@@ -114,8 +104,7 @@ class StoreFoldersTest : public QObject {
     }
   }
   void CreateFamilyRules() {
-    QFETCH(QString, name);
-    QFETCH(QString, error);
+    const auto [name, error] = Fetch<QString, QString>();
     TempAppFolder app;
     QDir(app.path()).mkdir("Taken");
     QString message;
@@ -155,27 +144,25 @@ class StoreFoldersTest : public QObject {
   }
 
   void NameCheck_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("storable");
-    QTest::newRow("ordinary") << "Mary Ann Smith" << true;
-    QTest::newRow("apostrophe and dot") << "J. O'Brien" << true;
-    QTest::newRow("accents") << "Zoë Łukasz" << true;
-    QTest::newRow("empty") << "" << false;
-    QTest::newRow("spaces only") << "   " << false;
-    QTest::newRow("slash") << "a/b" << false;
-    QTest::newRow("backslash") << "a\\b" << false;
-    QTest::newRow("colon") << "a:b" << false;
-    QTest::newRow("question mark") << "who?" << false;
-    QTest::newRow("tab") << "a\tb" << false;
-    QTest::newRow("line break") << "a\nb" << false;
-    QTest::newRow("COPY inside") << "Mc COPY" << false;
-    QTest::newRow("longest that fits") << QString(242, 'a') << true;
-    QTest::newRow("too long") << QString(243, 'a') << false;
-    QTest::newRow("too long in bytes") << QString(122, QChar(0x00E9)) << false;
+    Columns<QString, bool>();
+    Row("ordinary", "Mary Ann Smith", true);
+    Row("apostrophe and dot", "J. O'Brien", true);
+    Row("accents", "Zoë Łukasz", true);
+    Row("empty", "", false);
+    Row("spaces only", "   ", false);
+    Row("slash", "a/b", false);
+    Row("backslash", "a\\b", false);
+    Row("colon", "a:b", false);
+    Row("question mark", "who?", false);
+    Row("tab", "a\tb", false);
+    Row("line break", "a\nb", false);
+    Row("COPY inside", "Mc COPY", false);
+    Row("longest that fits", QString(242, 'a'), true);
+    Row("too long", QString(243, 'a'), false);
+    Row("too long in bytes", QString(122, QChar(0x00E9)), false);
   }
   void NameCheck() {
-    QFETCH(QString, name);
-    QFETCH(bool, storable);
+    const auto [name, storable] = Fetch<QString, bool>();
     QCOMPARE(NameProblem(name).isEmpty(), storable);
     if (!storable) return;
     // A storable name really can be written and loaded back.
@@ -184,26 +171,6 @@ class StoreFoldersTest : public QObject {
     const Session session = app.OpenSession("F");
     QCOMPARE(session.index.size(), 1);
     QCOMPARE(session.index.row(0).name, name);
-  }
-
-  void AtomicWriteReplacesWholeOrNothing() {
-    TempAppFolder app;
-    const QString path = QDir(app.path()).filePath("x.dat");
-    QString error;
-    QVERIFY(WriteFileAtomically(path, "old\r\n", &error));
-    QVERIFY(WriteFileAtomically(path, "new\r\n", &error));
-    QCOMPARE(ReadTextLines(path), std::optional<QStringList>(QStringList{"new"}));
-    // A folder that refuses writes leaves the old file and no temporary file.
-    QFile::setPermissions(app.path(), QFile::ReadOwner | QFile::ExeOwner);
-    const bool refused = !WriteFileAtomically(path, "newer\r\n", &error);
-    QFile::setPermissions(app.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (QFileInfo(app.path()).isWritable() && ::geteuid() == 0) {
-      QSKIP("running as root: folder permissions do not refuse writes");
-    }
-    QVERIFY(refused);
-    QVERIFY(error.contains("x.dat"));
-    QCOMPARE(ReadTextLines(path), std::optional<QStringList>(QStringList{"new"}));
-    QVERIFY(!QFileInfo::exists(path + ".tmp"));
   }
 
   void TemporaryFilesAreDeleted() {

@@ -6,32 +6,30 @@
 #include "store/link_string.h"
 #include "store/person_number.h"
 #include "store/text_helpers.h"
+#include "support/test_table.h"
 
 using namespace kinvale;
+using namespace kinvale::testing;
 
 class StoreIndexTest : public QObject {
   Q_OBJECT
 
  private slots:
   void GroupEntriesDecode_data() {
-    QTest::addColumn<QString>("link");
-    QTest::addColumn<QString>("groups");  // fathers|mothers|siblings, entries split by blanks
-    auto row = [](const char* name, const char* link, const char* groups) {
-      QTest::newRow(name) << QString(link) << QString(groups);
-    };
-    row("two fathers, no siblings", "00120000F00030004M0005S", "0003 0004|0005|");
-    row("initial state", "00010000F0000M0000S0000", "0000|0000|0000");
-    row("trailing remainder dropped", "00010000F000200M0003S00040", "0002|0003|0004");
-    row("empty groups", "00010002FMS", "||");
-    row("markers missing", "Joan Lee_0001.dat", "||");
+    Columns<QString, QString>();  // link, fathers|mothers|siblings with entries split by blanks
+    Row("two fathers, no siblings", "00120000F00030004M0005S", "0003 0004|0005|");
+    Row("initial state", "00010000F0000M0000S0000", "0000|0000|0000");
+    Row("trailing remainder dropped", "00010000F000200M0003S00040", "0002|0003|0004");
+    Row("empty groups", "00010002FMS", "||");
+    Row("markers missing", "Joan Lee_0001.dat", "||");
   }
   void GroupEntriesDecode() {
-    QFETCH(QString, link);
+    const auto [link, expected] = Fetch<QString, QString>();
     QStringList groups;
     for (Group g : {Group::kFather, Group::kMother, Group::kSibling}) {
       groups << GroupEntries(link, g).join(u' ');
     }
-    QTEST(groups.join(u'|'), "groups");
+    QCOMPARE(groups.join(u'|'), expected);
   }
 
   void ReplaceGroupKeepsTheRest() {
@@ -47,20 +45,17 @@ class StoreIndexTest : public QObject {
   }
 
   void NumbersByValue_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("formatted");
-    QTest::newRow("padded") << "0012" << 12 << "0012";
-    QTest::newRow("short") << "12" << 12 << "0012";
-    QTest::newRow("digits then text") << "012x" << 12 << "0012";
-    QTest::newRow("none") << "John" << 0 << "0000";
-    QTest::newRow("five digits keep all") << "12345" << 12345 << "12345";
+    Columns<QString, int, QString>();  // text, its value, the value formatted
+    Row("padded", "0012", 12, "0012");
+    Row("short", "12", 12, "0012");
+    Row("digits then text", "012x", 12, "0012");
+    Row("none", "John", 0, "0000");
+    Row("five digits keep all", "12345", 12345, "12345");
   }
   void NumbersByValue() {
-    QFETCH(QString, text);
-    QFETCH(int, value);
+    const auto [text, value, formatted] = Fetch<QString, int, QString>();
     QCOMPARE(NumberValue(text), value);
-    QTEST(FormatPersonNumber(value), "formatted");
+    QCOMPARE(FormatPersonNumber(value), formatted);
   }
 
   void FirstMatchWithCollidingNames() {
@@ -81,22 +76,19 @@ class StoreIndexTest : public QObject {
   }
 
   void NextPersonNumber_data() {
-    QTest::addColumn<QStringList>("numbers");
-    QTest::addColumn<int>("highest_file");
-    QTest::addColumn<QString>("next");
-    QTest::newRow("gap not refilled") << QStringList{"0001", "0002", "0007"} << 0 << "0008";
-    QTest::newRow("empty family") << QStringList{} << 0 << "0001";
-    QTest::newRow("after 9") << QStringList{"0009"} << 0 << "0010";
-    QTest::newRow("a file left out of the index") << QStringList{"0003"} << 40 << "0041";
-    QTest::newRow("full family") << QStringList{"9999"} << 0 << "";
-    QTest::newRow("full by file") << QStringList{"0001"} << 9999 << "";
+    Columns<QStringList, int, QString>();  // numbers in the index, highest in a file name, next
+    Row("gap not refilled", QStringList{"0001", "0002", "0007"}, 0, "0008");
+    Row("empty family", QStringList{}, 0, "0001");
+    Row("after 9", QStringList{"0009"}, 0, "0010");
+    Row("a file left out of the index", QStringList{"0003"}, 40, "0041");
+    Row("full family", QStringList{"9999"}, 0, "");
+    Row("full by file", QStringList{"0001"}, 9999, "");
   }
   void NextPersonNumber() {
-    QFETCH(QStringList, numbers);
-    QFETCH(int, highest_file);
+    const auto [numbers, highest_file, next] = Fetch<QStringList, int, QString>();
     FamilyIndex index;
     for (const QString& n : numbers) index.Append({NewLinkString(n), "P" + n, {}, {}, {}});
-    QTEST(kinvale::NextPersonNumber(index, highest_file), "next");
+    QCOMPARE(kinvale::NextPersonNumber(index, highest_file), next);
   }
 
   // Random renames and relinks must leave every map answering as a scan of the rows would.
@@ -149,11 +141,9 @@ class StoreIndexTest : public QObject {
   }
 
   void TextHelpers_data() {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("names");  // from the file name | from the record file name
-    QTest::addColumn<int>("number");
-    auto row = [](const char* file, const char* names, int number) {
-      QTest::newRow(file) << QString(file) << QString(names) << number;
+    Columns<QString, QString, int>();  // file, name from it | as a record file name, number
+    const auto row = [](const char* file, const char* names, int number) {
+      Row(file, file, names, number);
     };
     row("Mary Ann_0004.dat", "Mary Ann|Mary Ann", 4);
     row("J. Smith_0005.dat", "J|J. Smith", 5);
@@ -163,9 +153,9 @@ class StoreIndexTest : public QObject {
     row("Ann_.dat", "Ann|Ann", 0);
   }
   void TextHelpers() {
-    QFETCH(QString, file);
-    QTEST(NameFromFileName(file) + u'|' + NameFromRecordFileName(file), "names");
-    QTEST(NumberFromRecordFileName(file), "number");
+    const auto [file, names, number] = Fetch<QString, QString, int>();
+    QCOMPARE(NameFromFileName(file) + u'|' + NameFromRecordFileName(file), names);
+    QCOMPARE(NumberFromRecordFileName(file), number);
   }
 
   void ContainsTextRules() {

@@ -7,6 +7,7 @@
 #include "store/record_writer.h"
 #include "store/text_codec.h"
 #include "support/filled_details.h"
+#include "support/test_table.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
@@ -62,12 +63,11 @@ class StoreRecordsTest : public QObject {
 
   // Reading stops at the first failure and keeps what came before it.
   void ReadingStopsAndKeeps_data() {
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<int>("stopped_before");
-    QTest::addColumn<QString>("kept");  // the caption of the last field read whole
-    QTest::addColumn<QString>("lost");  // the caption of the first field left empty
-    auto row = [](const char* name, const QStringList& lines, RecordPart stop, const char* kept,
-                  const char* lost) { QTest::newRow(name) << lines << int(stop) << kept << lost; };
+    // The lines, where reading stops, the caption of the last field read whole and that of the
+    // first field left empty.
+    Columns<QStringList, RecordPart, QString, QString>();
+    const auto row = [](const char* name, const QStringList& lines, RecordPart stop,
+                        const char* kept, const char* lost) { Row(name, lines, stop, kept, lost); };
     const QStringList full = FullLines(EveryFieldFilled());
     row("empty file", {}, RecordPart::kLink, "", "Social Security Number");
     row("link only", full.mid(0, 1), RecordPart::kDateChanged, "", "Social Security Number");
@@ -81,11 +81,10 @@ class StoreRecordsTest : public QObject {
         "Immigration Date", "Immigration Place");
   }
   void ReadingStopsAndKeeps() {
-    QFETCH(QStringList, lines);
-    QFETCH(QString, kept);
-    QFETCH(QString, lost);
+    const auto [lines, stopped_before, kept, lost] =
+        Fetch<QStringList, RecordPart, QString, QString>();
     const RecordRead read = ParseRecordLines(lines);
-    QTEST(int(read.stopped_before), "stopped_before");
+    QCOMPARE(read.stopped_before, stopped_before);
     if (!kept.isEmpty()) {
       QCOMPARE(ValueOf(read.record.details, kept), ValueOf(EveryFieldFilled(), kept));
     }
@@ -113,23 +112,16 @@ class StoreRecordsTest : public QObject {
 
   // A value is storable exactly when it reads back as it was written; made storable, it does.
   void UnstorableValues_data() {
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<bool>("storable");
-    auto row = [](const char* name, const char* caption, const char* value, bool storable) {
-      QTest::newRow(name) << caption << value << storable;
-    };
-    row("header-like occupation", "Occupation", "***Boss", false);
-    row("header-like note line", "Notes:", "fine\r\n***no\r\n", false);
-    row("line break in a date", "Birth Date", "1 JAN\n1900", false);
-    row("line break in a block", "Notes:", "a\r\nb\r\n", true);
-    row("hash in prefix", "Prefix", "Dr#", false);
-    row("asterisks inside", "Religion", "a***b", true);
+    Columns<QString, QString, bool>();  // the field's caption, its value, whether storable
+    Row("header-like occupation", "Occupation", "***Boss", false);
+    Row("header-like note line", "Notes:", "fine\r\n***no\r\n", false);
+    Row("line break in a date", "Birth Date", "1 JAN\n1900", false);
+    Row("line break in a block", "Notes:", "a\r\nb\r\n", true);
+    Row("hash in prefix", "Prefix", "Dr#", false);
+    Row("asterisks inside", "Religion", "a***b", true);
   }
   void UnstorableValues() {
-    QFETCH(QString, caption);
-    QFETCH(QString, value);
-    QFETCH(bool, storable);
+    const auto [caption, value, storable] = Fetch<QString, QString, bool>();
     PersonDetails d = EveryFieldFilled();
     const FieldInfo* field = FindDetailField(caption);
     QVERIFY(field);
@@ -151,18 +143,13 @@ class StoreRecordsTest : public QObject {
   }
 
   void Encodings_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QStringList>("lines");
-    QTest::newRow("UTF-8 with BOM")
-        << QByteArray("\xEF\xBB\xBFJos\xC3\xA9\r\nb\r\n") << QStringList{"José", "b"};
-    QTest::newRow("Windows-1252 fallback")
-        << QByteArray("Jos\xE9 \x80\r\n") << QStringList{"José €"};
-    QTest::newRow("LF and CR line ends")
-        << QByteArray("a\nb\rc\r\n\r\nd") << QStringList{"a", "b", "c", "", "d"};
+    Columns<QByteArray, QStringList>();
+    Row("UTF-8 with BOM", QByteArray("\xEF\xBB\xBFJos\xC3\xA9\r\nb\r\n"), QStringList{"José", "b"});
+    Row("Windows-1252 fallback", QByteArray("Jos\xE9 \x80\r\n"), QStringList{"José €"});
+    Row("LF and CR line ends", QByteArray("a\nb\rc\r\n\r\nd"), QStringList{"a", "b", "c", "", "d"});
   }
   void Encodings() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(QStringList, lines);
+    const auto [bytes, lines] = Fetch<QByteArray, QStringList>();
     QCOMPARE(SplitLines(DecodeText(bytes)), lines);
   }
 

@@ -12,8 +12,8 @@
 #include <QtTest>
 
 #include "gedcom/ui/export_gedcom_dialog.h"
-#include "mainwindow/ui/main_window.h"
 #include "mainwindow/ui/save_as_dialog.h"
+#include "support/demo_window.h"
 #include "support/gedcom_fixture.h"
 #include "support/widget_helpers.h"
 
@@ -90,12 +90,7 @@ class GedcomUiExportTest : public QObject {
 
   // From the menu item to the file, with the window program's own message boxes.
   void ExportsFromTheMainWindow() {
-    TempAppFolder folder;
-    MainWindow window;
-    QString error;
-    const QString app = QDir(folder.path()).filePath("app");
-    QVERIFY2(window.Start(app, &error), qPrintable(error));
-    window.show();
+    DemoWindow demo;
     QString shown_message, proposed_folder, proposed_name;
     WhenModalShown([&](QWidget* exporter) {
       QCOMPARE(exporter->objectName(), QStringLiteral("Export2GEDCOM"));
@@ -112,10 +107,11 @@ class GedcomUiExportTest : public QObject {
       });
       QTimer::singleShot(0, exporter, [exporter] { Click(*exporter, "Export"); });
     });
-    window.findChild<QAction*>("actionExportGedcom")->trigger();
+    demo.window.findChild<QAction*>("actionExportGedcom")->trigger();
     QCOMPARE(proposed_name, QStringLiteral("Demo.ged"));
     QCOMPARE(shown_message, QStringLiteral("Job Status: Export Completed"));
-    QVERIFY(ReadBytes(app + "/Demo.ged").startsWith("0 HEAD\r\n1 SOUR Kinvale\r\n"));
+    QVERIFY(ReadBytes(QDir(demo.folder.path()).filePath("app/Demo.ged"))
+                .startsWith("0 HEAD\r\n1 SOUR Kinvale\r\n"));
   }
 };
 

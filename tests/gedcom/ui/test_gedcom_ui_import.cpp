@@ -1,5 +1,6 @@
 // The "Import From GEDCOM" window driven through its widgets: choosing a file, importing into
-// the open family, what it shows as it goes and when done, and the reload of that family.
+// the open family, what it shows as it goes and when done, the reload of that family, and
+// Resume unticked after an import.
 #include <QCheckBox>
 #include <QDir>
 #include <QFileSystemModel>
@@ -16,6 +17,7 @@
 
 #include "gedcom/ui/import_gedcom_dialog.h"
 #include "support/gedcom_fixture.h"
+#include "support/widget_helpers.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
@@ -26,13 +28,6 @@ const QString kCouple = QStringLiteral(
     "0 @I1@ INDI\r\n1 NAME Ann /Lee/\r\n1 FAMS @F1@\r\n0 @I2@ INDI\r\n1 NAME Bo /Lee/\r\n"
     "1 OCCU Smith\r\n1 FAMS @F1@\r\n0 @F1@ FAM\r\n1 WIFE @I1@\r\n1 HUSB @I2@\r\n1 MARR\r\n"
     "2 DATE 1 MAY 1950");
-
-template <typename T>
-T* Child(QWidget& parent, const char* name) {
-  T* child = parent.findChild<T*>(QString::fromLatin1(name));
-  if (!child) qFatal("no %s", name);
-  return child;
-}
 
 // Picks the file in the window's file list, as a click would.
 void ChooseFile(ImportGedcomDialog& dialog, const QString& path) {
@@ -48,7 +43,7 @@ class GedcomUiImportTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void StartsInTheApplicationFolder() {
+  void StartsInTheApplicationFolderAndUnticksResume() {
     TempAppFolder app;
     Session session;
     session.app_folder = app.path();
@@ -69,6 +64,16 @@ class GedcomUiImportTest : public QObject {
     // Without a file there is nothing to import.
     Child<QPushButton>(dialog, "Import")->click();
     QCOMPARE(prompter.messages, QStringList{"Please choose a GEDCOM file (.ged) first."});
+
+    // Resume is unticked once the import is done.
+    ChooseFile(dialog, WriteGedcom(app, QStringLiteral("kin.ged"), MakeGedcom(kCouple)));
+    auto* resume = Child<QCheckBox>(dialog, "Resume");
+    resume->setChecked(true);
+    prompter.confirmations = {true};
+    Child<QPushButton>(dialog, "Import")->click();
+    QCOMPARE(prompter.questions.size(), 1);  // the estimate only
+    QVERIFY(!resume->isChecked());
+    QCOMPARE(RecordFiles(app, QStringLiteral("kin")).size(), 2);
   }
 
   void ImportsIntoTheOpenFamilyAndReloadsIt() {
@@ -109,23 +114,6 @@ class GedcomUiImportTest : public QObject {
     QCOMPARE(session.index.size(), 2);
     QCOMPARE(session.view.spouse, QStringLiteral("Bo Lee"));
     QVERIFY(Child<QPushButton>(dialog, "Return")->isEnabled());
-  }
-
-  void ResumeIsUntickedAfterAnImport() {
-    TempAppFolder app;
-    Session session;
-    session.app_folder = app.path();
-    const QString path = WriteGedcom(app, QStringLiteral("kin.ged"), MakeGedcom(kCouple));
-    ScriptedPrompter prompter;
-    prompter.confirmations = {true};
-    ImportGedcomDialog dialog(session, prompter);
-    ChooseFile(dialog, path);
-    auto* resume = Child<QCheckBox>(dialog, "Resume");
-    resume->setChecked(true);
-    Child<QPushButton>(dialog, "Import")->click();
-    QCOMPARE(prompter.questions.size(), 1);  // the estimate only
-    QVERIFY(!resume->isChecked());
-    QCOMPARE(RecordFiles(app, QStringLiteral("kin")).size(), 2);
   }
 };
 

@@ -7,6 +7,7 @@
 #include "search/ui/keyword_search_dialog.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_family.h"
+#include "support/test_table.h"
 #include "support/widget_helpers.h"
 
 using namespace kinvale;
@@ -56,31 +57,23 @@ class KeywordSearchWindowTest : public QObject {
   // The any-word search hides the bar before it tells how it went; the exact one leaves it. A
   // click on the last name found shows that person.
   void Searches_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("exact");
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QStringList>("messages");
-    QTest::newRow("any word") << "MILLER boston" << false
-                              << QStringList{"Anne Lee", "Beth Miller", "Cora Hill"}
-                              << QStringList{kSearchCompleted};
-    QTest::newRow("any word, nothing found")
-        << "nowhere" << false << QStringList() << QStringList{kNoSearchResults};
-    QTest::newRow("exact phrase") << "miller boston" << true << QStringList{"Beth Miller"}
-                                  << QStringList();
+    Columns<QString, bool, QStringList, QStringList>();  // text, exact, names, messages
+    Row("any word", "MILLER boston", false, QStringList{"Anne Lee", "Beth Miller", "Cora Hill"},
+        QStringList{kSearchCompleted});
+    Row("any word, nothing found", "nowhere", false, QStringList(), QStringList{kNoSearchResults});
+    Row("exact phrase", "miller boston", true, QStringList{"Beth Miller"}, QStringList());
   }
   void Searches() {
-    QFETCH(bool, exact);
-    QFETCH(QStringList, names);
+    const auto [text, exact, names, messages] = Fetch<QString, bool, QStringList, QStringList>();
     SearchWindow window;
     window.results().addItem("left from an earlier search");
-    QFETCH(QString, text);
     window.Search(text, exact);
 
     QCOMPARE(Entries(window.results()), names);
     auto* progress = Child<QProgressBar>(*window.dialog, "progress");
     QCOMPARE(progress->isVisible(), exact);
     QCOMPARE(progress->value(), progress->maximum());
-    QTEST(window.prompter.messages, "messages");
+    QCOMPARE(window.prompter.messages, messages);
     if (names.isEmpty()) return;
     ClickEntry(window.results(), names.last());
     QCOMPARE(window.shown, QStringList{names.last()});
