@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "support/cli_runner.h"
+#include "support/test_table.h"
 
 using namespace kinvale::testing;
 
@@ -42,20 +43,18 @@ class CliStoreTest : public QObject {
   // 0 on success, 1 with one clear line on stderr when the command cannot be done, 2 for a
   // usage error.
   void ExitCodes_data() {
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("exit_code");
-    QTest::newRow("no command") << QStringList{} << 2;
-    QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2;
-    QTest::newRow("missing argument") << QStringList{"people"} << 2;
-    QTest::newRow("extra argument") << QStringList{"families", "x"} << 2;
-    QTest::newRow("unknown family") << QStringList{"people", "Nobody"} << 1;
-    QTest::newRow("unknown person") << QStringList{"show", "Demo", "No Such Person"} << 1;
-    QTest::newRow("help") << QStringList{"--help"} << 0;
-    QTest::newRow("families") << QStringList{"families"} << 0;
+    Columns<QStringList, int>();
+    Row("no command", QStringList{}, 2);
+    Row("unknown command", QStringList{"frobnicate"}, 2);
+    Row("missing argument", QStringList{"people"}, 2);
+    Row("extra argument", QStringList{"families", "x"}, 2);
+    Row("unknown family", QStringList{"people", "Nobody"}, 1);
+    Row("unknown person", QStringList{"show", "Demo", "No Such Person"}, 1);
+    Row("help", QStringList{"--help"}, 0);
+    Row("families", QStringList{"families"}, 0);
   }
   void ExitCodes() {
-    QFETCH(QStringList, args);
-    QFETCH(int, exit_code);
+    const auto [args, exit_code] = Fetch<QStringList, int>();
     const CliResult result = RunCli(data_, args);
     QCOMPARE(result.exit_code, exit_code);
     if (exit_code == 1) QCOMPARE(result.err.count(u'\n'), 1);

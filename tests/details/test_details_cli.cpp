@@ -5,6 +5,7 @@
 #include "store/record_fields.h"
 #include "support/cli_runner.h"
 #include "support/details_fixture.h"
+#include "support/test_table.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
@@ -24,16 +25,12 @@ class DetailsCliTest : public QObject {
 };
 
 void DetailsCliTest::Commands_data() {
-  QTest::addColumn<QStringList>("args");
-  QTest::addColumn<int>("exit_code");
-  QTest::addColumn<QString>("out");   // %F: the family folder
-  QTest::addColumn<QString>("err");   // the first line
-  QTest::addColumn<QString>("file");  // the record checked afterwards
-  QTest::addColumn<QString>("caption");
-  QTest::addColumn<QString>("value");  // a list's entries joined by "|"
-  auto row = [](const char* title, QStringList args, int exit_code, QString out, QString err,
-                QString file, QString caption, QString value) {
-    QTest::newRow(title) << args << exit_code << out << err << file << caption << value;
+  // Arguments, exit code, stdout (%F: the family folder), the first line of stderr, and the
+  // record checked afterwards with the caption and value of its field (a list's entries joined by
+  // "|").
+  Columns<QStringList, int, QString, QString, QString, QString, QString>();
+  const auto row = [](const char* title, const QStringList& args, auto... cells) {
+    Row(title, args, cells...);
   };
   row("set a line", {"set", "Lee", "Anne Lee", "birth date", "1931"}, 0, "", "", kAnneFile,
       "Birth Date", "1931");
@@ -54,19 +51,16 @@ void DetailsCliTest::Commands_data() {
 }
 
 void DetailsCliTest::Commands() {
-  QFETCH(QStringList, args);
-  QFETCH(QString, out);
-  QFETCH(QString, file);
-  QFETCH(QString, caption);
-  QFETCH(QString, value);
+  auto [args, exit_code, out, err, file, caption, value] =
+      Fetch<QStringList, int, QString, QString, QString, QString, QString>();
   DetailsFixture fixture;
   const QString family = fixture.session.FamilyPath();
   QVERIFY(QFile::copy(kPicture, fixture.RecordPath("0002001_bob.pic")));
   const CliResult cli = RunCli(fixture.folder.path(), args);
 
-  QTEST(cli.exit_code, "exit_code");
+  QCOMPARE(cli.exit_code, exit_code);
   QCOMPARE(cli.out.join('\n'), out.replace("%F", family));
-  QTEST(cli.err.section(u'\n', 0, 0), "err");
+  QCOMPARE(cli.err.section(u'\n', 0, 0), err);
   const PersonDetails details = fixture.Read(file).record.details;
   const FieldInfo* field = FindDetailField(caption);
   const QString saved = caption == "photo"                ? details.photo_path

@@ -6,6 +6,7 @@
 #include "details/details_editor.h"
 #include "store/record_writer.h"
 #include "support/details_fixture.h"
+#include "support/test_table.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
@@ -47,35 +48,29 @@ class DetailsEditorTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // The record (empty: the file is missing), the outcome, the details and date label loaded,
+  // and the current photo path afterwards.
   void LoadAndSave_data() {
-    QTest::addColumn<QByteArray>("record");  // empty: the file is missing
-    QTest::addColumn<RecordLoad>("outcome");
-    QTest::addColumn<PersonDetails>("details");
-    QTest::addColumn<QString>("date_label");
-    QTest::addColumn<QString>("photo");  // the current photo path afterwards
+    Columns<QByteArray, RecordLoad, PersonDetails, QString, QString>();
     const PersonDetails full = EveryFieldFilled();
     const QByteArray record = FormatFullRecord(kAnneLink, "2026-01-01", full);
     QByteArray no_hash = record;
     no_hash.replace("Dr#Jr", "Dr Jr");
     const QString date = "2026-01-01";
-    QTest::newRow("full") << record << RecordLoad::kComplete << full << date << kAnnesPhoto;
-    QTest::newRow("minimal") << FormatMinimalRecord(kAnneLink) << RecordLoad::kComplete
-                             << PersonDetails() << kNoDate << QString();
+    Row("full", record, RecordLoad::kComplete, full, date, kAnnesPhoto);
+    Row("minimal", FormatMinimalRecord(kAnneLink), RecordLoad::kComplete, PersonDetails(), kNoDate,
+        QString());
     // Reading stops at line 4; the photo line is taken all the same.
-    QTest::newRow("line 4 without #")
-        << no_hash << RecordLoad::kPartial
-        << DetailsOf({{"Social Security Number", full.ssn}, {"photo", kAnnesPhoto}}) << date
-        << kAnnesPhoto;
-    QTest::newRow("no record file")
-        << QByteArray() << RecordLoad::kNoRecord << DetailsOf({{"Prefix", "shown"}})
-        << QString("shown") << kShownBefore;
+    Row("line 4 without #", no_hash, RecordLoad::kPartial,
+        DetailsOf({{"Social Security Number", full.ssn}, {"photo", kAnnesPhoto}}), date,
+        kAnnesPhoto);
+    Row("no record file", QByteArray(), RecordLoad::kNoRecord, DetailsOf({{"Prefix", "shown"}}),
+        "shown", kShownBefore);
   }
 
   void LoadAndSave() {
-    QFETCH(QByteArray, record);
-    QFETCH(RecordLoad, outcome);
-    QFETCH(PersonDetails, details);
-    QFETCH(QString, photo);
+    auto [record, outcome, details, date_label, photo] =
+        Fetch<QByteArray, RecordLoad, PersonDetails, QString, QString>();
     DetailsFixture fixture;
     fixture.folder.WriteFile(kLeeFamily, kAnneFile, record);
     if (record.isEmpty()) QVERIFY(QFile::remove(fixture.RecordPath(kAnneFile)));
@@ -88,7 +83,7 @@ class DetailsEditorTest : public QObject {
 
     QCOMPARE(editor.LoadPerson(), outcome);
     QCOMPARE(fields.details, details);
-    QTEST(fields.date_label, "date_label");
+    QCOMPARE(fields.date_label, date_label);
     QCOMPARE(fixture.session.current_photo_path, photo);
     QCOMPARE(fields.list_selected[5], outcome == RecordLoad::kNoRecord ? 1 : -1);
 
@@ -102,34 +97,26 @@ class DetailsEditorTest : public QObject {
     QCOMPARE(fixture.session.record_line1.value(kAnneFile), kAnneLink);
   }
 
+  // The name selected, the name box, the details, and the message (empty: refused silently).
   void ApplyRefuses_data() {
-    QTest::addColumn<QString>("selected");
-    QTest::addColumn<QString>("name_box");
-    QTest::addColumn<PersonDetails>("details");
-    QTest::addColumn<QString>("message");  // empty: refused silently
-    auto row = [](const char* title, QString selected, QString name_box, PersonDetails details,
-                  QString message) {
-      QTest::newRow(title) << selected << name_box << details << message;
-    };
-    row("no name", "", "", DetailsOf({{"Gender", "Male"}}), "");
-    row("selection, no gender", "Bob Lee", "Anne Lee", PersonDetails(), "");
-    row("loose name", "", "anne  LEE", PersonDetails(),
+    Columns<QString, QString, PersonDetails, QString>();
+    Row("no name", "", "", DetailsOf({{"Gender", "Male"}}), "");
+    Row("selection, no gender", "Bob Lee", "Anne Lee", PersonDetails(), "");
+    Row("loose name", "", "anne  LEE", PersonDetails(),
         "\"anne  LEE\" is already in the family as \"Anne Lee\". Select Anne Lee in the list, or "
         "type the name exactly as it is listed.");
-    row("occupation ***", "", "Anne Lee", DetailsOf({{"Occupation", "A|***B"}}),
+    Row("occupation ***", "", "Anne Lee", DetailsOf({{"Occupation", "A|***B"}}),
         "A line of \"Occupation\" begins with \"***\", which the record file keeps for its section "
         "headers; please change it.");
-    row("line break", "Anne Lee", "", DetailsOf({{"Gender", "F"}, {"Birth Place", "Bos\nton"}}),
+    Row("line break", "Anne Lee", "", DetailsOf({{"Gender", "F"}, {"Birth Place", "Bos\nton"}}),
         "\"Birth Place\" holds one line only; please remove the line break.");
-    row("bad new name", "", "Bad/Name", PersonDetails(),
+    Row("bad new name", "", "Bad/Name", PersonDetails(),
         "The name \"Bad/Name\" cannot be stored: file names cannot hold \"/\".");
   }
 
   void ApplyRefuses() {
-    QFETCH(QString, selected);
-    QFETCH(QString, name_box);
-    QFETCH(PersonDetails, details);
-    QFETCH(QString, message);
+    const auto [selected, name_box, details, message] =
+        Fetch<QString, QString, PersonDetails, QString>();
     DetailsFixture fixture;
     const auto files = Snapshot(fixture);
     DetailsEditor editor(fixture.session, fixture.prompter);
@@ -170,32 +157,25 @@ class DetailsEditorTest : public QObject {
     QCOMPARE(fixture.Bytes(kAnneFile), first_record);
   }
 
+  // Apply (else Return); the setup ("new entry", "record gone", or "" with Anne loaded); the
+  // name box; name, link, gender and birth date of its row afterwards; the saved photo line ("":
+  // nothing saved).
   void SaveCreatesOrKeeps_data() {
-    QTest::addColumn<bool>("apply");     // else Return
-    QTest::addColumn<QString>("setup");  // "new entry", "record gone", or "" with Anne loaded
-    QTest::addColumn<QString>("name_box");
-    QTest::addColumn<QString>("row");    // name, link, gender and birth date of its row afterwards
-    QTest::addColumn<QString>("photo");  // the saved photo line; "": nothing saved
-    auto row = [](const char* title, bool apply, QString setup, QString name_box, QString row,
-                  QString photo) {
-      QTest::newRow(title) << apply << setup << name_box << row << photo;
-    };
+    Columns<bool, QString, QString, QString, QString>();
     // A fresh number and the father the main window lists; the gender left empty stays empty.
-    row("Apply creates a person without the photo shown", true, "", "Dora Lee",
+    Row("Apply creates a person without the photo shown", true, "", "Dora Lee",
         "Dora Lee|00040000F0003M0000S0000||2 FEB 1930", " ");
     // New Entry clears the fields and the name box; the date label and the link stay.
-    row("Return after New Entry creates a person", false, "new entry", "Dora Lee",
+    Row("Return after New Entry creates a person", false, "new entry", "Dora Lee",
         "Dora Lee|00040000F0003M0000S0000||", " ");
-    row("Return takes the record's own photo", false, "", "Anne Lee",
+    Row("Return takes the record's own photo", false, "", "Anne Lee",
         "Anne Lee|" + kAnneLink + "|Female|2 FEB 1930", kAnnesPhoto);
-    row("Return with the record gone", false, "record gone", "Anne Lee", "", "");
+    Row("Return with the record gone", false, "record gone", "Anne Lee", "", "");
   }
 
   void SaveCreatesOrKeeps() {
-    QFETCH(bool, apply);
-    QFETCH(QString, setup);
-    QFETCH(QString, name_box);
-    QFETCH(QString, photo);
+    const auto [apply, setup, name_box, shown_row, photo] =
+        Fetch<bool, QString, QString, QString, QString>();
     DetailsFixture fixture;
     Session& session = fixture.session;
     DetailsEditor editor(session, fixture.prompter);
@@ -224,7 +204,7 @@ class DetailsEditorTest : public QObject {
     }
     QVERIFY(fixture.prompter.messages.isEmpty());
     const IndexRow& row = session.index.row(session.index.FindRowExact(name_box));
-    QTEST(QStringList({row.name, row.link, row.gender, row.birth_date}).join('|'), "row");
+    QCOMPARE(QStringList({row.name, row.link, row.gender, row.birth_date}).join('|'), shown_row);
     QCOMPARE(fields.names.names.last(), session.index.rows().back().name);
     QCOMPARE(session.view.person_of_interest, name_box);
     QCOMPARE(session.current_photo_path, photo.trimmed());
@@ -268,38 +248,28 @@ class DetailsEditorTest : public QObject {
     QCOMPARE(fixture.Read(kAnneFile).record.details, expected);
   }
 
+  // Selected, answer, confirmed, message, and the name list afterwards (the files follow it).
   void ChangeName_data() {
-    QTest::addColumn<QString>("selected");
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<bool>("confirm");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("names");  // the name list afterwards; the files follow it
-    auto row = [](const char* title, QString selected, QString answer, bool confirm,
-                  QString message, QString names) {
-      QTest::newRow(title) << selected << answer << confirm << message << names;
-    };
-    row("apostrophe", "Bob Lee", "Bob O'Lee", true, "", "Anne Lee|Carl Lee|Bob O'Lee");
-    row("person of interest", "Anne Lee", "Anna Lee", true, "", "Bob Lee|Carl Lee|Anna Lee");
-    row("over a file of the same number", "Bob Lee", "Robert Lee", true, "",
+    Columns<QString, QString, bool, QString, QString>();
+    Row("apostrophe", "Bob Lee", "Bob O'Lee", true, "", "Anne Lee|Carl Lee|Bob O'Lee");
+    Row("person of interest", "Anne Lee", "Anna Lee", true, "", "Bob Lee|Carl Lee|Anna Lee");
+    Row("over a file of the same number", "Bob Lee", "Robert Lee", true, "",
         "Anne Lee|Carl Lee|Robert Lee");
-    row("nothing selected", "", "X", true, "", kUnchanged);
-    row("not confirmed", "Bob Lee", "X", false, "", kUnchanged);
-    row("name taken", "Bob Lee", "carl  lee", true,
+    Row("nothing selected", "", "X", true, "", kUnchanged);
+    Row("not confirmed", "Bob Lee", "X", false, "", kUnchanged);
+    Row("name taken", "Bob Lee", "carl  lee", true,
         "\"carl  lee\" cannot be the new name: the family already has \"Carl Lee\". Choose a name "
         "nobody has.",
         kUnchanged);
-    row("name refused", "Bob Lee", "Bob Copy", true,
+    Row("name refused", "Bob Lee", "Bob Copy", true,
         "The name \"Bob Copy\" cannot be stored: names containing \"copy\" are taken for backup "
         "copies and would never load.",
         kUnchanged);
   }
 
   void ChangeName() {
-    QFETCH(QString, selected);
-    QFETCH(QString, answer);
-    QFETCH(QString, message);
-    QFETCH(QString, names);
-    QFETCH(bool, confirm);
+    const auto [selected, answer, confirm, message, names] =
+        Fetch<QString, QString, bool, QString, QString>();
     DetailsFixture fixture;
     fixture.prompter.answers = {answer};
     fixture.prompter.confirmations = {confirm};

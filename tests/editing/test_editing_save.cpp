@@ -1,5 +1,5 @@
-// Saving link strings: the minimal record, line 1 replaced with every other byte kept, only the
-// records that differ written, and a family folder with stray, missing or unusable files.
+// Saving link strings: line 1 replaced with every other byte kept, only the records that differ
+// written, and a family folder with stray, missing or unusable files.
 #include <sys/stat.h>
 
 #include <QtTest>
@@ -8,15 +8,17 @@
 #include "editing/save_link_strings.h"
 #include "store/record_writer.h"
 #include "support/editing_fixture.h"
+#include "support/gedcom_fixture.h"
+#include "support/test_table.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
+using namespace Qt::StringLiterals;
 
 class EditingSaveTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void NewFatherGetsTheMinimalRecord();
   void FirstLineIsReplacedAlone_data();
   void FirstLineIsReplacedAlone();
   void NotedWritesAreTrusted();
@@ -34,51 +36,24 @@ ino_t InodeOf(const QString& path) {
   return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
 }
 
-QByteArray Bytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 }  // namespace
 
-void EditingSaveTest::NewFatherGetsTheMinimalRecord() {
-  EditingFixture fixture;
-  fixture.Open(kFamily, "Poi");
-  fixture.Run("add father", "John Smith");
-  const QByteArray expected =
-      "00080000F0000M0000S0000\r\n"
-      "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n"
-      "***Occupation***\r\n\r\n***Addresses***\r\n\r\n***Elementary***\r\n\r\n"
-      "***Intermediate***\r\n\r\n***High***\r\n\r\n***Universtities***\r\n\r\n"
-      "***Employers***\r\n\r\n***Religion***\r\n\r\n***Notes***\r\n\r\n";
-  QCOMPARE(expected.count("\r\n"), 31);
-  QCOMPARE(fixture.folder.ReadFile(kTestFamily, "John Smith_0008.dat"), expected);
-}
-
 void EditingSaveTest::FirstLineIsReplacedAlone_data() {
-  QTest::addColumn<QByteArray>("record");
-  QTest::addColumn<QString>("link");
-  QTest::addColumn<QByteArray>("expected");
-  QTest::newRow("CR LF") << QByteArray("old\r\nb\r\nc") << "NEW" << QByteArray("NEW\r\nb\r\nc");
-  QTest::newRow("LF line ends stay") << QByteArray("old\nb\n") << "NEW" << QByteArray("NEW\nb\n");
-  QTest::newRow("line 1 alone without line end")
-      << QByteArray("old") << "NEW" << QByteArray("NEW\r\n");
-  QTest::newRow("byte order mark stays")
-      << QByteArray("\xEF\xBB\xBFold\r\nb\r\n") << "NEW" << QByteArray("\xEF\xBB\xBFNEW\r\nb\r\n");
-  QTest::newRow("Windows-1252 lines stay")
-      << QByteArray("old\r\nJos\xE9\r\n") << "NEW" << QByteArray("NEW\r\nJos\xE9\r\n");
-  QTest::newRow("non-ASCII link in a Windows-1252 record")
-      << QByteArray("old\r\nJos\xE9\r\n") << QString::fromUtf8("N\xC3\xA9")
-      << QByteArray("N\xE9\r\nJos\xE9\r\n");
-  QTest::newRow("non-ASCII link in a UTF-8 record")
-      << QByteArray("old\r\nJos\xC3\xA9\r\n") << QString::fromUtf8("N\xC3\xA9")
-      << QByteArray("N\xC3\xA9\r\nJos\xC3\xA9\r\n");
+  Columns<QByteArray, QString, QByteArray>();  // record, link, expected
+  Row("CR LF", "old\r\nb\r\nc"_ba, "NEW", "NEW\r\nb\r\nc"_ba);
+  Row("LF line ends stay", "old\nb\n"_ba, "NEW", "NEW\nb\n"_ba);
+  Row("line 1 alone without line end", "old"_ba, "NEW", "NEW\r\n"_ba);
+  Row("byte order mark stays", "\xEF\xBB\xBFold\r\nb\r\n"_ba, "NEW", "\xEF\xBB\xBFNEW\r\nb\r\n"_ba);
+  Row("Windows-1252 lines stay", "old\r\nJos\xE9\r\n"_ba, "NEW", "NEW\r\nJos\xE9\r\n"_ba);
+  Row("non-ASCII link in a Windows-1252 record", "old\r\nJos\xE9\r\n"_ba,
+      QString::fromUtf8("N\xC3\xA9"), "N\xE9\r\nJos\xE9\r\n"_ba);
+  Row("non-ASCII link in a UTF-8 record", "old\r\nJos\xC3\xA9\r\n"_ba,
+      QString::fromUtf8("N\xC3\xA9"), "N\xC3\xA9\r\nJos\xC3\xA9\r\n"_ba);
 }
 
 void EditingSaveTest::FirstLineIsReplacedAlone() {
-  QFETCH(QByteArray, record);
-  QFETCH(QString, link);
-  QTEST(WithFirstLine(record, link), "expected");
+  const auto [record, link, expected] = Fetch<QByteArray, QString, QByteArray>();
+  QCOMPARE(WithFirstLine(record, link), expected);
 }
 
 void EditingSaveTest::NotedWritesAreTrusted() {
@@ -86,12 +61,12 @@ void EditingSaveTest::NotedWritesAreTrusted() {
   fixture.Open(kFamily, "Poi");
   Session& session = fixture.session;
   const QString poi = session.RecordPath("Poi");
-  const QByteArray written = WithFirstLine(Bytes(poi), "written elsewhere");
+  const QByteArray written = WithFirstLine(ReadBytes(poi), "written elsewhere");
   fixture.folder.WriteFile(kTestFamily, "Poi_0003.dat", written);
   // A record of another folder says nothing about this family's records.
   NoteRecordLine1(session, QDir(fixture.folder.path()).filePath("Poi_0003.dat"), "elsewhere");
   SaveLinkStrings(session, fixture.prompter);
-  QCOMPARE(Bytes(poi), written);
+  QCOMPARE(ReadBytes(poi), written);
 
   NoteRecordLine1(session, poi, "written elsewhere");
   SaveLinkStrings(session, fixture.prompter);
@@ -145,7 +120,7 @@ void EditingSaveTest::FolderIsRepaired() {
   }
   for (const IndexRow& row : session.index.rows()) {
     if (setup == "deleted" || row.name == u"Ghost") {
-      QCOMPARE(Bytes(session.RecordPath(row.name)), FormatMinimalRecord(row.link));
+      QCOMPARE(ReadBytes(session.RecordPath(row.name)), FormatMinimalRecord(row.link));
     }
   }
 }

@@ -12,6 +12,7 @@
 #include "support/filled_details.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_family.h"
+#include "support/test_table.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
@@ -64,17 +65,15 @@ class MainViewTest : public QObject {
 
  private slots:
   // The reading rules of settings.db itself are the store's; here, what start-up does with them.
+  // settings.db (empty: none), and the family, person of interest and what Shown gives.
   void StartSessionFollowsSettings_data() {
-    QTest::addColumn<QByteArray>("settings");  // empty: no settings.db
-    QTest::addColumn<QString>("shown");        // family, person of interest, and what Shown gives
-    QTest::newRow("no settings file") << QByteArray() << "|Person of Interest|spouse Spouse";
-    QTest::newRow("family and person")
-        << QByteArray("F\r\nJohn\r\n") << "F|John|spouse Mary, father Adam";
-    QTest::newRow("person no longer in the family")
-        << QByteArray("F\r\nGone\r\n") << "F|Gone|spouse Spouse";
+    Columns<QByteArray, QString>();
+    Row("no settings file", QByteArray(), "|Person of Interest|spouse Spouse");
+    Row("family and person", QByteArray("F\r\nJohn\r\n"), "F|John|spouse Mary, father Adam");
+    Row("person no longer in the family", QByteArray("F\r\nGone\r\n"), "F|Gone|spouse Spouse");
   }
   void StartSessionFollowsSettings() {
-    QFETCH(QByteArray, settings);
+    const auto [settings, shown] = Fetch<QByteArray, QString>();
     TempAppFolder folder;
     OpenFamily(folder,
                "John=00010002F0003M0000S0000 Mary=00020001F0000M0000S0000 "
@@ -89,47 +88,40 @@ class MainViewTest : public QObject {
         &error));
 
     QCOMPARE(titles, (QStringList{kTitleLoading, kTitleSettingUp, kTitleReady}));
-    QTEST(session.family + '|' + session.view.person_of_interest + '|' + Shown(session.view),
-          "shown");
+    QCOMPARE(session.family + '|' + session.view.person_of_interest + '|' + Shown(session.view),
+             shown);
     QCOMPARE(prompter.messages, QStringList());
   }
 
-  void RefreshDrawsRelatives_data() {
-    QTest::addColumn<QString>("people");
-    QTest::addColumn<QString>("person");
-    QTest::addColumn<QString>("shown");
-    auto row = [](const char* tag, const char* people, const char* person, const char* shown) {
-      QTest::newRow(tag) << QString(people) << QString(person) << QString(shown);
-    };
-    row("no spouse, empty groups", "Pat=00050000F0000M0000S0000", "Pat", "spouse Spouse");
-    row("all groups, empty slots skipped",
+  void RefreshDrawsRelatives_data() {  // people, person, shown
+    Columns<QString, QString, QString>();
+    Row("no spouse, empty groups", "Pat=00050000F0000M0000S0000", "Pat", "spouse Spouse");
+    Row("all groups, empty slots skipped",
         "Pat=00010002F00000003M0004S00050006 Sam=00020001F0000M0000S0000 "
         "Dad=00030000F0000M0000S0000 Mum=00040000F0000M0000S0000 Sib=00050000F0003M0004S0001 "
         "Sis=00060000F0003M0004S0001",
         "Pat", "spouse Sam, father Dad, mother Mum, sibling Sib, sibling Sis");
     // Rows are in file name order (Anna, Bert, Cara, Pat), not in number order.
-    row("children through father and mother groups in index order",
+    Row("children through father and mother groups in index order",
         "Pat=00010000F0000M0000S0000 Cara=00020000F0000M0001S0000 Anna=00040000F0001M0000S0000 "
         "Bert=00030000F00050001M0000S0000 Dirk=00050000F0000M0000S0000",
         "Pat", "spouse Spouse, child Anna, child Bert, child Cara");
-    row("a child once per slot naming the person",
+    Row("a child once per slot naming the person",
         "Pat=00010000F0000M0000S0000 Kid=00020000F00010001M0001S0000", "Pat",
         "spouse Spouse, child Kid, child Kid, child Kid");
-    row("numbers compared by value", "Pat=00070000F0000M0000S0000 Kid=00020000F__07M0000S0000",
+    Row("numbers compared by value", "Pat=00070000F0000M0000S0000 Kid=00020000F__07M0000S0000",
         "Pat", "spouse Spouse, child Kid");
-    row("a number that names nobody gives an empty line", "Pat=00010099F0098M0000S0000", "Pat",
+    Row("a number that names nobody gives an empty line", "Pat=00010099F0098M0000S0000", "Pat",
         "spouse , father ");
-    row("own number 0000 has no children",
+    Row("own number 0000 has no children",
         "Pat=00000000F0000M0000S0000 Kid=00020000F0000M0000S0000", "Pat", "spouse Spouse");
     // Nobody to draw: the screen keeps what it showed.
-    row("person not in the family", "Pat=00010000F0000M0000S0000", "Nobody", kOld);
-    row("name differs in case", "Pat=00010000F0000M0000S0000", "pat", kOld);
-    row("empty index", "", "Pat", kOld);
+    Row("person not in the family", "Pat=00010000F0000M0000S0000", "Nobody", kOld);
+    Row("name differs in case", "Pat=00010000F0000M0000S0000", "pat", kOld);
+    Row("empty index", "", "Pat", kOld);
   }
   void RefreshDrawsRelatives() {
-    QFETCH(QString, people);
-    QFETCH(QString, person);
-    QFETCH(QString, shown);
+    const auto [people, person, shown] = Fetch<QString, QString, QString>();
     TempAppFolder folder;
     Session session = OpenFamily(folder, people);
     ShowOld(session);
@@ -142,20 +134,16 @@ class MainViewTest : public QObject {
   }
 
   // Pat's photo line, and then the photo shown ("hidden" when none) and the photo path kept.
+  // The line "-" stands for a record that is gone.
   void RefreshShowsOrHidesPhoto_data() {
-    QTest::addColumn<QString>("photo_line");  // "-": the record is gone
-    QTest::addColumn<QString>("shown");
-    auto row = [](const char* tag, const char* line, const char* shown) {
-      QTest::newRow(tag) << QString(line) << QString(shown);
-    };
-    row("existing picture", "<picture>", "<picture>|<picture>");
-    row("blank photo line", " ", "hidden| ");
-    row("path naming no file", "/no/such/picture.png", "hidden|/no/such/picture.png");
-    row("record missing keeps the photo", "-", "/old.png|/old.png");
+    Columns<QString, QString>();
+    Row("existing picture", "<picture>", "<picture>|<picture>");
+    Row("blank photo line", " ", "hidden| ");
+    Row("path naming no file", "/no/such/picture.png", "hidden|/no/such/picture.png");
+    Row("record missing keeps the photo", "-", "/old.png|/old.png");
   }
   void RefreshShowsOrHidesPhoto() {
-    QFETCH(QString, photo_line);
-    QFETCH(QString, shown);
+    auto [photo_line, shown] = Fetch<QString, QString>();
     TempAppFolder folder;
     folder.WriteFile("F", "0001001_pat.pic", "picture");
     const QString picture = QDir(folder.FamilyPath("F")).filePath("0001001_pat.pic");
@@ -177,20 +165,16 @@ class MainViewTest : public QObject {
 
   // A freshly opened family shows the person of the first file holding "0001", else of the last
   // file, on a screen cleared of the family shown before.
-  void PickDefaultPersonTakesNumberOne_data() {
-    QTest::addColumn<QString>("files");  // "|" between file names
-    QTest::addColumn<QString>("person");
-    auto row = [](const char* tag, const char* files, const QString& person) {
-      QTest::newRow(tag) << QString(files) << person;
-    };
-    row("record 0001 present", "Ann_0002.dat|Bob_0001.dat|Cat_0003.dat", "Bob");
-    row("no 0001: the last file", "Ann_0002.dat|Bob_0004.dat|Cat_0003.dat", "Cat");
-    row("first file containing 0001 wins", "Ann_10001.dat|Bob_0001.dat", "Ann");
-    row("name with a dot", "J. Smith_0001.dat", "J. Smith");
-    row("empty family", "", kNoPersonCaption);
+  void PickDefaultPersonTakesNumberOne_data() {  // files ("|" between names), person
+    Columns<QString, QString>();
+    Row("record 0001 present", "Ann_0002.dat|Bob_0001.dat|Cat_0003.dat", "Bob");
+    Row("no 0001: the last file", "Ann_0002.dat|Bob_0004.dat|Cat_0003.dat", "Cat");
+    Row("first file containing 0001 wins", "Ann_10001.dat|Bob_0001.dat", "Ann");
+    Row("name with a dot", "J. Smith_0001.dat", "J. Smith");
+    Row("empty family", "", kNoPersonCaption);
   }
   void PickDefaultPersonTakesNumberOne() {
-    QFETCH(QString, files);
+    const auto [files, person] = Fetch<QString, QString>();
     Session session;
     session.family_files = files.split(u'|', Qt::SkipEmptyParts);
     ShowOld(session);
@@ -198,50 +182,40 @@ class MainViewTest : public QObject {
 
     PickDefaultPerson(session);
 
-    QTEST(session.view.person_of_interest, "person");
+    QCOMPARE(session.view.person_of_interest, person);
     QCOMPARE(Shown(session.view), QStringLiteral("spouse Spouse"));
     QVERIFY(!session.view.photo_visible && session.current_photo_path.isEmpty());
   }
 
-  // What the information view shows of Pat Doe's record.
+  // What the information view shows of Pat Doe's record: lines (none: no record file), date
+  // label, details.
   void ShowPersonInfoReadsRecord_data() {
-    QTest::addColumn<QStringList>("lines");  // empty: no record file
-    QTest::addColumn<QString>("date_label");
-    QTest::addColumn<PersonDetails>("expected");
+    Columns<QStringList, QString, PersonDetails>();
     auto lines_of = [](const PersonDetails& details) {
       return SplitLines(DecodeText(FormatFullRecord("00010000F0000M0000S0000", "2026", details)));
     };
     PersonDetails shown = EveryFieldFilled();
     shown.photo_path.clear();  // never shown
     const QStringList full = lines_of(EveryFieldFilled());
-    QTest::newRow("full record") << full << "2026" << shown;
-
-    QTest::newRow("minimal record")
-        << SplitLines(DecodeText(FormatMinimalRecord(full[0]))) << kNoDate << PersonDetails{};
-
-    PersonDetails no_immigration = shown;
-    no_immigration.immigration_date.clear();
-    no_immigration.immigration_place.clear();
-    QTest::newRow("written before the immigration section")
-        << full.mid(0, full.size() - 3) << "2026" << no_immigration;
+    Row("full record", full, "2026", shown);
+    Row("minimal record", SplitLines(DecodeText(FormatMinimalRecord(full[0]))), kNoDate,
+        PersonDetails{});
 
     QStringList no_hash = full;
     no_hash[3] = QStringLiteral("Dr");
     PersonDetails up_to_line_4;
     up_to_line_4.ssn = shown.ssn;
     up_to_line_4.prefix = QStringLiteral("Dr");
-    QTest::newRow("line 4 without #") << no_hash << "2026" << up_to_line_4;
+    Row("line 4 without #", no_hash, "2026", up_to_line_4);
 
     PersonDetails blank_notes = shown;
     blank_notes.notes.clear();  // written as one empty line
     blank_notes.sources.clear();
-    QTest::newRow("notes and sources of one empty line")
-        << lines_of(blank_notes) << "2026" << blank_notes;
-
-    QTest::newRow("no record file") << QStringList() << kDateLastChangedCaption << PersonDetails{};
+    Row("notes and sources of one empty line", lines_of(blank_notes), "2026", blank_notes);
+    Row("no record file", QStringList(), kDateLastChangedCaption, PersonDetails{});
   }
   void ShowPersonInfoReadsRecord() {
-    QFETCH(QStringList, lines);
+    const auto [lines, date_label, details] = Fetch<QStringList, QString, PersonDetails>();
     TempAppFolder folder;
     if (!lines.isEmpty()) folder.WriteFile("F", "Pat Doe_0001.dat", JoinRecordLines(lines));
     const Session session = folder.OpenSession("F");
@@ -250,8 +224,8 @@ class MainViewTest : public QObject {
 
     QCOMPARE(info.title, QStringLiteral("Pat Doe"));
     QCOMPARE(info.link, lines.value(0));
-    QTEST(info.date_label, "date_label");
-    QTEST(info.details, "expected");
+    QCOMPARE(info.date_label, date_label);
+    QCOMPARE(info.details, details);
   }
 };
 

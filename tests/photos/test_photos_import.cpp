@@ -7,6 +7,7 @@
 #include "photos/picture_signature.h"
 #include "store/record_writer.h"
 #include "support/details_fixture.h"
+#include "support/test_table.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
@@ -15,52 +16,40 @@ class PhotoImportTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // The file ("family/" + name: a stored photo, to change to), whether it is a picture, use as
+  // default, the setup ("photo 999", "nobody shown", "short record"), message|title of the one
+  // message shown, the file copied into the family folder, and the photo line saved (%1 the
+  // family folder; "": nothing saved).
   void PhotoAction_data() {
-    QTest::addColumn<QString>("file_name");  // "family/" + name: a stored photo, to change to
-    QTest::addColumn<bool>("picture");
-    QTest::addColumn<bool>("use_as_default");
-    QTest::addColumn<QString>("setup");       // "photo 999", "nobody shown", "short record"
-    QTest::addColumn<QString>("message");     // message|title of the one message shown
-    QTest::addColumn<QString>("new_photo");   // the file copied into the family folder
-    QTest::addColumn<QString>("photo_line");  // %1 the family folder; "": nothing saved
-    auto row = [](const char* title, QString file_name, bool picture, bool use_as_default,
-                  QString setup, QString message, QString new_photo, QString photo_line) {
-      QTest::newRow(title) << file_name << picture << use_as_default << setup << message
-                           << new_photo << photo_line;
-    };
+    Columns<QString, bool, bool, QString, QString, QString, QString>();
     const QString imported = "Picture successfully imported|File Transfer Complete";
     const QString error = "Error handling import request.|Kinvale";
-    row("default photo", "grandpa.jpg", true, true, "", imported, "0001001_grandpa.pic",
+    Row("default photo", "grandpa.jpg", true, true, "", imported, "0001001_grandpa.pic",
         "%1/0001001_grandpa.pic");
-    row("not the default photo", "grandpa.jpg", true, false, "", imported, "0001001_grandpa.pic",
+    Row("not the default photo", "grandpa.jpg", true, false, "", imported, "0001001_grandpa.pic",
         kAnnesPhoto);
-    row("upper-case .PIC", "grandpa.PIC", true, false, "", imported, "0001001_grandpa.pic",
+    Row("upper-case .PIC", "grandpa.PIC", true, false, "", imported, "0001001_grandpa.pic",
         kAnnesPhoto);
-    row("first dot followed by pho", "my.photo.pic", true, false, "", imported, "0001001_my.pic",
+    Row("first dot followed by pho", "my.photo.pic", true, false, "", imported, "0001001_my.pic",
         kAnnesPhoto);
-    row("previously imported", "grandpa.pic", true, true, "",
+    Row("previously imported", "grandpa.pic", true, true, "",
         "Photo previously imported. Use Change Photo.|Status", "", "");
-    row("too many photos", "grandpa.jpg", true, true, "photo 999", "Too many photos!|Error", "",
+    Row("too many photos", "grandpa.jpg", true, true, "photo 999", "Too many photos!|Error", "",
         "");
-    row("not a picture", "notes.txt", false, true, "", error, "", "");
-    row("record that cannot be read whole", "grandpa.jpg", true, true, "short record", error, "",
+    Row("not a picture", "notes.txt", false, true, "", error, "", "");
+    Row("record that cannot be read whole", "grandpa.jpg", true, true, "short record", error, "",
         "");
-    row("nobody shown", "grandpa.jpg", true, true, "nobody shown",
+    Row("nobody shown", "grandpa.jpg", true, true, "nobody shown",
         "Photos belong to the person of interest: choose a person of the family first.|Kinvale", "",
         "");
-    row("change to a stored photo", "family/0002001_bob.pic", true, false, "", "", "",
+    Row("change to a stored photo", "family/0002001_bob.pic", true, false, "", "", "",
         "%1/0002001_bob.pic");
-    row("change to a file that is not a picture", "family/0002001_bob.pic", false, false, "", error,
+    Row("change to a file that is not a picture", "family/0002001_bob.pic", false, false, "", error,
         "", "");
   }
   void PhotoAction() {
-    QFETCH(QString, file_name);
-    QFETCH(bool, picture);
-    QFETCH(bool, use_as_default);
-    QFETCH(QString, setup);
-    QFETCH(QString, message);
-    QFETCH(QString, new_photo);
-    QFETCH(QString, photo_line);
+    auto [file_name, picture, use_as_default, setup, message, new_photo, photo_line] =
+        Fetch<QString, bool, bool, QString, QString, QString, QString>();
     DetailsFixture fixture;
     Session& session = fixture.session;
     const QString family = session.FamilyPath();
@@ -117,24 +106,18 @@ class PhotoImportTest : public QObject {
     QCOMPARE(session.view.photo_path, shows_new_photo ? line : view.photo_path);
   }
 
+  // Change mode, a Pictures folder, the last import folder, and the start folder (%1 the family
+  // folder, %2 the home folder).
   void StartFolders_data() {
-    QTest::addColumn<bool>("change");
-    QTest::addColumn<bool>("pictures_folder_exists");
-    QTest::addColumn<QString>("last_import");
-    QTest::addColumn<QString>("start");  // %1 the family folder, %2 the home folder
-    auto row = [](const char* title, bool change, bool pictures, QString last, QString start) {
-      QTest::newRow(title) << change << pictures << last << start;
-    };
-    row("first import", false, true, "", "%2/Pictures");
-    row("first import, no pictures folder", false, false, "", "%2");
-    row("after an import", false, true, "/some/folder", "/some/folder");
-    row("change mode: the family folder", true, true, "/some/folder", "%1");
+    Columns<bool, bool, QString, QString>();
+    Row("first import", false, true, "", "%2/Pictures");
+    Row("first import, no pictures folder", false, false, "", "%2");
+    Row("after an import", false, true, "/some/folder", "/some/folder");
+    Row("change mode: the family folder", true, true, "/some/folder", "%1");
   }
   void StartFolders() {
-    QFETCH(bool, change);
-    QFETCH(bool, pictures_folder_exists);
-    QFETCH(QString, last_import);
-    QFETCH(QString, start);
+    auto [change, pictures_folder_exists, last_import, start] =
+        Fetch<bool, bool, QString, QString>();
     QTemporaryDir home;
     qputenv("HOME", home.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toUtf8());

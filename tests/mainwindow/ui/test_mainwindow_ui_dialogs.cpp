@@ -13,6 +13,7 @@
 #include "support/filled_details.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_family.h"
+#include "support/test_table.h"
 #include "support/widget_helpers.h"
 
 using namespace kinvale;
@@ -51,25 +52,18 @@ class DialogsTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // The family selected first ("" for none), how the chooser is left, outcome, family.
   void ChooserAnswers_data() {
-    QTest::addColumn<QString>("select");  // the family selected first; "" for none
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<int>("outcome");
-    QTest::addColumn<QString>("family");
-    auto row = [](const char* tag, const char* select, const char* how, ChooserOutcome outcome,
-                  const char* family) {
-      QTest::newRow(tag) << QString(select) << QString(how) << int(outcome) << QString(family);
-    };
-    row("Open", "Smith", "openButton", ChooserOutcome::kOpened, "Smith");
-    row("Enter opens", "Jones", "enter", ChooserOutcome::kOpened, "Jones");
-    row("Cancel", "Smith", "cancelButton", ChooserOutcome::kCancelled, "");
-    row("Escape cancels", "Smith", "escape", ChooserOutcome::kCancelled, "");
-    row("frame close", "Smith", "frame", ChooserOutcome::kClosed, "");
-    row("Open needs a selection", "", "openButton frame", ChooserOutcome::kClosed, "");
+    Columns<QString, QString, int, QString>();
+    Row("Open", "Smith", "openButton", int(ChooserOutcome::kOpened), "Smith");
+    Row("Enter opens", "Jones", "enter", int(ChooserOutcome::kOpened), "Jones");
+    Row("Cancel", "Smith", "cancelButton", int(ChooserOutcome::kCancelled), "");
+    Row("Escape cancels", "Smith", "escape", int(ChooserOutcome::kCancelled), "");
+    Row("frame close", "Smith", "frame", int(ChooserOutcome::kClosed), "");
+    Row("Open needs a selection", "", "openButton frame", int(ChooserOutcome::kClosed), "");
   }
   void ChooserAnswers() {
-    QFETCH(QString, select);
-    QFETCH(QString, how);
+    const auto [select, how, outcome, family] = Fetch<QString, QString, int, QString>();
     ChooserFolder setup;
     QStringList offered;
     WhenModalShown([&](QWidget* widget) {
@@ -84,27 +78,20 @@ class DialogsTest : public QObject {
     const FamilyChoice choice =
         FamilyChooserDialog::Choose(nullptr, setup.folder.path(), setup.prompter);
     QCOMPARE(offered, (QStringList{"Jones", "Smith"}));
-    QTEST(int(choice.outcome), "outcome");
-    QTEST(choice.family, "family");
+    QCOMPARE(int(choice.outcome), outcome);
+    QCOMPARE(choice.family, family);
   }
 
-  // Each character the store refuses is its test; here, what the window says and lists.
-  void ChooserCreate_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("message");  // titled "Family File Start" when created
-    auto row = [](const char* tag, const QString& name, const char* message) {
-      QTest::newRow(tag) << name << QString(message);
-    };
-    row("plain name", "Whitfield", "New Family Created");
-    row("name with spaces", "Van Dyke", "New Family Created");
-    row("initial text", kNewFamilyInitialText, "No special characters please");
-    row("existing family", "Smith", "A family or file named \"Smith\" exists already.");
-    row("blank", "   ", "No special characters please");
-    row("special character", "Ab#cd", "No special characters please");
+  // The names the store refuses are its tests; here, what the window says and lists for a name
+  // made, one refused and one taken.
+  void ChooserCreate_data() {  // name, message (titled "Family File Start" when created)
+    Columns<QString, QString>();
+    Row("plain name", "Whitfield", "New Family Created");
+    Row("existing family", "Smith", "A family or file named \"Smith\" exists already.");
+    Row("special character", "Ab#cd", "No special characters please");
   }
   void ChooserCreate() {
-    QFETCH(QString, name);
-    QFETCH(QString, message);
+    const auto [name, message] = Fetch<QString, QString>();
     const bool created = message == kFamilyCreatedMessage;
     ChooserFolder setup;
     FamilyChooserDialog dialog(setup.folder.path(), setup.prompter);
@@ -125,23 +112,17 @@ class DialogsTest : public QObject {
     QVERIFY(dialog.isVisible());
   }
 
-  void LineEntryAnswers_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<QString>("answer");
-    auto row = [](const char* tag, const char* typed, const char* how, const char* answer) {
-      QTest::newRow(tag) << QString(typed) << QString(how) << QString(answer);
-    };
-    row("Apply keeps spaces", "  Mary  Ann ", "applyButton", "  Mary  Ann ");
-    row("Enter applies", "  Mary  Ann ", "enter", "  Mary  Ann ");
-    row("Cancel", "Mary", "cancelButton", "");
-    row("Escape cancels", "Mary", "escape", "");
-    row("frame close", "Mary", "frame", "");
-    row("Apply with nothing typed", "", "applyButton", "");
+  void LineEntryAnswers_data() {  // typed, how the entry is left, answer
+    Columns<QString, QString, QString>();
+    Row("Apply keeps spaces", "  Mary  Ann ", "applyButton", "  Mary  Ann ");
+    Row("Enter applies", "  Mary  Ann ", "enter", "  Mary  Ann ");
+    Row("Cancel", "Mary", "cancelButton", "");
+    Row("Escape cancels", "Mary", "escape", "");
+    Row("frame close", "Mary", "frame", "");
+    Row("Apply with nothing typed", "", "applyButton", "");
   }
   void LineEntryAnswers() {
-    QFETCH(QString, typed);
-    QFETCH(QString, how);
+    const auto [typed, how, expected] = Fetch<QString, QString, QString>();
     QString title, prompt;
     WhenModalShown([&](QWidget* widget) {
       title = widget->windowTitle();
@@ -154,32 +135,24 @@ class DialogsTest : public QObject {
     const QString answer = LineEntryDialog::Ask(nullptr, QStringLiteral("Enter Father's Name"));
     QCOMPARE(title, QStringLiteral("Enter Name"));
     QCOMPARE(prompt, QStringLiteral("Enter Father's Name"));
-    QTEST(answer, "answer");
+    QCOMPARE(answer, expected);
   }
 
+  // The subfolder picked in the folder list ("" keeps the start), the file name ("-": the
+  // default is left as it is), how the window is left, and the path relative to the start folder
+  // ("" for no path).
   void SaveAsGivesFolderAndName_data() {
-    QTest::addColumn<QString>("subfolder");  // picked in the folder list; "" keeps the start
-    QTest::addColumn<QString>("file_name");  // "-": the default name is left as it is
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<QString>("expected");  // relative to the start folder; "" for no path
-    auto row = [](const char* tag, const char* subfolder, const char* file_name, const char* how,
-                  const char* expected) {
-      QTest::newRow(tag) << QString(subfolder) << QString(file_name) << QString(how)
-                         << QString(expected);
-    };
-    row("Save in the start folder", "", "tree.txt", "saveButton", "tree.txt");
-    row("Save in a picked folder", "out", "tree.txt", "saveButton", "out/tree.txt");
-    row("default name", "", "-", "saveButton", "default.txt");
-    row("Enter saves", "", "a b.txt", "enter", "a b.txt");
-    row("Save needs a file name", "", "", "saveButton frame", "");
-    row("Cancel", "", "tree.txt", "cancelButton", "");
-    row("frame close", "", "tree.txt", "frame", "");
+    Columns<QString, QString, QString, QString>();
+    Row("Save in the start folder", "", "tree.txt", "saveButton", "tree.txt");
+    Row("Save in a picked folder", "out", "tree.txt", "saveButton", "out/tree.txt");
+    Row("default name", "", "-", "saveButton", "default.txt");
+    Row("Enter saves", "", "a b.txt", "enter", "a b.txt");
+    Row("Save needs a file name", "", "", "saveButton frame", "");
+    Row("Cancel", "", "tree.txt", "cancelButton", "");
+    Row("frame close", "", "tree.txt", "frame", "");
   }
   void SaveAsGivesFolderAndName() {
-    QFETCH(QString, subfolder);
-    QFETCH(QString, file_name);
-    QFETCH(QString, how);
-    QFETCH(QString, expected);
+    const auto [subfolder, file_name, how, expected] = Fetch<QString, QString, QString, QString>();
     TempAppFolder folder;
     QDir(folder.path()).mkdir(QStringLiteral("out"));
     int drives = 0;

@@ -4,12 +4,12 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "mainwindow/ui/main_window.h"
 #include "mainwindow/ui/photo_view.h"
 #include "mainwindow/user_manual.h"
 #include "store/settings.h"
 #include "store/text_codec.h"
-#include "support/temp_family.h"
+#include "support/demo_window.h"
+#include "support/test_table.h"
 #include "support/url_recorder.h"
 #include "support/widget_helpers.h"
 
@@ -20,48 +20,39 @@ namespace {
 
 const QString kThomas = QStringLiteral("Thomas Whitfield");
 
-// A started window on a fresh application folder, which holds the demo family.
-struct DemoWindow {
-  TempAppFolder folder;
-  QString app_folder = QDir(folder.path()).filePath(QStringLiteral("app"));
-  MainWindow window;
-
-  DemoWindow() {
-    QString error;
-    QVERIFY2(window.Start(app_folder, &error), qPrintable(error));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-  }
-  QStringList Settings() const {
-    return ReadTextLines(QDir(app_folder).filePath(kSettingsFileName)).value_or(QStringList());
-  }
-  // The caption of a button, with "&" shown as itself.
-  QString Caption(const char* button) const {
-    return Child<QPushButton>(window, button)->text().replace(QStringLiteral("&&"), "&");
-  }
-  QStringList List(const QString& stem) const {
-    return Entries(*Child<QListWidget>(window, stem + "List"));
-  }
-  // "photo" or "placeholder", whichever of the two alone is shown.
-  QString Photo() const {
-    const bool photo = Child<PhotoView>(window, "photo")->isVisible();
-    if (photo == Child<QWidget>(window, "photoPlaceholder")->isVisible()) return "both or neither";
-    return photo ? "photo" : "placeholder";
-  }
-  void Trigger(const QString& item) { window.findChild<QAction*>(item)->trigger(); }
-  // Answers the family chooser with the family, by the button (or a frame close for "").
-  static void AnswerChooser(const QString& family, const QString& button) {
-    WhenModalShown([=](QWidget* chooser) {
-      auto* families = chooser->findChild<QListWidget*>(QStringLiteral("familyList"));
-      families->setCurrentItem(families->findItems(family, Qt::MatchExactly).first());
-      if (button.isEmpty()) {
-        chooser->close();
-      } else {
-        Click(*chooser, button);
-      }
-    });
-  }
-};
+QString AppFolder(const DemoWindow& demo) { return QDir(demo.folder.path()).filePath("app"); }
+QStringList SavedSettings(const DemoWindow& demo) {
+  return ReadTextLines(QDir(AppFolder(demo)).filePath(kSettingsFileName)).value_or(QStringList());
+}
+// The caption of a button, with "&" shown as itself.
+QString Caption(const DemoWindow& demo, const QString& button) {
+  return Child<QPushButton>(demo.window, button)->text().replace(QStringLiteral("&&"), "&");
+}
+QStringList List(const DemoWindow& demo, const QString& stem) {
+  return Entries(*Child<QListWidget>(demo.window, stem + "List"));
+}
+// "photo" or "placeholder", whichever of the two alone is shown.
+QString Photo(const DemoWindow& demo) {
+  const bool photo = Child<PhotoView>(demo.window, "photo")->isVisible();
+  if (photo == Child<QWidget>(demo.window, "photoPlaceholder")->isVisible())
+    return "both or neither";
+  return photo ? "photo" : "placeholder";
+}
+void Trigger(DemoWindow& demo, const QString& item) {
+  demo.window.findChild<QAction*>(item)->trigger();
+}
+// Answers the family chooser with the family, by the button (or a frame close for "").
+void AnswerChooser(const QString& family, const QString& button) {
+  WhenModalShown([=](QWidget* chooser) {
+    auto* families = chooser->findChild<QListWidget*>(QStringLiteral("familyList"));
+    families->setCurrentItem(families->findItems(family, Qt::MatchExactly).first());
+    if (button.isEmpty()) {
+      chooser->close();
+    } else {
+      Click(*chooser, button);
+    }
+  });
+}
 
 }  // namespace
 
@@ -69,44 +60,35 @@ class MainWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // stem, frame caption, the object names' middle part of "+" and "-", names
   void StartShowsDemoFamily_data() {
-    QTest::addColumn<QString>("stem");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("buttons");  // the object names' middle part of "+" and "-"
-    QTest::addColumn<QStringList>("names");
-    auto row = [](const char* stem, const char* caption, const char* buttons,
-                  const QStringList& names) {
-      QTest::newRow(stem) << QString(stem) << QString(caption) << QString(buttons) << names;
-    };
-    row("father", "Father", "Father", {"William Whitfield"});
-    row("mother", "Mother", "Mother", {"Mary Cole Whitfield"});
-    row("sibling", "Siblings", "Sibling",
-        {"Grace Whitfield Fisher", "Jack Whitfield", "Rose Whitfield"});
-    row("children", "Children / Dependents", "Dependent",
-        {"Peter Whitfield", "Susan Whitfield Grant"});
+    Columns<QString, QString, QString, QStringList>();
+    Row("father", "father", "Father", "Father", QStringList{"William Whitfield"});
+    Row("mother", "mother", "Mother", "Mother", QStringList{"Mary Cole Whitfield"});
+    Row("sibling", "sibling", "Siblings", "Sibling",
+        QStringList{"Grace Whitfield Fisher", "Jack Whitfield", "Rose Whitfield"});
+    Row("children", "children", "Children / Dependents", "Dependent",
+        QStringList{"Peter Whitfield", "Susan Whitfield Grant"});
   }
   void StartShowsDemoFamily() {
-    QFETCH(QString, stem);
-    QFETCH(QString, buttons);
+    const auto [stem, caption, buttons, names] = Fetch<QString, QString, QString, QStringList>();
     DemoWindow demo;
     QCOMPARE(demo.window.windowTitle(), QStringLiteral("Kinvale"));
-    QCOMPARE(demo.Caption("personButton"), kThomas);
-    QCOMPARE(demo.Caption("spouseButton"), QStringLiteral("Eleanor Hart Whitfield"));
-    QTEST(Child<QGroupBox>(demo.window, stem + "Frame")->title(), "caption");
-    QTEST(demo.List(stem), "names");
-    QCOMPARE(demo.Caption(qPrintable("add" + buttons + "Button")), QStringLiteral("+"));
-    QCOMPARE(demo.Caption(qPrintable("remove" + buttons + "Button")), QStringLiteral("-"));
-    QCOMPARE(demo.Photo(), QStringLiteral("photo"));
+    QCOMPARE(Caption(demo, "personButton"), kThomas);
+    QCOMPARE(Caption(demo, "spouseButton"), QStringLiteral("Eleanor Hart Whitfield"));
+    QCOMPARE(Child<QGroupBox>(demo.window, stem + "Frame")->title(), caption);
+    QCOMPARE(List(demo, stem), names);
+    QCOMPARE(Caption(demo, "add" + buttons + "Button"), QStringLiteral("+"));
+    QCOMPARE(Caption(demo, "remove" + buttons + "Button"), QStringLiteral("-"));
+    QCOMPARE(Photo(demo), QStringLiteral("photo"));
   }
 
   // Every menu item: its caption, its shortcut, and the window it opens modally, by its title.
+  // item, caption, shortcut, title ("": no window to see here, tested on their own)
   void MenuItemOpensItsWindow_data() {
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QKeySequence>("shortcut");
-    QTest::addColumn<QString>("title");  // "": no window to see here (tested on their own)
+    Columns<QString, QString, QKeySequence, QString>();
     auto row = [](const char* item, const char* caption, QKeySequence shortcut, const char* title) {
-      QTest::newRow(item) << QString(item) << QString(caption) << shortcut << QString(title);
+      Row(item, item, caption, shortcut, title);
     };
     row("LoadFamilyTree", "Load Family Tree", Qt::CTRL | Qt::Key_O, "Load Family Tree");
     row("ChangePhoto", "Change Photo", {}, "Change Photo");
@@ -121,13 +103,12 @@ class MainWindowTest : public QObject {
     row("About", "About Kinvale", {}, "Kinvale");
   }
   void MenuItemOpensItsWindow() {
-    QFETCH(QString, item);
-    QFETCH(QString, title);
+    const auto [item, caption, shortcut, title] = Fetch<QString, QString, QKeySequence, QString>();
     DemoWindow demo;
     auto* action = demo.window.findChild<QAction*>("action" + item);
     QVERIFY(action);
-    QTEST(action->text(), "caption");
-    QTEST(action->shortcut(), "shortcut");
+    QCOMPARE(action->text(), caption);
+    QCOMPARE(action->shortcut(), shortcut);
     if (title.isEmpty()) return;
     QString opened;
     WhenModalShown([&](QWidget* modal) {
@@ -140,17 +121,13 @@ class MainWindowTest : public QObject {
 
   // Double-clicking a relative selects it and shows that person's information; the person of
   // interest stays.
-  void DoubleClickShowsInformation_data() {
-    QTest::addColumn<QString>("stem");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("birth_date");
-    QTest::newRow("father") << "father" << 0 << "William Whitfield" << QString("7 JUL 1880");
-    QTest::newRow("child") << "children" << 1 << "Susan Whitfield Grant" << QString("4 JUN 1939");
+  void DoubleClickShowsInformation_data() {  // stem, row, name, birth date
+    Columns<QString, int, QString, QString>();
+    Row("father", "father", 0, "William Whitfield", "7 JUL 1880");
+    Row("child", "children", 1, "Susan Whitfield Grant", "4 JUN 1939");
   }
   void DoubleClickShowsInformation() {
-    QFETCH(QString, stem);
-    QFETCH(int, row);
+    const auto [stem, row, name, birth] = Fetch<QString, int, QString, QString>();
     DemoWindow demo;
     MainView& view = demo.window.session().view;
     view.selected_person = QStringLiteral("Earlier Choice");
@@ -166,11 +143,11 @@ class MainWindowTest : public QObject {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
 
-    QTEST(title, "name");
-    QTEST(selected_while_open, "name");
-    QTEST(birth_date, "birth_date");
+    QCOMPARE(title, name);
+    QCOMPARE(selected_while_open, name);
+    QCOMPARE(birth_date, birth);
     QCOMPARE(view.person_of_interest, kThomas);
-    QCOMPARE(demo.Caption("personButton"), kThomas);
+    QCOMPARE(Caption(demo, "personButton"), kThomas);
     QCOMPARE(view.selected_person, QStringLiteral("Earlier Choice"));
     QCOMPARE((stem == u"father" ? view.fathers : view.children).selected, row);
     QVERIFY(!QApplication::activeModalWidget());
@@ -213,7 +190,7 @@ class MainWindowTest : public QObject {
     demo.window.session().view.person_of_interest = QStringLiteral("Jack Whitfield");
 
     if (how == u"Exit") {
-      demo.Trigger("actionExit");
+      Trigger(demo, "actionExit");
     } else if (how == u"Ctrl+Q") {
       demo.window.activateWindow();
       QVERIFY(QTest::qWaitForWindowActive(&demo.window));
@@ -223,37 +200,33 @@ class MainWindowTest : public QObject {
     }
 
     QVERIFY(!demo.window.isVisible());
-    QCOMPARE(demo.Settings(), (QStringList{"Demo", "Jack Whitfield"}));
+    QCOMPARE(SavedSettings(demo), (QStringList{"Demo", "Jack Whitfield"}));
     QVERIFY(!QFileInfo::exists(demo.folder.FamilyPath("app/Demo/x_0001.tmp")));
   }
 
   // With no family loaded the button asks for a family first; the chooser only sets the folder.
+  // answer, the family the editor opened on ("-": not opened), the family afterwards
   void PersonButtonWithoutFamilyAsksForOne_data() {
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<QString>("editor");  // the family the editor opened on; "-": not opened
-    QTest::addColumn<QString>("family");
-    auto row = [](const char* tag, const char* answer, const char* editor, const char* family) {
-      QTest::newRow(tag) << QString(answer) << QString(editor) << QString(family);
-    };
-    row("open", "openButton", "Demo", "Demo");
-    row("cancel", "cancelButton", "-", "");
-    row("frame close, no family yet", "", "-", "");
+    Columns<QString, QString, QString>();
+    Row("open", "openButton", "Demo", "Demo");
+    Row("cancel", "cancelButton", "-", "");
+    Row("frame close, no family yet", "", "-", "");
   }
   void PersonButtonWithoutFamilyAsksForOne() {
-    QFETCH(QString, answer);
+    const auto [answer, editor, family] = Fetch<QString, QString, QString>();
     DemoWindow demo;
-    QFile::remove(QDir(demo.app_folder).filePath(kSettingsFileName));
+    QFile::remove(QDir(AppFolder(demo)).filePath(kSettingsFileName));
     QString error;
-    QVERIFY(demo.window.Start(demo.app_folder, &error));
+    QVERIFY(demo.window.Start(AppFolder(demo), &error));
     QVERIFY(demo.window.session().index.empty());
     QString family_seen_by_editor = "-";
     demo.window.SetDetailsEditor([&] { family_seen_by_editor = demo.window.session().family; });
 
-    DemoWindow::AnswerChooser("Demo", answer);
+    AnswerChooser("Demo", answer);
     Click(demo.window, "personButton");
 
-    QTEST(family_seen_by_editor, "editor");
-    QTEST(demo.window.session().family, "family");
+    QCOMPARE(family_seen_by_editor, editor);
+    QCOMPARE(demo.window.session().family, family);
     QVERIFY(demo.window.session().index.empty());  // the chooser loads nothing here
   }
 
@@ -263,41 +236,37 @@ class MainWindowTest : public QObject {
     demo.window.SetDetailsEditor(
         [&] { demo.window.session().view.person_of_interest = QStringLiteral("Joseph Cole"); });
     Click(demo.window, "personButton");
-    QCOMPARE(demo.Caption("personButton"), QStringLiteral("Joseph Cole"));
-    QCOMPARE(demo.List("children"), QStringList{"Mary Cole Whitfield"});
-    QCOMPARE(demo.Photo(), QStringLiteral("placeholder"));
+    QCOMPARE(Caption(demo, "personButton"), QStringLiteral("Joseph Cole"));
+    QCOMPARE(List(demo, "children"), QStringList{"Mary Cole Whitfield"});
+    QCOMPARE(Photo(demo), QStringLiteral("placeholder"));
     QVERIFY(!demo.window.session().family_files.isEmpty());
   }
 
   // What each chooser answer opens, with Jack Whitfield shown and no settings saved yet.
+  // The button ("": a frame close), the family and the person of interest button, the settings.
   void LoadFamilyTreeOpensChosenFamily_data() {
-    QTest::addColumn<QString>("button");  // "": a frame close
-    QTest::addColumn<QString>("shown");   // the family and the person of interest button
-    QTest::addColumn<QString>("settings");
-    auto row = [](const char* tag, const char* button, const char* shown, const char* settings) {
-      QTest::newRow(tag) << QString(button) << QString(shown) << QString(settings);
-    };
-    row("open another family", "openButton", "Empty|Person of Interest",
+    Columns<QString, QString, QString>();
+    Row("open another family", "openButton", "Empty|Person of Interest",
         "Empty|Person of Interest");
-    row("cancel changes nothing", "cancelButton", "Demo|Jack Whitfield", "");
-    row("frame close opens the current family again", "", "Demo|Thomas Whitfield",
+    Row("cancel changes nothing", "cancelButton", "Demo|Jack Whitfield", "");
+    Row("frame close opens the current family again", "", "Demo|Thomas Whitfield",
         "Demo|Thomas Whitfield");
   }
   void LoadFamilyTreeOpensChosenFamily() {
-    QFETCH(QString, button);
+    const auto [button, shown, settings] = Fetch<QString, QString, QString>();
     DemoWindow demo;
-    QDir(demo.app_folder).mkdir(QStringLiteral("Empty"));
-    QVERIFY(QFile::remove(QDir(demo.app_folder).filePath(kSettingsFileName)));
+    QDir(AppFolder(demo)).mkdir(QStringLiteral("Empty"));
+    QVERIFY(QFile::remove(QDir(AppFolder(demo)).filePath(kSettingsFileName)));
     demo.window.session().view.person_of_interest = QStringLiteral("Jack Whitfield");
-    DemoWindow::AnswerChooser("Empty", button);
-    demo.Trigger("actionLoadFamilyTree");
+    AnswerChooser("Empty", button);
+    Trigger(demo, "actionLoadFamilyTree");
 
-    QTEST(demo.window.session().family + '|' + demo.Caption("personButton"), "shown");
-    QTEST(demo.Settings().join(u'|'), "settings");
+    QCOMPARE(demo.window.session().family + '|' + Caption(demo, "personButton"), shown);
+    QCOMPARE(SavedSettings(demo).join(u'|'), settings);
     if (button != u"openButton") return;
-    QCOMPARE(demo.Caption("spouseButton"), QStringLiteral("Spouse"));
-    QCOMPARE(demo.List("father"), QStringList());
-    QCOMPARE(demo.Photo(), QStringLiteral("placeholder"));
+    QCOMPARE(Caption(demo, "spouseButton"), QStringLiteral("Spouse"));
+    QCOMPARE(List(demo, "father"), QStringList());
+    QCOMPARE(Photo(demo), QStringLiteral("placeholder"));
   }
 
   void UserManualIsWrittenAndOpened() {
@@ -306,7 +275,7 @@ class MainWindowTest : public QObject {
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "Open");
     demo.folder.WriteFile("app", kManualFileName, "an older manual");
 
-    demo.Trigger("actionUserManual");
+    Trigger(demo, "actionUserManual");
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 
     QFile built_in(QStringLiteral(":/docs/manual.html"));
@@ -327,7 +296,7 @@ class MainWindowTest : public QObject {
       QTest::mouseClick(logo, Qt::LeftButton);
       Click(*about, "closeButton");
     });
-    demo.Trigger("actionAbout");
+    Trigger(demo, "actionAbout");
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
 
     QVERIFY(logo_shown);

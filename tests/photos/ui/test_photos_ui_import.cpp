@@ -14,6 +14,7 @@
 #include "photos/ui/import_photo_dialog.h"
 #include "support/demo_window.h"
 #include "support/details_fixture.h"
+#include "support/test_table.h"
 #include "support/widget_helpers.h"
 
 using namespace kinvale;
@@ -50,21 +51,15 @@ class PhotoWindowTest : public QObject {
 
  private slots:
   void Modes_data() {
-    QTest::addColumn<bool>("change");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<bool>("check_box_shown");
-    QTest::newRow("change") << true << "Change Photo"
-                            << "Change" << false;
-    QTest::newRow("import") << false << "Import Photo"
-                            << "Import" << true;
+    Columns<bool, QString, QString, bool>();  // change, title, action, check box shown
+    Row("change", true, "Change Photo", "Change", false);
+    Row("import", false, "Import Photo", "Import", true);
   }
   void Modes() {
-    QFETCH(bool, change);
-    QFETCH(bool, check_box_shown);
+    const auto [change, title, action, check_box_shown] = Fetch<bool, QString, QString, bool>();
     const PhotoWindow window(change ? PhotoMode::kChange : PhotoMode::kImport);
-    QTEST(window.dialog->windowTitle(), "title");
-    QTEST(Child<QPushButton>(*window.dialog, "actionButton")->text(), "action");
+    QCOMPARE(window.dialog->windowTitle(), title);
+    QCOMPARE(Child<QPushButton>(*window.dialog, "actionButton")->text(), action);
     auto* use_as_default = Child<QCheckBox>(*window.dialog, "useAsDefault");
     QCOMPARE(use_as_default->isVisible(), check_box_shown);
     QVERIFY(!use_as_default->isChecked());

@@ -10,11 +10,9 @@
 #include <QStringListModel>
 #include <QtTest>
 
-#include "mainwindow/startup.h"
 #include "relations/ui/descendants_dialog.h"
 #include "relations/ui/relation_check_dialog.h"
-#include "store/session.h"
-#include "support/scripted_prompter.h"
+#include "support/gedcom_fixture.h"
 #include "support/test_table.h"
 #include "support/widget_helpers.h"
 
@@ -35,14 +33,9 @@ class RelationWindowsTest : public QObject {
 
  private slots:
   void init() {
-    QVERIFY(dir_.isValid());
-    session_ = Session();
+    session_ = OpenDemoFamily(folder_);
     prompter_ = ScriptedPrompter();
     offered_names_.clear();
-    QString error;
-    QVERIFY2(StartSession(
-                 session_, prompter_, dir_.filePath("app"), [](const QString&) {}, &error),
-             qPrintable(error));
   }
 
   void RelationSearchOpensWithTheFamilysPeople() {
@@ -129,7 +122,7 @@ class RelationWindowsTest : public QObject {
   void DescendantsSave() {
     const auto [file, with_relations, content, messages] =
         Fetch<QString, bool, QByteArray, QStringList>();
-    const QString path = file.isEmpty() ? QString() : dir_.filePath(file);
+    const QString path = file.isEmpty() ? QString() : QDir(folder_.path()).filePath(file);
     auto dialog = OpenDescendants(path);
     Child<QComboBox>(*dialog, "person")->setCurrentText("David Whitfield");
     Click(*dialog, "search");
@@ -156,7 +149,7 @@ class RelationWindowsTest : public QObject {
     return dialog;
   }
 
-  QTemporaryDir dir_;
+  TempAppFolder folder_;
   Session session_;
   ScriptedPrompter prompter_;
   QStringList offered_names_;
