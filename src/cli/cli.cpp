@@ -2,10 +2,13 @@
 
 #include <cstdio>
 
+#include "mainwindow/main_view.h"
 #include "mainwindow/startup.h"
+#include "mainwindow/undo.h"
 #include "store/app_folder.h"
 #include "store/atomic_file.h"
 #include "store/families.h"
+#include "store/person_lookup.h"
 
 namespace kinvale::cli {
 
@@ -27,23 +30,56 @@ int Context::Fail(const QString& message) {
   return kUserError;
 }
 
-bool Context::OpenFamily(Session& session, const QString& family, const QString& person) {
+bool Context::OpenFamily(Session& session, const QString& family) {
   if (!ListFamilies(app_folder).contains(family)) {
     Fail(QStringLiteral("There is no family named \"%1\".").arg(family));
     return false;
   }
   session.app_folder = app_folder;
   // Leftovers of a write that a crash cut short; only the lock holder may take them away.
-  if (holds_lock) DeleteTemporaryFiles(FamilyFolderPath(app_folder, family));
-  OpenFamilyForCommand(session, prompter, family, person);
+  session.family = family;
+  if (holds_lock) {
+    DeleteTemporaryFiles(session.FamilyPath());
+    RecoverFamilyChanges(session);
+  }
+  OpenFamilyForCommand(session, prompter, family);
   return true;
 }
 
-bool Context::OpenFamilyWithPerson(Session& session, const QString& family, const QString& person) {
-  if (!OpenFamily(session, family, person)) return false;
-  if (session.index.FindRowExact(person) >= 0) return true;
-  Fail(QStringLiteral("There is nobody named \"%1\" in the family \"%2\".").arg(person, family));
-  return false;
+int Context::FindPerson(const Session& session, const QString& person) {
+  const FamilyIndex& index = session.index;
+  const std::vector<int> rows = RowsMatching(index, person);
+  if (rows.empty()) {
+    Fail(QStringLiteral("There is nobody named \"%1\" in the family \"%2\".")
+             .arg(person, session.family));
+    return -1;
+  }
+  if (rows.size() > 1) {
+    QStringList people;
+    for (int row : rows) people.append(PersonDescription(index, row));
+    prompter.ChooseOne(kWhichPersonQuestion.arg(person), kWhichPersonTitle, people);
+    return -1;
+  }
+  const int row = rows.front();
+  if (index.RowsWithName(index.row(row).name).size() > 1) {
+    Err(QStringLiteral("Person: ") + PersonDescription(index, row));
+  }
+  return row;
+}
+
+std::optional<QString> Context::RelationPerson(const Session& session, const QString& person) {
+  if (RowsMatching(session.index, person).empty()) return person;
+  const int row = FindPerson(session, person);
+  return row < 0 ? std::nullopt : std::optional(PersonLabel(session.index, row));
+}
+
+int Context::OpenFamilyWithPerson(Session& session, const QString& family, const QString& person) {
+  if (!OpenFamily(session, family)) return -1;
+  const int row = FindPerson(session, person);
+  if (row < 0) return -1;
+  SetPersonOfInterest(session.view, session.index, row);
+  RefreshMainView(session);
+  return row;
 }
 
 std::vector<Command>& Commands() {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "cli/cli_prompter.h"
@@ -24,11 +25,21 @@ struct Context {
   void Err(const QString& line);  // one line on stderr, UTF-8
   // A user error: the message on stderr, exit code 1.
   int Fail(const QString& message);
-  // Opens the family (and draws the person, when given) into the session; false with the
-  // message printed when there is no such family.
-  bool OpenFamily(Session& session, const QString& family, const QString& person = QString());
-  // Opens the family and checks that person is one of its people (by the index's name rule).
-  bool OpenFamilyWithPerson(Session& session, const QString& family, const QString& person);
+  // Opens the family into the session; false with the message printed when there is no such
+  // family.
+  bool OpenFamily(Session& session, const QString& family);
+  // The row of the person a command argument names: "#NNNN", or a name that exactly one person
+  // carries (exactly, else ignoring case and spaces). -1 with the reason printed otherwise; a
+  // shared name lists its people with their numbers. A person found by number whose name is
+  // shared is named on stderr, so the user sees whom the command acted on.
+  int FindPerson(const Session& session, const QString& person);
+  // A person argument as the relation commands pass it on: the person's label (the name, with
+  // number and dates when it is shared); the text as given when it names nobody, which the
+  // relation finder reports itself; nullopt, with the people listed, for a shared name.
+  std::optional<QString> RelationPerson(const Session& session, const QString& person);
+  // Opens the family and makes the person named the person of interest; the row, or -1 with the
+  // reason printed.
+  int OpenFamilyWithPerson(Session& session, const QString& family, const QString& person);
 };
 
 struct Command {

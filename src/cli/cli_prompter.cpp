@@ -20,13 +20,24 @@ QString CliPrompter::LineEntry(const QString& /*prompt*/) {
 bool CliPrompter::Confirm(const QString& text, const QString& /*title*/) {
   if (assume_yes_) return true;
   PrintError(text + QStringLiteral(" (not confirmed: pass --yes to answer OK)"));
-  declined_ = true;
   return false;
 }
 
 void CliPrompter::Message(const QString& text, const QString& /*title*/) {
   ++messages_shown_;
   PrintError(text);
+}
+
+int CliPrompter::ChooseOne(const QString& question, const QString& /*title*/,
+                           const QStringList& choices) {
+  ++messages_shown_;
+  PrintError(question + QStringLiteral(" Name the person as #NNNN:"));
+  for (const QString& choice : choices) PrintError(QStringLiteral("  ") + choice);
+  return -1;
+}
+
+Prompter::SaveAnswer CliPrompter::AskToSave(const QString& /*question*/, const QString& /*title*/) {
+  return SaveAnswer::kSave;
 }
 
 }  // namespace kinvale::cli

@@ -14,17 +14,19 @@ class CliPrompter : public Prompter {
   QString LineEntry(const QString& prompt) override;
   bool Confirm(const QString& text, const QString& title) override;
   void Message(const QString& text, const QString& title) override;
+  // The command line names people by "#NNNN" where a name is shared, so a pick is never asked:
+  // the choices are printed and none is taken.
+  int ChooseOne(const QString& question, const QString& title, const QStringList& choices) override;
+  // Commands never leave typed changes behind; answered Save for completeness.
+  SaveAnswer AskToSave(const QString& question, const QString& title) override;
 
   void QueueAnswer(const QString& answer) { answers_.append(answer); }
   void set_assume_yes(bool yes) { assume_yes_ = yes; }
-  // True once a question was refused because --yes was not given.
-  bool declined() const { return declined_; }
   int messages_shown() const { return messages_shown_; }
 
  private:
   QStringList answers_;
   bool assume_yes_ = false;
-  bool declined_ = false;
   int messages_shown_ = 0;
 };
 

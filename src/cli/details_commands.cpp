@@ -21,19 +21,19 @@ int Set(Context& context, const QStringList& args) {
     return kUsageError;
   }
   Session session;
-  if (!context.OpenFamilyWithPerson(session, args[0], args[1])) return kUserError;
+  if (context.OpenFamilyWithPerson(session, args[0], args[1]) < 0) return kUserError;
   return SetDetailField(session, context.prompter, *field, args[3]) ? kOk : kUserError;
 }
 
 int Rename(Context& context, const QStringList& args) {
   if (!ArgumentCountIs(context, QStringLiteral("rename"), args, 3, 3)) return kUsageError;
   Session session;
-  if (!context.OpenFamilyWithPerson(session, args[0], args[1])) return kUserError;
+  const int row = context.OpenFamilyWithPerson(session, args[0], args[1]);
+  if (row < 0) return kUserError;
   if (args[2].isEmpty()) return context.Fail(QStringLiteral("NEW must not be empty."));
   DetailsEditor editor(session, context.prompter);
   editor.Open();
-  RelativeList& names = editor.fields().names;
-  names.selected = static_cast<int>(names.names.indexOf(args[1]));
+  editor.fields().names.selected = row;  // the list holds the family in index order
   context.prompter.QueueAnswer(args[2]);
   context.prompter.set_assume_yes(true);
   return editor.ChangeName() ? kOk : kUserError;

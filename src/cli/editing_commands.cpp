@@ -1,8 +1,12 @@
 // Commands that edit a family as the main window's add and remove buttons do: add, remove.
+#include <algorithm>
 #include <array>
 
 #include "cli/cli.h"
 #include "editing/family_editing.h"
+#include "store/link_string.h"
+#include "store/person_lookup.h"
+#include "store/person_number.h"
 
 namespace kinvale::cli {
 
@@ -48,13 +52,25 @@ void PrintChangedLinks(Context& context, const std::vector<IndexRow>& before,
 int RunEdit(Context& context, const QStringList& args, ButtonOperation operation,
             const std::function<bool(Session&)>& prepare) {
   Session session;
-  if (!context.OpenFamilyWithPerson(session, args[0], args[1])) return kUserError;
+  if (context.OpenFamilyWithPerson(session, args[0], args[1]) < 0) return kUserError;
   if (!prepare(session)) return kUserError;
   const std::vector<IndexRow> before = session.index.rows();
   const int messages = context.prompter.messages_shown();
   operation(session, context.prompter);
   PrintChangedLinks(context, before, session.index);
   return context.prompter.messages_shown() == messages ? kOk : kUserError;
+}
+
+// The line of the list that person names: the line of the person "#NNNN" or a description
+// names, else the one line of that exact name; -1 when none or several lines carry it.
+int LineOfPerson(const FamilyIndex& index, const RelativeList& list, const QString& person) {
+  const std::vector<int> rows = RowsMatching(index, person);
+  if (rows.size() == 1) {
+    const int number = NumberValue(OwnNumber(index.row(rows.front()).link));
+    const auto at = std::find(list.numbers.begin(), list.numbers.end(), number);
+    if (at != list.numbers.end()) return static_cast<int>(at - list.numbers.begin());
+  }
+  return list.names.count(person) == 1 ? static_cast<int>(list.names.indexOf(person)) : -1;
 }
 
 QString RoleWords(bool removable) {
@@ -85,9 +101,10 @@ int Remove(Context& context, const QStringList& args) {
   }
   return RunEdit(context, args, role->remove, [&](Session& session) {
     RelativeList& list = session.view.*role->list;
-    list.selected = static_cast<int>(list.names.indexOf(args[3]));
+    list.selected = LineOfPerson(session.index, list, args[3]);
     if (list.HasSelection()) return true;
-    context.Fail(QStringLiteral("%1 has no %2 named \"%3\".")
+    context.Fail(QStringLiteral("%1 has no %2 named \"%3\"; a name two of them share is given "
+                                "as #NNNN.")
                      .arg(args[1], RelativeWord(role->relative), args[3]));
     return false;
   });

@@ -4,21 +4,25 @@
 #include "mainwindow/startup.h"
 #include "mainwindow/window_texts.h"
 #include "store/families.h"
+#include "store/person_lookup.h"
 #include "store/settings.h"
 
 namespace kinvale::cli {
 
 namespace {
 
-void PrintRelatives(Context& context, const QString& caption, const RelativeList& list) {
-  for (const QString& name : list.names) context.Out(caption + QStringLiteral(": ") + name);
+void PrintRelatives(Context& context, const FamilyIndex& index, const QString& caption,
+                    const RelativeList& list) {
+  for (size_t i = 0; i < list.numbers.size(); ++i) {
+    context.Out(caption + QStringLiteral(": ") + LineLabel(index, list, i));
+  }
 }
 
 int ViewPerson(Context& context, const QStringList& args) {
   if (!ArgumentCountIs(context, QStringLiteral("view"), args, 1, 2)) return kUsageError;
   Session session;
   if (args.size() == 2) {
-    if (!context.OpenFamilyWithPerson(session, args[0], args[1])) return kUserError;
+    if (context.OpenFamilyWithPerson(session, args[0], args[1]) < 0) return kUserError;
   } else {
     if (!context.OpenFamily(session, args[0])) return kUserError;
     PickDefaultPerson(session);
@@ -27,10 +31,10 @@ int ViewPerson(Context& context, const QStringList& args) {
   const MainView& view = session.view;
   context.Out(kNoPersonCaption + QStringLiteral(": ") + view.person_of_interest);
   context.Out(kNoSpouseCaption + QStringLiteral(": ") + view.spouse);
-  PrintRelatives(context, kFatherCaption, view.fathers);
-  PrintRelatives(context, kMotherCaption, view.mothers);
-  PrintRelatives(context, kSiblingsCaption, view.siblings);
-  PrintRelatives(context, kChildrenCaption, view.children);
+  PrintRelatives(context, session.index, kFatherCaption, view.fathers);
+  PrintRelatives(context, session.index, kMotherCaption, view.mothers);
+  PrintRelatives(context, session.index, kSiblingsCaption, view.siblings);
+  PrintRelatives(context, session.index, kChildrenCaption, view.children);
   context.Out(view.photo_visible ? QStringLiteral("Photo: ") + view.photo_path
                                  : QStringLiteral("Photo:"));
   return kOk;

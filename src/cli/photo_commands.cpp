@@ -31,7 +31,7 @@ int Photo(Context& context, const QStringList& arguments) {
   }
   if (!ArgumentCountIs(context, QStringLiteral("photo"), args, count, count)) return kUsageError;
   Session session;
-  if (!context.OpenFamilyWithPerson(session, args[0], args[1])) return kUserError;
+  if (context.OpenFamilyWithPerson(session, args[0], args[1]) < 0) return kUserError;
   if (change_mode) {
     const QFileInfo photo(StoredPhotoPath(session, change));
     return ChangePhoto(session, context.prompter, photo.absolutePath(), photo.fileName(),

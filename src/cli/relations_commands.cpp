@@ -29,7 +29,14 @@ int RelateBatch(Context& context, const Session& session, RelationGraph& graph) 
       all_read = false;
       continue;
     }
-    context.Out(FindRelation(session, graph, context.prompter, line.left(tab), line.mid(tab + 1)));
+    const std::optional<QString> first = context.RelationPerson(session, line.left(tab));
+    const std::optional<QString> second = context.RelationPerson(session, line.mid(tab + 1));
+    if (!first || !second) {
+      context.Out(QString());
+      all_read = false;
+      continue;
+    }
+    context.Out(FindRelation(session, graph, context.prompter, *first, *second));
   }
   return all_read ? kOk : kUserError;
 }
@@ -43,7 +50,10 @@ int Relate(Context& context, const QStringList& arguments) {
   if (!context.OpenFamily(session, args[0])) return kUserError;
   RelationGraph graph(session.index);
   if (batch) return RelateBatch(context, session, graph);
-  context.Out(FindRelation(session, graph, context.prompter, args[1], args[2]));
+  const std::optional<QString> first = context.RelationPerson(session, args[1]);
+  const std::optional<QString> second = context.RelationPerson(session, args[2]);
+  if (!first || !second) return kUserError;
+  context.Out(FindRelation(session, graph, context.prompter, *first, *second));
   return kOk;
 }
 
@@ -53,12 +63,14 @@ int ListDescendants(Context& context, const QStringList& arguments) {
   if (!ArgumentCountIs(context, QStringLiteral("descendants"), args, 2, 2)) return kUsageError;
   Session session;
   if (!context.OpenFamily(session, args[0])) return kUserError;
-  const DescendantsList list = FindDescendants(session.index, args[1]);
+  const std::optional<QString> person = context.RelationPerson(session, args[1]);
+  if (!person) return kUserError;
+  const DescendantsList list = FindDescendants(session.index, *person);
   QStringList relations;
   if (with_relations) {
     RelationGraph graph(session.index);
     RecordGenders genders(session);
-    relations = DescendantRelations(graph, genders.AsLookup(), args[1], list.names);
+    relations = DescendantRelations(graph, genders.AsLookup(), *person, list.names);
   }
   for (qsizetype i = 0; i < list.names.size(); ++i) {
     context.Out(with_relations ? list.names[i] + u'\t' + relations[i] : list.names[i]);

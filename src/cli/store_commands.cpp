@@ -41,8 +41,9 @@ void PrintField(Context& context, const QString& caption, const QStringList& lin
 int ShowPerson(Context& context, const QStringList& args) {
   if (!ArgumentCountIs(context, QStringLiteral("show"), args, 2, 2)) return kUsageError;
   Session session;
-  if (!context.OpenFamilyWithPerson(session, args[0], args[1])) return kUserError;
-  const PersonInfo info = ShowPersonInfo(session, args[1]);
+  const int row = context.OpenFamilyWithPerson(session, args[0], args[1]);
+  if (row < 0) return kUserError;
+  const PersonInfo info = ShowPersonInfo(session, row);
   for (const FieldInfo& field : DetailFields()) {
     if (field.kind == FieldKind::kList) {
       PrintField(context, field.caption, info.details.*field.list);

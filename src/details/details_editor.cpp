@@ -1,6 +1,7 @@
 #include "details/details_editor.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <optional>
 
 #include "details/details_texts.h"
@@ -10,6 +11,8 @@
 #include "editing/link_assembly.h"
 #include "store/link_string.h"
 #include "store/name_check.h"
+#include "store/person_lookup.h"
+#include "store/person_number.h"
 #include "store/prompter.h"
 #include "store/record_reader.h"
 #include "store/record_writer.h"
@@ -21,17 +24,7 @@ namespace kinvale {
 
 namespace {
 
-constexpr qsizetype kPhotoLine = 6;       // line 7, counted from 0
-constexpr qsizetype kFirstValueLine = 2;  // line 3: lines 1 and 2 are rewritten on every save
-
-// True when no line after the date line holds a value (a minimal record, for example): such a
-// record is wholly in the fields even when reading stopped early.
-bool HoldsNoValues(const QStringList& lines) {
-  for (qsizetype i = kFirstValueLine; i < lines.size(); ++i) {
-    if (!lines[i].isEmpty() && !IsSectionHeader(lines[i])) return false;
-  }
-  return true;
-}
+constexpr qsizetype kPhotoLine = 6;  // line 7, counted from 0
 
 }  // namespace
 
@@ -51,17 +44,16 @@ const DetailListInfo& ListInfo(DetailList list) {
   return lists[static_cast<int>(list)];
 }
 
-QString RecordPathOfName(const Session& session, const QString& name) {
-  const int row = session.index.FindRowExact(name);
-  if (row < 0) return session.RecordPath(name);
-  // The row's own number: a loose lookup could answer another person whose name differs only
-  // in case or spaces.
-  return session.FamilyFilePath(
-      RecordFileName(name, OwnNumber(session.index.row(row).link).toString()));
-}
-
 DetailsEditor::DetailsEditor(Session& session, Prompter& prompter)
     : session_(session), prompter_(prompter) {}
+
+int DetailsEditor::SubjectRow() const {
+  const FamilyIndex& index = session_.index;
+  if (fields_.names.HasSelection()) return index.RowOfNumber(fields_.names.SelectedNumber());
+  const int loaded = index.RowOfNumber(fields_.loaded_number);
+  if (loaded >= 0 && index.row(loaded).name == fields_.name_box) return loaded;
+  return index.FindRowExact(fields_.name_box);
+}
 
 QString DetailsEditor::Subject() const {
   const RelativeList& names = fields_.names;
@@ -70,18 +62,25 @@ QString DetailsEditor::Subject() const {
 
 RecordLoad DetailsEditor::Open() {
   ListFamily();
-  if (session_.view.HasPerson()) fields_.name_box = session_.view.person_of_interest;
+  if (session_.view.HasPerson()) {
+    fields_.name_box = session_.view.person_of_interest;
+    fields_.loaded_number = session_.view.poi_number;
+  }
   return LoadPerson();
 }
 
 RecordLoad DetailsEditor::LoadPerson() {
-  const QString subject = Subject();
-  if (subject.isEmpty()) return RecordLoad::kNoRecord;
-  const QString path = RecordPathOfName(session_, subject);
+  const int row = SubjectRow();
+  if (row < 0) return RecordLoad::kNoRecord;
+  const QString path = session_.RecordPathOfRow(row);
   if (!FileExists(path)) return RecordLoad::kNoRecord;
   ClearDetails();
+  fields_.loaded_number = NumberValue(OwnNumber(session_.index.row(row).link));
   const std::optional<QStringList> lines = ReadTextLines(path);
-  if (!lines) return RecordLoad::kPartial;
+  if (!lines) {
+    MarkSaved();
+    return RecordLoad::kPartial;
+  }
   const RecordRead read = ParseRecordLines(*lines);
   if (read.Reached(RecordPart::kLink)) fields_.link = read.record.link;
   if (read.Reached(RecordPart::kDateChanged)) {
@@ -92,99 +91,138 @@ RecordLoad DetailsEditor::LoadPerson() {
   // it, so that a record that stops early (a minimal one) never keeps another person's photo.
   fields_.details.photo_path = lines->value(kPhotoLine);
   if (lines->size() > kPhotoLine) session_.current_photo_path = fields_.details.photo_path;
-  const bool complete = read.Reached(RecordPart::kSources) || HoldsNoValues(*lines);
-  return complete ? RecordLoad::kComplete : RecordLoad::kPartial;
+  MarkSaved();
+  return HoldsEveryValue(read, *lines) ? RecordLoad::kComplete : RecordLoad::kPartial;
 }
 
-QString DetailsEditor::SaveProblem(const QString& name) const {
+bool DetailsEditor::HasUnsavedChanges() const {
+  PersonDetails shown = fields_.details;
+  shown.photo_path = fields_.loaded_details.photo_path;  // not a field the user types in
+  return shown != fields_.loaded_details;
+}
+
+bool DetailsEditor::ConfirmLeave() {
+  if (!HasUnsavedChanges()) return true;
+  const int row = SubjectRow();
+  const QString who = row >= 0 ? PersonLabel(session_.index, row)
+                               : (fields_.name_box.isEmpty() ? kNewPersonLabel : fields_.name_box);
+  switch (prompter_.AskToSave(kSaveChangesQuestion.arg(who), kUnsavedChangesTitle)) {
+    case Prompter::SaveAnswer::kSave:
+      return Apply();
+    case Prompter::SaveAnswer::kDiscard:
+      fields_.details = fields_.loaded_details;
+      return true;
+    case Prompter::SaveAnswer::kCancel:
+      break;
+  }
+  return false;
+}
+
+void DetailsEditor::MarkSaved() { fields_.loaded_details = fields_.details; }
+
+std::optional<int> DetailsEditor::RowToSave() {
   const FamilyIndex& index = session_.index;
-  const int loose = index.FindRow(name);
-  if (loose >= 0 && index.FindRowExact(name) < 0) {
-    return kLooseNameMatchMessage.arg(name, index.row(loose).name);
+  if (fields_.names.HasSelection()) return SubjectRow();
+  // The person loaded is never asked about while the name box holds their name.
+  const int loaded = index.RowOfNumber(fields_.loaded_number);
+  if (loaded >= 0 && index.row(loaded).name == fields_.name_box) return loaded;
+  const Resolution found = ResolveTypedName(session_.index, prompter_, fields_.name_box,
+                                            kWhichPersonQuestion.arg(fields_.name_box));
+  if (found.kind == Resolution::kCancelled) return std::nullopt;
+  return found.row;
+}
+
+QString DetailsEditor::SaveProblem(const QString& name, int row) const {
+  if (row >= 0 && session_.index.row(row).name != name) {
+    return kLooseNameMatchMessage.arg(name, session_.index.row(row).name);
   }
   if (QString problem = UnstorableValueProblem(fields_.details); !problem.isEmpty()) {
     return problem;
   }
-  return NewPersonProblem(session_, name);
+  return row >= 0 ? QString() : NewPersonProblem(session_, name);
 }
 
-std::optional<bool> DetailsEditor::StartSave() {
+std::optional<DetailsEditor::Saving> DetailsEditor::StartSave() {
   const PersonDetails& details = fields_.details;
   const bool refused =
       fields_.names.HasSelection() ? details.gender.isEmpty() : fields_.name_box.isEmpty();
   if (refused) return std::nullopt;
+  const std::optional<int> found = RowToSave();
+  if (!found) return std::nullopt;
   const QString name = Subject();
-  if (QString problem = SaveProblem(name); !problem.isEmpty()) {
+  if (QString problem = SaveProblem(name, *found); !problem.isEmpty()) {
     prompter_.Message(problem, kApplicationTitle);
     return std::nullopt;
   }
-  session_.view.person_of_interest = name;
-  fields_.name_box = name;
   FamilyIndex& index = session_.index;
-  const bool create = !index.NameExists(name);
+  int row = *found;
+  const bool create = row < 0;
   if (create) {
     // With the new name as the person of interest, which has no row yet, the link takes a fresh
     // number and the parents and siblings the main window lists. SaveProblem has made sure
     // that AddPerson accepts the name.
-    AssembleLinkString(session_, name, AssemblyMode::kParents);
-    AddPerson(session_, name, NewPersonKind::kEditor,
-              {details.gender, details.birth_date, details.death_date});
-    fields_.link = session_.last_assembled_link;
+    SetPersonOfInterest(session_.view, index, -1);
+    session_.view.person_of_interest = name;
+    const QString link = AssembleLinkString(session_, -1, AssemblyMode::kParents);
+    row = AddPerson(session_, name, NewPersonKind::kEditor,
+                    {link, details.gender, details.birth_date, details.death_date});
+    fields_.link = link;
   }
-  const int row = index.FindRowExact(name);
-  index.SetName(row, fields_.name_box);
+  SetPersonOfInterest(session_.view, index, row);
+  fields_.name_box = index.row(row).name;
+  fields_.loaded_number = NumberValue(OwnNumber(index.row(row).link));
   index.SetGender(row, details.gender);
   index.SetBirthDate(row, details.birth_date);
   index.SetDeathDate(row, details.death_date);
-  return create;
+  return Saving{row, create};
 }
 
-bool DetailsEditor::FinishApply(bool created) {
+bool DetailsEditor::FinishApply(const Saving& saving) {
   ListFamily();
   // A new person has no photo yet; the photo of the person loaded last is not theirs.
-  if (created) session_.current_photo_path.clear();
-  return WriteReporting(session_.current_photo_path);
+  if (saving.created) session_.current_photo_path.clear();
+  return WriteReporting(saving, session_.current_photo_path);
 }
 
-bool DetailsEditor::WriteReporting(const QString& photo_path) {
+bool DetailsEditor::WriteReporting(const Saving& saving, const QString& photo_path) {
+  const QString name = session_.index.row(saving.row).name;
   QString error;
-  if (WriteRecord(photo_path, &error)) return true;
+  if (WriteRecord(saving.row, photo_path,
+                  saving.created ? CreateStepName(name) : EditStepName(name), &error)) {
+    return true;
+  }
   if (!error.isEmpty()) prompter_.Message(error, kApplicationTitle);
   return false;
 }
 
 bool DetailsEditor::Apply() {
-  const std::optional<bool> created = StartSave();
-  return created && FinishApply(*created);
+  const std::optional<Saving> saving = StartSave();
+  return saving && FinishApply(*saving);
 }
 
 bool DetailsEditor::Return() {
-  const std::optional<bool> created = StartSave();
-  if (!created) return false;
-  if (*created) return FinishApply(true);
-  const QString path = RecordPathOfName(session_, session_.view.person_of_interest);
+  const std::optional<Saving> saving = StartSave();
+  if (!saving) return false;
+  if (saving->created) return FinishApply(*saving);
+  const QString path = session_.RecordPathOfRow(saving->row);
   if (!FileExists(path)) {
     prompter_.Message(kErrorReadingFile + QDir::toNativeSeparators(path), kSystemErrorTitle);
     return false;
   }
   session_.current_photo_path = ReadPhotoLine(path).value_or(QString());
-  return WriteReporting(session_.current_photo_path);
+  return WriteReporting(*saving, session_.current_photo_path);
 }
 
 void DetailsEditor::NewEntry() {
   ClearDetails();
+  MarkSaved();
   fields_.name_box.clear();
-}
-
-QString DetailsEditor::AskLine(const QString& prompt) {
-  session_.entry_prompt = prompt;
-  session_.pending_name = prompter_.LineEntry(prompt);
-  return session_.pending_name;
+  fields_.loaded_number = 0;
 }
 
 void DetailsEditor::AddListEntry(DetailList list) {
   const DetailListInfo& info = ListInfo(list);
-  const QString entry = AskLine(info.prompt);
+  const QString entry = prompter_.LineEntry(info.prompt);
   if (!entry.isEmpty()) (fields_.details.*info.entries).append(entry);
 }
 
@@ -198,23 +236,19 @@ void DetailsEditor::RemoveListEntry(DetailList list) {
 bool DetailsEditor::ChangeName() {
   RelativeList& names = fields_.names;
   if (!names.HasSelection()) return false;
-  const QString old_name = names.names[names.selected];
-  const QString new_name = AskLine(kNewNamePrompt);
-  if (new_name.isEmpty()) return false;
   FamilyIndex& index = session_.index;
-  QString problem = NameProblem(new_name);
-  if (const int taken = index.FindRow(new_name); taken >= 0) {
-    problem = kNameTakenMessage.arg(new_name, index.row(taken).name);
-  }
-  if (!problem.isEmpty()) {
+  const int row = index.RowOfNumber(names.SelectedNumber());
+  if (row < 0) return false;  // the list is refilled from the index, so this is not expected
+  const QString old_name = index.row(row).name;
+  const QString new_name = prompter_.LineEntry(kNewNamePrompt);
+  if (new_name.isEmpty()) return false;
+  if (QString problem = NameProblem(new_name); !problem.isEmpty()) {
     prompter_.Message(problem, kApplicationTitle);
     return false;
   }
   if (!prompter_.Confirm(ConfirmChangeText(old_name, new_name), kConfirmChangeTitle)) {
     return false;
   }
-  const int row = index.FindRowExact(old_name);
-  if (row < 0) return false;  // the list is refilled from the index, so this is not expected
   QString error;
   if (!RenameRecordFile(session_, OwnNumber(index.row(row).link).toString(), old_name, new_name,
                         &error)) {
@@ -222,33 +256,37 @@ bool DetailsEditor::ChangeName() {
     return false;
   }
   index.SetName(row, new_name);
-  if (session_.view.person_of_interest == old_name) session_.view.person_of_interest = new_name;
-  // A name box still holding the old name would otherwise create a second person on Apply.
-  if (fields_.name_box == old_name) fields_.name_box = new_name;
-  names.names.removeAt(names.selected);
-  names.names.append(new_name);
-  names.selected = -1;
+  const int number = names.TakeSelected();
+  if (session_.view.poi_number == number) session_.view.person_of_interest = new_name;
+  if (fields_.loaded_number == number) fields_.name_box = new_name;
+  // The renamed person moves to the end of the list and stays the one selected and shown.
+  names.Append(number, new_name);
+  names.selected = static_cast<int>(names.names.size()) - 1;
   return true;
 }
 
-bool DetailsEditor::WriteRecord(const QString& photo_path, QString* error) {
-  const QString name = Subject();
-  const int row = session_.index.FindRowExact(name);
-  if (row < 0) return false;
+bool DetailsEditor::WriteRecord(int row, const QString& photo_path, const QString& step_name,
+                                QString* error) {
   const QString folder = session_.FamilyPath();
   if (!QDir().mkpath(folder)) {
     *error = kFamilyFolderNotCreatedMessage.arg(QDir::toNativeSeparators(folder));
     return false;
   }
   const QString link = session_.index.row(row).link;
-  const QString path = RecordPathOfName(session_, name);
   PersonDetails details = fields_.details;
   details.photo_path = photo_path;
-  if (!WriteRecordFile(path, link, details, error)) return false;
-  NoteRecordLine1(session_, path, link);
+  if (QString problem = UnstorableValueProblem(details); !problem.isEmpty()) {
+    *error = problem;
+    return false;
+  }
+  FamilyChange change{step_name, {}};
+  change.Write(QFileInfo(session_.RecordPathOfRow(row)).fileName(),
+               FormatFullRecord(link, TodayForRecord(), details));
+  if (!ApplyFamilyChange(session_, change, error)) return false;
   fields_.details.photo_path = photo_path;
   fields_.link = link;
   fields_.date_label = TodayForRecord();
+  MarkSaved();
   return true;
 }
 
@@ -259,7 +297,9 @@ void DetailsEditor::ClearDetails() {
 
 void DetailsEditor::ListFamily() {
   fields_.names.Clear();
-  for (const IndexRow& row : session_.index.rows()) fields_.names.names.append(row.name);
+  for (const IndexRow& row : session_.index.rows()) {
+    fields_.names.Append(NumberValue(OwnNumber(row.link)), row.name);
+  }
 }
 
 }  // namespace kinvale

@@ -39,6 +39,10 @@ struct EditorFields {
   std::array<int, kDetailListCount> list_selected;  // -1: no entry selected
   QString date_label = kDateLastChangedCaption;
   QString link;  // line 1 of the record loaded last
+  // The person whose record the fields show; 0 while they hold a new person or nobody. The
+  // name box stands for this person as long as it holds their name.
+  int loaded_number = 0;
+  PersonDetails loaded_details;  // the details as loaded or saved last, to tell typed changes
 
   int& Selected(DetailList list) { return list_selected[static_cast<int>(list)]; }
 };
@@ -58,14 +62,26 @@ class DetailsEditor {
   // these fields again afterwards. Cancel is the window closing: it writes nothing.
   EditorFields& fields() { return fields_; }
   const EditorFields& fields() const { return fields_; }
+  const Session& session() const { return session_; }
 
-  // The person the buttons work on: the selected name, else the text of the name box.
+  // The person the buttons work on: the selected line's person, else the person loaded while
+  // the name box holds their name, else the first row of exactly the typed name; -1 for a name
+  // nobody has.
+  int SubjectRow() const;
+  // The subject's name: the selected line's, else the name box's.
   QString Subject() const;
 
   // Lists the family, takes the person of interest into the name box and loads that person.
   RecordLoad Open();
-  // Loads the subject's record into the detail fields (run when a name is clicked).
+  // Loads the subject's record into the detail fields (run when the current line of the name
+  // list changes).
   RecordLoad LoadPerson();
+  // True when the detail fields differ from the record as loaded or saved last.
+  bool HasUnsavedChanges() const;
+  // Before the fields are left behind (another person, New Entry, Cancel, closing): asks
+  // whether to save typed changes and saves them when told to. False when the user cancelled or
+  // the save failed: the fields must then stay.
+  bool ConfirmLeave();
   // Saves the subject, creating the person when the family has nobody of that name; the
   // subject becomes the person of interest. False when nothing was saved (silently for a
   // missing name or gender, with a message for a value or name that cannot be stored).
@@ -83,20 +99,26 @@ class DetailsEditor {
   // file is renamed, its contents and person number stay. False when nothing was renamed.
   bool ChangeName();
 
-  // Writes the subject's whole record from the fields with photo_path as its photo line. False
-  // (error set when something failed) when nothing was written, as for a subject that is not
-  // in the family.
-  bool WriteRecord(const QString& photo_path, QString* error);
+  // Writes the whole record of the person at row from the fields with photo_path as its photo
+  // line, as one step of the family's history named step_name. False (error set when something
+  // failed) when nothing was written.
+  bool WriteRecord(int row, const QString& photo_path, const QString& step_name, QString* error);
 
  private:
-  // Apply's steps up to the record write; nullopt when refused, else whether the person was
-  // created.
-  std::optional<bool> StartSave();
-  QString SaveProblem(const QString& name) const;
-  bool FinishApply(bool created);
+  struct Saving {
+    int row;
+    bool created;
+  };
+  // Apply's steps up to the record write; nullopt when refused.
+  std::optional<Saving> StartSave();
+  // The row the subject stands for when saving: asks which one when a typed name is shared;
+  // nullopt when cancelled, -1 for a new person.
+  std::optional<int> RowToSave();
+  QString SaveProblem(const QString& name, int row) const;
+  bool FinishApply(const Saving& saving);
   // WriteRecord, with a failure shown.
-  bool WriteReporting(const QString& photo_path);
-  QString AskLine(const QString& prompt);
+  bool WriteReporting(const Saving& saving, const QString& photo_path);
+  void MarkSaved();
   void ClearDetails();
   void ListFamily();
 
@@ -104,9 +126,5 @@ class DetailsEditor {
   Prompter& prompter_;
   EditorFields fields_;
 };
-
-// The record file of the person of the family named exactly name; the record path of the
-// loose match (or of nobody) when no row carries exactly that name.
-QString RecordPathOfName(const Session& session, const QString& name);
 
 }  // namespace kinvale

@@ -35,11 +35,21 @@ inline const QString kSystemErrorTitle = QStringLiteral("System Error");
 inline const QString kLooseNameMatchMessage = QStringLiteral(
     "\"%1\" is already in the family as \"%2\". Select %2 in the list, or type the name "
     "exactly as it is listed.");
-// %1 the new name, %2 the person of the family who has it.
-inline const QString kNameTakenMessage = QStringLiteral(
-    "\"%1\" cannot be the new name: the family already has \"%2\". Choose a name nobody has.");
 // %1 the person.
 inline const QString kPartialRecordMessage =
     QStringLiteral("The record of %1 could not be read to its end, so it was left as it is.");
+
+// %1 the person: the question asked before typed changes are left behind.
+inline const QString kSaveChangesQuestion = QStringLiteral("Save the changes to %1?");
+inline const QString kUnsavedChangesTitle = QStringLiteral("Unsaved Changes");
+// The name box's person when it holds a name nobody has yet.
+inline const QString kNewPersonLabel = QStringLiteral("a new person");
+
+// The names of the editor's changes in the undo history.
+inline QString EditStepName(const QString& name) { return QStringLiteral("Edit ") + name; }
+inline QString CreateStepName(const QString& name) { return QStringLiteral("Create ") + name; }
+inline QString RenameStepName(const QString& old_name, const QString& new_name) {
+  return QStringLiteral("Rename %1 to %2").arg(old_name, new_name);
+}
 
 }  // namespace kinvale

@@ -8,9 +8,9 @@ namespace kinvale {
 struct Session;
 
 // Renames the record file of the person numbered number from old_name's file to new_name's,
-// replacing a file of the new name, in one step. A person without a record file has nothing to
-// move. The session's knowledge of line 1 follows the file. False with error set when the file
-// could not be renamed; nothing has changed then.
+// replacing a file of the new name, as one step of the family's history. A person without a
+// record file has nothing to move. False with error set when the file could not be renamed;
+// nothing has changed then.
 bool RenameRecordFile(Session& session, const QString& number, const QString& old_name,
                       const QString& new_name, QString* error);
 

@@ -12,7 +12,6 @@ namespace kinvale {
 
 QString NewPersonProblem(const Session& session, const QString& name) {
   if (!session.HasFamily()) return kNoFamilyOpenMessage;
-  if (session.index.NameExists(name)) return {};
   if (QString problem = NameProblem(name); !problem.isEmpty()) return problem;
   if (session.NextPersonNumber().isEmpty()) return kFamilyFullMessage;
   return {};
@@ -20,26 +19,25 @@ QString NewPersonProblem(const Session& session, const QString& name) {
 
 QString DependentLink(const Session& session, const QString& number) {
   const FamilyIndex& index = session.index;
-  const int poi_row = RowOfPerson(index, PoiName(session.view));
-  const QString poi = NumberOfPerson(index, PoiName(session.view));
-  const QString spouse = NumberOfPerson(index, SpouseName(session.view));
+  const int poi_row = PoiRow(session);
+  const QString poi = NumberOfRow(index, poi_row);
+  const QString spouse = NumberOfRow(index, SpouseRow(session));
   const bool poi_is_father = poi_row >= 0 && index.row(poi_row).gender == u"Male";
   const QString& father = poi_is_father ? poi : spouse;
   const QString& mother = poi_is_father ? spouse : poi;
   return number + kNobody + u'F' + father + u'M' + mother + u'S';
 }
 
-QString AddPerson(Session& session, const QString& name, NewPersonKind kind,
-                  const EditorEntries& editor) {
+int AddPerson(Session& session, const QString& name, NewPersonKind kind,
+              const EditorEntries& editor) {
   FamilyIndex& index = session.index;
-  if (index.NameExists(name)) return {};
-  if (QString problem = NewPersonProblem(session, name); !problem.isEmpty()) return problem;
+  if (!NewPersonProblem(session, name).isEmpty()) return -1;
   const QString number = session.NextPersonNumber();
   IndexRow row;
   row.name = name;
   switch (kind) {
     case NewPersonKind::kEditor:
-      row.link = session.last_assembled_link;
+      row.link = editor.link;
       row.gender = editor.gender;
       row.birth_date = editor.birth_date;
       row.death_date = editor.death_date;
@@ -48,16 +46,14 @@ QString AddPerson(Session& session, const QString& name, NewPersonKind kind,
       row.link = NewLinkString(number);
       break;
     case NewPersonKind::kSpouse:
-      row.link =
-          number + NumberOfPerson(index, PoiName(session.view)) + QStringLiteral("F0000M0000S0000");
+      row.link = number + NumberOfRow(index, PoiRow(session)) + QStringLiteral("F0000M0000S0000");
       break;
     case NewPersonKind::kDependent:
-      if (RowOfPerson(index, PoiName(session.view)) < 0) return {};
+      if (PoiRow(session) < 0) return -1;
       row.link = DependentLink(session, number);
       break;
   }
-  index.Append(std::move(row));
-  return {};
+  return index.Append(std::move(row));
 }
 
 }  // namespace kinvale

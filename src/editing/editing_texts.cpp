@@ -18,4 +18,12 @@ QString RelativeWord(Relative relative) {
   return {};
 }
 
+QString AddStepName(Relative relative, const QString& name) {
+  return QStringLiteral("Add %1 %2").arg(RelativeWord(relative), name);
+}
+
+QString RemoveStepName(Relative relative, const QString& name) {
+  return QStringLiteral("Remove %1 %2").arg(RelativeWord(relative), name);
+}
+
 }  // namespace kinvale

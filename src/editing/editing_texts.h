@@ -19,6 +19,9 @@ inline const QString kNoFamilyOpenMessage =
     QStringLiteral("No family is open. Choose one with \"Load Family Tree\" first.");
 // %1 the person of interest, %2 the relative's word ("father", "spouse", ...).
 inline const QString kSelfRelationMessage = QStringLiteral("%1 cannot be their own %2.");
+// %1 the relative, %2 the person of interest, %3 the relative's word.
+inline const QString kOwnAncestorMessage =
+    QStringLiteral("%1 cannot be %2's %3: %1 would become their own ancestor.");
 // %1 the folder.
 inline const QString kFamilyFolderNotCreatedMessage =
     QStringLiteral("The family folder %1 cannot be created, so no record was saved.");
@@ -26,11 +29,11 @@ inline const QString kFamilyFolderNotCreatedMessage =
 inline const QString kRecordsNotSavedMessage =
     QStringLiteral("These records could not be brought up to date; the next change tries again:");
 
-// The reason given for the other records of a change that one record's failure stopped.
-inline const QString kLeftAsItWasReason =
-    QStringLiteral("left as it was, so that the family stays consistent");
-
 // "father", "mother", "spouse", "sibling" or "dependent".
 QString RelativeWord(Relative relative);
+
+// The names of the changes in the undo history: "Add father John Smith", "Remove sibling Ann".
+QString AddStepName(Relative relative, const QString& name);
+QString RemoveStepName(Relative relative, const QString& name);
 
 }  // namespace kinvale

@@ -1,7 +1,5 @@
 #include "editing/link_assembly.h"
 
-#include <vector>
-
 #include "editing/add_person.h"
 #include "editing/shown_people.h"
 #include "store/link_string.h"
@@ -12,13 +10,6 @@ namespace kinvale {
 
 namespace {
 
-// The numbers of the names, concatenated; "0000" when that is empty.
-QString GroupOf(const FamilyIndex& index, const QStringList& names) {
-  QString group;
-  for (const QString& name : names) group += NumberOfPerson(index, name);
-  return group.isEmpty() ? kNobody : group;
-}
-
 // "F", the fathers, "M", the mothers, "S": the middle of a link string, as the lists show it.
 QString ParentGroupsShown(const Session& session) {
   return u'F' + FatherGroupFromList(session) + u'M' + MotherGroupFromList(session) + u'S';
@@ -27,96 +18,86 @@ QString ParentGroupsShown(const Session& session) {
 }  // namespace
 
 QString FatherGroupFromList(const Session& session) {
-  return GroupOf(session.index, session.view.fathers.names);
+  return GroupOfNumbers(session.view.fathers.numbers);
 }
 
 QString MotherGroupFromList(const Session& session) {
-  return GroupOf(session.index, session.view.mothers.names);
+  return GroupOfNumbers(session.view.mothers.numbers);
 }
 
-QString SiblingGroupFromList(const Session& session, SiblingGroupMode mode) {
-  const FamilyIndex& index = session.index;
-  const QStringList& siblings = session.view.siblings.names;
-  if (siblings.isEmpty()) return kNobody;
-  if (mode == SiblingGroupMode::kAll) return GroupOf(index, siblings);
-  QString group = NumberOfPerson(index, PoiName(session.view));
-  for (const QString& sibling : siblings) {
-    if (!SamePerson(index, sibling, session.pending_name)) group += NumberOfPerson(index, sibling);
+QString SiblingGroupFromList(const Session& session, SiblingGroupMode mode, int new_sibling) {
+  const std::vector<int>& siblings = session.view.siblings.numbers;
+  if (siblings.empty()) return kNobody;
+  if (mode == SiblingGroupMode::kAll) return GroupOfNumbers(siblings);
+  QString group = NumberOfRow(session.index, PoiRow(session));
+  for (int sibling : siblings) {
+    if (sibling != new_sibling) group += FormatPersonNumber(sibling);
   }
   return group;
 }
 
 QString LinkSpouses(Session& session) {
   FamilyIndex& index = session.index;
-  const int poi = RowOfPerson(index, PoiName(session.view));
-  const int spouse = RowOfPerson(index, SpouseName(session.view));
+  const int poi = PoiRow(session);
+  const int spouse = SpouseRow(session);
   if (poi < 0 || spouse < 0) return kNobody;
   const QString spouse_link = index.row(spouse).link;
   index.SetLink(spouse, WithSpouse(spouse_link, OwnNumber(index.row(poi).link)));
   return OwnNumber(spouse_link).toString();
 }
 
-void AssembleLinkString(Session& session, const QString& name, AssemblyMode mode) {
+QString AssembleLinkString(Session& session, int row, AssemblyMode mode) {
   FamilyIndex& index = session.index;
-  const int poi = RowOfPerson(index, PoiName(session.view));
+  const int poi = PoiRow(session);
   if (mode == AssemblyMode::kDependent) {
-    const int dependent = RowOfPerson(index, name);
-    if (poi < 0 || dependent < 0) return;
-    index.SetLink(dependent,
-                  DependentLink(session, OwnNumber(index.row(dependent).link).toString()));
-    return;
+    if (poi < 0 || row < 0) return {};
+    const QString link = DependentLink(session, NumberOfRow(index, row));
+    index.SetLink(row, link);
+    return link;
   }
   const QString groups =
       ParentGroupsShown(session) + SiblingGroupFromList(session, SiblingGroupMode::kAll);
-  if (poi < 0) {
-    session.last_assembled_link = session.NextPersonNumber() + kNobody + groups;
-    return;
-  }
+  if (poi < 0) return session.NextPersonNumber() + kNobody + groups;
   // The spouse is linked back first, as the spouse number is taken from it.
   const QString spouse = LinkSpouses(session);
-  session.last_assembled_link = NumberOfPerson(index, name) + spouse + groups;
-  index.SetLink(poi, session.last_assembled_link);
+  const QString link = NumberOfRow(index, poi) + spouse + groups;
+  index.SetLink(poi, link);
+  return link;
 }
 
-void LinkNewSibling(Session& session, const QString& name) {
+void LinkNewSibling(Session& session, int row) {
   FamilyIndex& index = session.index;
   const QString parents = ParentGroupsShown(session);
+  const int new_sibling = row < 0 ? 0 : NumberValue(OwnNumber(index.row(row).link));
   // Own number and spouse stay; parents and siblings are those shown.
-  auto relink = [&](int row, SiblingGroupMode mode) {
-    if (row < 0) return;
-    const QString& link = index.row(row).link;
-    index.SetLink(row, link.left(8) + parents + SiblingGroupFromList(session, mode));
+  auto relink = [&](int target, SiblingGroupMode mode) {
+    if (target < 0) return;
+    const QString& link = index.row(target).link;
+    index.SetLink(target,
+                  link.left(8) + parents + SiblingGroupFromList(session, mode, new_sibling));
   };
-  relink(RowOfPerson(index, name), SiblingGroupMode::kNewSibling);
-  relink(RowOfPerson(index, PoiName(session.view)), SiblingGroupMode::kAll);
+  relink(row, SiblingGroupMode::kNewSibling);
+  relink(PoiRow(session), SiblingGroupMode::kAll);
 }
 
 void LinkChildrenAsSiblings(Session& session) {
   FamilyIndex& index = session.index;
   RelativeList& children = session.view.children;
-  const qsizetype count = children.names.size();
-  std::vector<int> rows(count);
-  QStringList numbers;
-  for (qsizetype i = 0; i < count; ++i) {
-    rows[i] = RowOfPerson(index, children.names[i]);
-    numbers.append(rows[i] < 0 ? kNobody : OwnNumber(index.row(rows[i]).link).toString());
-  }
-  auto same_child = [&](qsizetype a, qsizetype b) {
-    return children.names[a] == children.names[b] || (rows[a] >= 0 && rows[a] == rows[b]);
-  };
-  for (qsizetype k = 0; k < count; ++k) {
-    if (rows[k] < 0) continue;
+  const std::vector<int>& numbers = children.numbers;
+  for (size_t k = 0; k < numbers.size(); ++k) {
+    const int row = index.RowOfNumber(numbers[k]);
+    if (row < 0) continue;
     QString others;
-    for (qsizetype j = 0; j < count; ++j) {
-      if (!same_child(j, k)) others += numbers[j];
+    for (int other : numbers) {
+      if (other != numbers[k]) others += FormatPersonNumber(other);
     }
-    const QString link = index.row(rows[k]).link;
+    const QString link = index.row(row).link;
     const qsizetype marker = link.indexOf(u'S');
     if (marker < 0) continue;  // no sibling group to rewrite
-    index.SetLink(rows[k], link.left(marker + 1) + (others.isEmpty() ? kNobody : others));
+    index.SetLink(row, link.left(marker + 1) + (others.isEmpty() ? kNobody : others));
   }
   // The pass walks the list by selecting each child in turn, so the last one stays selected.
-  children.selected = count - 1;
+  children.selected = static_cast<int>(numbers.size()) - 1;
 }
 
 }  // namespace kinvale

@@ -42,13 +42,6 @@ struct Failure {
   QString reason;
 };
 
-// A record whose line 1 is to become link.
-struct PendingRecord {
-  const IndexRow* row;
-  QString file_name;
-  QByteArray content;  // empty: the file already says so
-};
-
 // The record's content with line 1 as link, or the reason it cannot be made.
 std::variant<QByteArray, QString> ContentWithFirstLine(const QString& path, const QString& link) {
   QFile file(path);
@@ -82,8 +75,8 @@ QByteArray WithFirstLine(const QByteArray& record, const QString& link) {
   return record.left(start) + EncodeLikeRecord(link, record) + rest;
 }
 
-void SaveLinkStrings(Session& session, Prompter& prompter) {
-  if (!session.HasFamily()) return;
+bool SaveLinkStrings(Session& session, Prompter& prompter, const QString& step_name) {
+  if (!session.HasFamily()) return false;
   const QString folder = session.FamilyPath();
   if (!QFileInfo(folder).isDir()) {
     // Whatever was known about the records went with the folder.
@@ -91,12 +84,12 @@ void SaveLinkStrings(Session& session, Prompter& prompter) {
     if (!QDir().mkpath(folder)) {
       prompter.Message(kFamilyFolderNotCreatedMessage.arg(QDir::toNativeSeparators(folder)),
                        kApplicationTitle);
-      return;
+      return false;
     }
   }
   const QDir dir(folder);
   std::vector<Failure> failures;
-  std::vector<PendingRecord> pending;
+  FamilyChange change{step_name, {}};
   QString file_name;  // one buffer for all rows: this loop runs over every person on every change
   for (const IndexRow& row : session.index.rows()) {
     SetRecordFileName(file_name, row.name, OwnNumber(row.link));
@@ -106,37 +99,20 @@ void SaveLinkStrings(Session& session, Prompter& prompter) {
     if (const QString* reason = std::get_if<QString>(&content)) {
       session.record_line1.remove(file_name);  // unknown; the next pass reads it again
       failures.push_back({row.name, *reason});
+    } else if (QByteArray& bytes = std::get<QByteArray>(content); !bytes.isEmpty()) {
+      change.Write(file_name, std::move(bytes));
     } else {
-      pending.push_back({&row, file_name, std::get<QByteArray>(std::move(content))});
+      session.record_line1.insert(file_name, row.link);
     }
   }
-  // Every changed record is staged before any replaces its file: a full disk leaves the family
-  // as it was, never with one person's links changed and the other side's not.
-  for (const PendingRecord& record : pending) {
-    QString error;
-    if (record.content.isEmpty() ||
-        StageFile(dir.filePath(record.file_name), record.content, &error)) {
-      continue;
-    }
-    for (const PendingRecord& staged : pending) DiscardStagedFile(dir.filePath(staged.file_name));
-    failures.push_back({record.row->name, error});
-    for (const PendingRecord& other : pending) {
-      if (&other != &record) failures.push_back({other.row->name, kLeftAsItWasReason});
-    }
-    pending.clear();
-    break;
-  }
-  for (const PendingRecord& record : pending) {
-    QString error;
-    if (record.content.isEmpty() || CommitStagedFile(dir.filePath(record.file_name), &error)) {
-      session.record_line1.insert(record.file_name, record.row->link);
-    } else {
-      session.record_line1.remove(record.file_name);
-      failures.push_back({record.row->name, error});
-    }
-  }
+  // One step for every changed record: a full disk or a crash leaves the family as it was or
+  // wholly changed, never with one person's links changed and the other side's not.
+  QString error;
+  const bool saved = ApplyFamilyChange(session, change, &error);
+  if (!saved) failures.push_back({step_name, error});
   DeleteTemporaryFiles(folder);
   if (!failures.empty()) prompter.Message(FailureMessage(failures), kApplicationTitle);
+  return saved && failures.empty();
 }
 
 }  // namespace kinvale

@@ -18,9 +18,10 @@ QByteArray WithFirstLine(const QByteArray& record, const QString& link);
 
 // Makes line 1 of every row's record (name, "_", own number, ".dat") equal to the row's link
 // string, creating the missing records as minimal records; a deleted family folder is created
-// again. Only the records whose line 1 differs are written, each atomically, and the family
-// folder holds no "*.tmp" file afterwards. Records that cannot be read or written keep their
-// contents and are named in one message.
-void SaveLinkStrings(Session& session, Prompter& prompter);
+// again. The records whose line 1 differs are written as one step of the family's history named
+// step_name, all or none, and the family folder holds no "*.tmp" file afterwards. Records that
+// cannot be read or written keep their contents and are named in one message. True when every
+// record is up to date.
+bool SaveLinkStrings(Session& session, Prompter& prompter, const QString& step_name);
 
 }  // namespace kinvale

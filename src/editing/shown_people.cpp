@@ -4,32 +4,26 @@
 #include "store/family_index.h"
 #include "store/link_string.h"
 #include "store/person_number.h"
+#include "store/session.h"
 
 namespace kinvale {
 
-QString PoiName(const MainView& view) {
-  return view.HasPerson() ? view.person_of_interest : QString();
+int PoiRow(const Session& session) {
+  return session.view.HasPerson() ? session.index.RowOfNumber(session.view.poi_number) : -1;
 }
 
-QString SpouseName(const MainView& view) {
-  return view.spouse == kNoSpouseCaption ? QString() : view.spouse;
+int SpouseRow(const Session& session) {
+  return session.index.RowOfNumber(session.view.spouse_number);
 }
 
-int RowOfPerson(const FamilyIndex& index, const QString& name) {
-  if (name.isEmpty()) return -1;
-  const int exact = index.FindRowExact(name);
-  return exact >= 0 ? exact : index.FindRow(name);
-}
-
-QString NumberOfPerson(const FamilyIndex& index, const QString& name) {
-  const int row = RowOfPerson(index, name);
+QString NumberOfRow(const FamilyIndex& index, int row) {
   return row < 0 ? kNobody : OwnNumber(index.row(row).link).toString();
 }
 
-bool SamePerson(const FamilyIndex& index, const QString& a, const QString& b) {
-  if (a == b) return true;
-  const int row = RowOfPerson(index, a);
-  return row >= 0 && row == RowOfPerson(index, b);
+QString GroupOfNumbers(const std::vector<int>& numbers) {
+  QString group;
+  for (int number : numbers) group += FormatPersonNumber(number);
+  return group.isEmpty() ? kNobody : group;
 }
 
 }  // namespace kinvale

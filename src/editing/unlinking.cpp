@@ -17,14 +17,13 @@ qsizetype EntryPosition(QStringView group_text, QStringView number) {
   return -1;
 }
 
-void RemoveFromSiblingGroupOf(FamilyIndex& index, const QString& name, const QString& number) {
-  const int row = RowOfPerson(index, name);
+void RemoveFromSiblingGroupOf(FamilyIndex& index, int row, const QString& number) {
   if (row >= 0) index.SetLink(row, RemoveFromSiblingGroup(index.row(row).link, number));
 }
 
-void RemoveFromSiblingGroupsOf(FamilyIndex& index, const QStringList& names,
+void RemoveFromSiblingGroupsOf(FamilyIndex& index, const std::vector<int>& people,
                                const QString& number) {
-  for (const QString& name : names) RemoveFromSiblingGroupOf(index, name, number);
+  for (int person : people) RemoveFromSiblingGroupOf(index, index.RowOfNumber(person), number);
 }
 
 }  // namespace
@@ -39,7 +38,7 @@ QString RemoveFromSiblingGroup(QStringView link, QStringView number) {
 
 void RemoveParentEntry(Session& session, const QString& number) {
   FamilyIndex& index = session.index;
-  const int poi = RowOfPerson(index, PoiName(session.view));
+  const int poi = PoiRow(session);
   if (poi < 0) return;
   const QString link = index.row(poi).link;
   for (Group group : {Group::kFather, Group::kMother}) {
@@ -48,7 +47,7 @@ void RemoveParentEntry(Session& session, const QString& number) {
     if (at < 0) continue;
     const RelativeList& list =
         group == Group::kFather ? session.view.fathers : session.view.mothers;
-    if (list.names.isEmpty()) {
+    if (list.numbers.empty()) {
       text.replace(at, kEntryWidth, kNobody);
     } else {
       text.remove(at, kEntryWidth);
@@ -58,23 +57,23 @@ void RemoveParentEntry(Session& session, const QString& number) {
   }
 }
 
-void RemoveSibling(Session& session, const QString& name) {
+void RemoveSibling(Session& session, int number) {
   FamilyIndex& index = session.index;
-  const int row = RowOfPerson(index, name);
+  const int row = index.RowOfNumber(number);
   if (row < 0) return;
-  const QString number = OwnNumber(index.row(row).link).toString();
-  index.SetLink(row, NewLinkString(number));
-  RemoveFromSiblingGroupsOf(index, session.view.siblings.names, number);
-  RemoveFromSiblingGroupOf(index, PoiName(session.view), number);
+  const QString own = NumberOfRow(index, row);
+  index.SetLink(row, NewLinkString(own));
+  RemoveFromSiblingGroupsOf(index, session.view.siblings.numbers, own);
+  RemoveFromSiblingGroupOf(index, PoiRow(session), own);
 }
 
-void RemoveChild(Session& session, const QString& name) {
+void RemoveChild(Session& session, int number) {
   FamilyIndex& index = session.index;
-  const int row = RowOfPerson(index, name);
+  const int row = index.RowOfNumber(number);
   if (row < 0) return;
   const QString link = index.row(row).link;
   index.SetLink(row, link.left(8) + QStringLiteral("F0000M0000S0000"));
-  RemoveFromSiblingGroupsOf(index, session.view.children.names, OwnNumber(link).toString());
+  RemoveFromSiblingGroupsOf(index, session.view.children.numbers, OwnNumber(link).toString());
 }
 
 }  // namespace kinvale

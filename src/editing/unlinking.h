@@ -1,5 +1,5 @@
 // Cutting links: a number taken out of a sibling group or out of the person of interest's
-// parents, and a removed sibling unlinked from everyone.
+// parents, and a removed sibling or child unlinked from everyone.
 #pragma once
 
 #include <QString>
@@ -17,13 +17,13 @@ QString RemoveFromSiblingGroup(QStringView link, QStringView number);
 // first entry equal to it goes, or becomes "0000" when that group's list is now empty.
 void RemoveParentEntry(Session& session, const QString& number);
 
-// Gives the sibling named name a link of its number alone (no spouse, parents or siblings) and
-// takes its number out of the sibling groups of the siblings still listed and of the person of
-// interest.
-void RemoveSibling(Session& session, const QString& name);
+// Gives the sibling numbered number a link of its number alone (no spouse, parents or siblings)
+// and takes its number out of the sibling groups of the siblings still listed and of the person
+// of interest.
+void RemoveSibling(Session& session, int number);
 
-// Gives the child named name no parents and no siblings (it keeps its spouse) and takes its
+// Gives the child numbered number no parents and no siblings (it keeps its spouse) and takes its
 // number out of the sibling groups of the children still listed.
-void RemoveChild(Session& session, const QString& name);
+void RemoveChild(Session& session, int number);
 
 }  // namespace kinvale

@@ -361,7 +361,7 @@ ImportResult ImportGedcom(const ImportRequest& request, Prompter& prompter,
 
 void ReloadFamilyAfterImport(Session& session, Prompter& prompter) {
   LoadFamilyIndex(session, prompter);
-  if (session.index.FindRowExact(session.view.person_of_interest) < 0) {
+  if (session.index.RowOfNumber(session.view.poi_number) < 0) {
     PickDefaultPerson(session);
   }
   RefreshMainView(session);

@@ -40,6 +40,10 @@ bool TakeChosenFamilyFolder(Session& session, const FamilyChoice& choice) {
 }
 
 bool CreateFamilyFromChooser(const QString& app_folder, const QString& name, Prompter& prompter) {
+  if (name.trimmed().isEmpty() || name == kNewFamilyInitialText) {
+    prompter.Message(kFamilyNameMissingMessage, kNameErrorTitle);
+    return false;
+  }
   const QString problem = FamilyNameProblem(app_folder, name);
   if (!problem.isEmpty()) {
     prompter.Message(problem, kNameErrorTitle);

@@ -29,8 +29,12 @@ void OpenChosenFamily(Session& session, Prompter& prompter, const FamilyChoice& 
 // whose records would otherwise land in the application folder itself.
 bool TakeChosenFamilyFolder(Session& session, const FamilyChoice& choice);
 
-// The chooser's "Create": makes the family folder and says "New Family Created"; a refused
-// name gets "No special characters please" titled "Name Error". True when the folder was made.
+inline const QString kFamilyNameMissingMessage =
+    QStringLiteral("Type the new family's name in the box first.");
+
+// The chooser's "Create": makes the family folder and says "New Family Created"; an empty box,
+// or one still holding its starting text, asks for a name; a refused name gets "No special
+// characters please" titled "Name Error". True when the folder was made.
 bool CreateFamilyFromChooser(const QString& app_folder, const QString& name, Prompter& prompter);
 
 }  // namespace kinvale

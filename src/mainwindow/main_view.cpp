@@ -1,6 +1,7 @@
 #include "mainwindow/main_view.h"
 
 #include "store/link_string.h"
+#include "store/person_lookup.h"
 #include "store/person_number.h"
 #include "store/record_reader.h"
 #include "store/session.h"
@@ -15,38 +16,57 @@ bool MainView::HasPerson() const { return person_of_interest != kNoPersonCaption
 
 namespace {
 
-QStringList NamesOfGroup(const FamilyIndex& index, const QString& link, Group group) {
-  QStringList names;
+void ListGroup(const FamilyIndex& index, const QString& link, Group group, RelativeList& list) {
+  list.Clear();
   for (const QString& entry : GroupEntries(link, group)) {
-    if (NumberValue(entry) > 0) names.append(index.NameOfNumber(entry));
+    const int number = NumberValue(entry);
+    if (number > 0) list.Append(number, index.NameOfNumber(entry));
   }
-  return names;
+}
+
+int PoiRow(const MainView& view, const FamilyIndex& index) {
+  if (view.poi_number > 0) return index.RowOfNumber(view.poi_number);
+  return view.HasPerson() ? index.FindRowExact(view.person_of_interest) : -1;
 }
 
 }  // namespace
+
+QString LineLabel(const FamilyIndex& index, const RelativeList& list, size_t i) {
+  const int row = index.RowOfNumber(list.numbers[i]);
+  return row < 0 ? list.names[i] : PersonLabel(index, row);
+}
+
+void SetPersonOfInterest(MainView& view, const FamilyIndex& index, int row) {
+  if (row < 0) {
+    view.person_of_interest = kNoPersonCaption;
+    view.poi_number = 0;
+    return;
+  }
+  view.person_of_interest = index.row(row).name;
+  view.poi_number = NumberValue(OwnNumber(index.row(row).link));
+}
 
 void RefreshMainView(Session& session) {
   MainView& view = session.view;
   const FamilyIndex& index = session.index;
   if (index.empty()) return;
-  const int row = index.FindRowExact(view.person_of_interest);
+  const int row = PoiRow(view, index);
   if (row < 0) return;
+  SetPersonOfInterest(view, index, row);
   const QString link = index.row(row).link;
 
   const QStringView spouse = SpouseNumber(link);
+  view.spouse_number = NumberValue(spouse);
   view.spouse = spouse == kNobody ? kNoSpouseCaption : index.NameOfNumber(spouse);
-  view.fathers.Clear();
-  view.fathers.names = NamesOfGroup(index, link, Group::kFather);
-  view.mothers.Clear();
-  view.mothers.names = NamesOfGroup(index, link, Group::kMother);
-  view.siblings.Clear();
-  view.siblings.names = NamesOfGroup(index, link, Group::kSibling);
+  ListGroup(index, link, Group::kFather, view.fathers);
+  ListGroup(index, link, Group::kMother, view.mothers);
+  ListGroup(index, link, Group::kSibling, view.siblings);
   view.children.Clear();
-  for (int child : index.ChildRowsOf(NumberValue(OwnNumber(link)))) {
-    view.children.names.append(index.row(child).name);
+  for (int child : index.ChildRowsOf(view.poi_number)) {
+    view.children.Append(NumberValue(OwnNumber(index.row(child).link)), index.row(child).name);
   }
 
-  const std::optional<QString> photo = ReadPhotoLine(session.RecordPath(view.person_of_interest));
+  const std::optional<QString> photo = ReadPhotoLine(session.RecordPathOfRow(row));
   if (!photo) return;
   session.current_photo_path = *photo;
   view.photo_visible = FileExists(*photo);
@@ -59,7 +79,9 @@ void ClearMainView(MainView& view) {
   view.mothers.Clear();
   view.children.Clear();
   view.spouse = kNoSpouseCaption;
+  view.spouse_number = 0;
   view.person_of_interest = kNoPersonCaption;
+  view.poi_number = 0;
   // With nobody shown, a photo of the person shown before would mislead.
   view.photo_visible = false;
   view.photo_path.clear();

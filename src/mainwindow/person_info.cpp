@@ -14,11 +14,12 @@ constexpr qsizetype kPrefixSuffixLine = 3;  // line 4, 0-based
 
 }  // namespace
 
-PersonInfo ShowPersonInfo(const Session& session, const QString& name) {
+PersonInfo ShowPersonInfo(const Session& session, int row) {
   PersonInfo info;
-  info.title = name;
   info.date_label = kDateLastChangedCaption;
-  const QString path = session.RecordPath(name);
+  if (row < 0) return info;
+  info.title = session.index.row(row).name;
+  const QString path = session.RecordPathOfRow(row);
   if (!FileExists(path)) return info;
   const std::optional<QStringList> lines = ReadTextLines(path);
   if (!lines) return info;

@@ -17,10 +17,10 @@ struct PersonInfo {
   PersonDetails details;
 };
 
-// Fills the view from the person's record. A missing record shows empty fields; a record that
-// ends early shows the fields read before that point, and a line 4 without "#" shows as the
-// prefix with nothing read after it. Notes and sources made of one empty line are not shown.
-PersonInfo ShowPersonInfo(const Session& session, const QString& name);
+// Fills the view from the record of the person at row. A missing record shows empty fields; a
+// record that ends early shows the fields read before that point, and a line 4 without "#" shows as
+// the prefix with nothing read after it. Notes and sources made of one empty line are not shown.
+PersonInfo ShowPersonInfo(const Session& session, int row);
 
 // A text block shown in a one-line field (the home page address): its lines joined by blanks.
 QString OneLineText(const QString& block);

@@ -1,12 +1,14 @@
 #include "mainwindow/startup.h"
 
 #include "mainwindow/main_view.h"
+#include "mainwindow/undo.h"
 #include "store/app_folder.h"
 #include "store/atomic_file.h"
 #include "store/families.h"
 #include "store/prompter.h"
 #include "store/session.h"
 #include "store/settings.h"
+#include "store/text_helpers.h"
 
 namespace kinvale {
 
@@ -18,12 +20,19 @@ bool StartSession(Session& session, Prompter& prompter, const QString& app_folde
   if (const std::optional<Settings> settings = LoadSettings(app_folder)) {
     session.family = settings->family;
     session.view.person_of_interest = settings->person;
+    session.view.poi_number = settings->person_number;
   }
   // Leftovers of a write that a crash interrupted; the files they were meant for are intact.
   DeleteTemporaryFiles(app_folder);
   if (session.HasFamily()) DeleteTemporaryFiles(session.FamilyPath());
+  RecoverFamilyChanges(session);
   show_title(kTitleLoading);
   LoadFamilyIndex(session, prompter);
+  // The number remembered stands for the person only while it still carries the name shown.
+  const int remembered = session.index.RowOfNumber(session.view.poi_number);
+  if (remembered < 0 || session.index.row(remembered).name != session.view.person_of_interest) {
+    session.view.poi_number = 0;
+  }
   show_title(kTitleSettingUp);
   RefreshMainView(session);
   show_title(kTitleReady);
@@ -36,13 +45,15 @@ void PickDefaultPerson(Session& session) {
   ClearMainView(session.view);
   session.current_photo_path.clear();
   if (session.family_files.isEmpty()) return;
-  session.view.person_of_interest = DefaultPersonName(session.family_files);
+  const QString file = DefaultPersonFile(session.family_files);
+  session.view.person_of_interest = NameFromRecordFileName(file);
+  session.view.poi_number = NumberFromRecordFileName(file);
 }
 
 void SaveSessionSettings(Session& session, Prompter& prompter) {
   QString error;
-  if (!SaveSettings(session.app_folder, {session.family, session.view.person_of_interest},
-                    &error)) {
+  const Settings settings{session.family, session.view.person_of_interest, session.view.poi_number};
+  if (!SaveSettings(session.app_folder, settings, &error)) {
     prompter.Message(error, kApplicationTitle);
   }
 }
@@ -50,19 +61,16 @@ void SaveSessionSettings(Session& session, Prompter& prompter) {
 void OpenFamily(Session& session, Prompter& prompter, const QString& family) {
   session.family = family;
   SaveSessionSettings(session, prompter);
+  RecoverFamilyChanges(session);
   LoadFamilyIndex(session, prompter);
   PickDefaultPerson(session);
   RefreshMainView(session);
   SaveSessionSettings(session, prompter);
 }
 
-void OpenFamilyForCommand(Session& session, Prompter& prompter, const QString& family,
-                          const QString& person) {
+void OpenFamilyForCommand(Session& session, Prompter& prompter, const QString& family) {
   session.family = family;
   LoadFamilyIndex(session, prompter);
-  if (person.isEmpty()) return;
-  session.view.person_of_interest = person;
-  RefreshMainView(session);
 }
 
 void EndSession(Session& session, Prompter& prompter) {

@@ -26,10 +26,8 @@ bool StartSession(Session& session, Prompter& prompter, const QString& app_folde
 // the index loaded, the default person of interest chosen and drawn, the settings saved again.
 void OpenFamily(Session& session, Prompter& prompter, const QString& family);
 
-// Opens a family for the command line: loads the index and draws the person given (when not
-// empty) without touching the settings.
-void OpenFamilyForCommand(Session& session, Prompter& prompter, const QString& family,
-                          const QString& person);
+// Opens a family for the command line: loads the index without touching the settings.
+void OpenFamilyForCommand(Session& session, Prompter& prompter, const QString& family);
 
 // The person of interest of a freshly opened family, on a cleared view; the view stays clear
 // when the family has no records.

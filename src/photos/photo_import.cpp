@@ -6,12 +6,13 @@
 #include <QStandardPaths>
 #include <optional>
 
-#include "details/details_editor.h"
 #include "editing/editing_texts.h"
+#include "editing/shown_people.h"
 #include "photos/photo_names.h"
-#include "store/atomic_file.h"
 #include "store/link_string.h"
 #include "store/prompter.h"
+#include "store/record_reader.h"
+#include "store/record_writer.h"
 #include "store/session.h"
 
 namespace kinvale {
@@ -25,22 +26,23 @@ int PhotoOwnerRow(const Session& session, Prompter& prompter) {
     prompter.Message(kNoFamilyOpenMessage, kApplicationTitle);
     return -1;
   }
-  const int row =
-      session.view.HasPerson() ? session.index.FindRowExact(session.view.person_of_interest) : -1;
+  const int row = PoiRow(session);
   if (row < 0) prompter.Message(kNoPersonForPhotoMessage, kApplicationTitle);
   return row;
 }
 
-// Rewrites the person of interest's record with every field it holds and the photo line
-// given, or its own photo line when none is given. A record that cannot be read to its end is
-// not rewritten, as the values not read would be lost.
-bool RewriteRecord(Session& session, Prompter& prompter, const std::optional<QString>& photo) {
-  DetailsEditor editor(session, prompter);
-  if (editor.Open() == RecordLoad::kPartial) return false;
-  const QString line = photo.value_or(editor.fields().details.photo_path);
+// Adds to change the owner's record rewritten with the photo line given, or its own photo line
+// when none is given, and makes the change. A record that cannot be read to its end is not
+// rewritten, as the values not read would be lost.
+bool ApplyWithRecord(Session& session, int owner, const std::optional<QString>& photo,
+                     FamilyChange change) {
+  const QString path = session.RecordPathOfRow(owner);
+  const std::optional<QByteArray> record = RecordWithPhotoLine(path, photo);
+  if (!record) return false;
+  change.Write(QFileInfo(path).fileName(), *record);
   QString error;
-  if (!editor.WriteRecord(line, &error)) return false;
-  session.current_photo_path = line;
+  if (!ApplyFamilyChange(session, change, &error)) return false;
+  session.current_photo_path = photo.value_or(ReadPhotoLine(path).value_or(QString()));
   return true;
 }
 
@@ -98,12 +100,17 @@ std::optional<QString> ImportPhoto(Session& session, Prompter& prompter, const Q
     prompter.Message(kPreviouslyImportedMessage, kPreviouslyImportedTitle);
     return std::nullopt;
   }
-  const QString target = session.FamilyFilePath(PhotoFileName(number, photo_number, file_name));
-  const bool copied = CopyFileAtomically(source, target, nullptr);
-  if (!copied ||
-      !RewriteRecord(session, prompter, use_as_default ? std::optional(target) : std::nullopt)) {
-    // An import that cannot reach the record is undone whole.
-    if (copied) QFile::remove(target);
+  const QString photo_file = PhotoFileName(number, photo_number, file_name);
+  const QString target = session.FamilyFilePath(photo_file);
+  QFile picture(source);
+  const QString owner_name = session.index.row(owner).name;
+  FamilyChange change{ImportPhotoStepName(owner_name), {}};
+  if (picture.open(QIODevice::ReadOnly)) change.Write(photo_file, picture.readAll());
+  // The picture and the record are one step: an import that cannot reach the record leaves no
+  // picture behind.
+  if (change.empty() ||
+      !ApplyWithRecord(session, owner, use_as_default ? std::optional(target) : std::nullopt,
+                       std::move(change))) {
     prompter.Message(kImportErrorMessage, kApplicationTitle);
     return std::nullopt;
   }
@@ -115,9 +122,12 @@ std::optional<QString> ImportPhoto(Session& session, Prompter& prompter, const Q
 
 bool ChangePhoto(Session& session, Prompter& prompter, const QString& folder,
                  const QString& file_name, const PictureCheck& is_picture) {
-  if (PhotoOwnerRow(session, prompter) < 0) return false;
+  const int owner = PhotoOwnerRow(session, prompter);
+  if (owner < 0) return false;
   const QString source = QDir(folder).filePath(file_name);
-  if (!is_picture(source) || !RewriteRecord(session, prompter, source)) {
+  if (!is_picture(source) ||
+      !ApplyWithRecord(session, owner, source,
+                       FamilyChange{ChangePhotoStepName(session.index.row(owner).name), {}})) {
     prompter.Message(kImportErrorMessage, kApplicationTitle);
     return false;
   }

@@ -36,6 +36,14 @@ inline const QString kPhotoImportedTitle = QStringLiteral("File Transfer Complet
 inline const QString kNoPersonForPhotoMessage =
     QStringLiteral("Photos belong to the person of interest: choose a person of the family first.");
 
+// The names of the photo changes in the undo history.
+inline QString ImportPhotoStepName(const QString& name) {
+  return QStringLiteral("Import photo of ") + name;
+}
+inline QString ChangePhotoStepName(const QString& name) {
+  return QStringLiteral("Change photo of ") + name;
+}
+
 // Whether the file at path is a picture the program can show.
 using PictureCheck = std::function<bool(const QString& path)>;
 

@@ -11,20 +11,13 @@
 #include "store/atomic_file.h"
 #include "store/family_index.h"
 #include "store/link_string.h"
+#include "store/person_lookup.h"
 #include "store/person_number.h"
 #include "store/text_codec.h"
 
 namespace kinvale {
 
 namespace {
-
-int SlotsNaming(const QString& link, QStringView number) {
-  int slot_count = 0;
-  for (Group group : {Group::kFather, Group::kMother}) {
-    for (QStringView piece : GroupPieces(GroupText(link, group))) slot_count += piece == number;
-  }
-  return slot_count;
-}
 
 class DescentSearch {
  public:
@@ -67,6 +60,7 @@ class DescentSearch {
           next.push_back(child);
         }
         result.names.append(NameOf(row));
+        result.rows.push_back(row);
         listed[row] = true;
       }
       current.swap(next);
@@ -75,39 +69,25 @@ class DescentSearch {
   }
 
  private:
-  // The rows the children scan appends for the person number of a row, in index order, a row
-  // once for each slot naming the number. The scan reads each row's groups through FindRow of
-  // its name, so a row whose name an earlier row carries (ignoring case and spaces) counts with
-  // that earlier row's groups. Rows numbered "0000" name nobody and are left out.
+  // The rows naming the person number of a row as father or mother, in index order, a row once
+  // for each slot naming the number. Rows numbered "0000" name nobody and are left out.
   const std::vector<int>& ChildrenOf(int row) {
     if (children_known_[row]) return children_[row];
     children_known_[row] = true;
     const QStringView number = OwnNumber(index_.row(row).link);
     const int value = NumberValue(number);
     if (number.size() != kEntryWidth || value == 0) return children_[row];
-    std::vector<std::pair<int, int>> rows_and_slots;
-    int previous = -1;
-    for (int child : index_.ChildRowsOf(value)) {
-      if (child == previous) continue;
-      previous = child;
-      const QString& name = index_.row(child).name;
-      if (RowOfName(index_, name) != child) continue;
-      const int slot_count = SlotsNaming(index_.row(child).link, number);
-      if (slot_count == 0) continue;
-      for (int named : index_.RowsWithName(name)) rows_and_slots.emplace_back(named, slot_count);
-    }
-    std::sort(rows_and_slots.begin(), rows_and_slots.end());
     std::vector<int>& children = children_[row];
-    for (const auto& [child, slot_count] : rows_and_slots) {
-      if (OwnNumber(index_.row(child).link) == kNobody) continue;
-      children.insert(children.end(), slot_count, child);
+    for (int child : index_.ChildRowsOf(value)) {
+      if (OwnNumber(index_.row(child).link) != kNobody) children.push_back(child);
     }
     return children;
   }
 
+  // The line the list shows: the name, told apart by number and dates when it is shared.
   const QString& NameOf(int row) {
     QString& name = names_[row];
-    if (name.isNull()) name = index_.NameOfNumber(OwnNumber(index_.row(row).link));
+    if (name.isNull()) name = PersonLabel(index_, row);
     return name;
   }
 

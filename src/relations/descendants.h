@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 #include "relations/genders.h"
 
@@ -17,8 +18,10 @@ inline constexpr int kDescendantsLimit = 1000000;
 inline constexpr int kDescendantsGenerationLimit = 10000;
 
 struct DescendantsList {
-  QStringList names;  // children first, then grandchildren, and so on
-  QString problem;    // why the list is empty or stopped early; empty when it is complete
+  QStringList names;      // children first, then grandchildren, and so on; a shared name is
+                          // told apart by number and dates
+  std::vector<int> rows;  // the person behind each name
+  QString problem;        // why the list is empty or stopped early; empty when it is complete
 };
 
 // The descendants of the person the name names: the rows naming that person's number as father

@@ -17,7 +17,7 @@ bool IsGenderMissing(QStringView gender) { return gender.trimmed().isEmpty(); }
 namespace {
 
 QString GenderOfRow(const Session& session, int row) {
-  return ReadGenderLine(session.RecordPath(session.index.row(row).name));
+  return ReadGenderLine(session.RecordPathOfRow(row));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "relations/relation_primitives.h"
 #include "relations/relation_texts.h"
 #include "relations/sibling_spouse.h"
+#include "store/person_lookup.h"
 #include "store/prompter.h"
 #include "store/record_reader.h"
 #include "store/session.h"
@@ -61,10 +62,13 @@ QString FindRelation(const Session& session, RelationGraph& graph, Prompter& pro
   return finding.answer;
 }
 
-QStringList RelationPersonNames(const QStringList& family_files) {
+QStringList RelationPersonNames(const FamilyIndex& index, const QStringList& family_files) {
   QStringList names;
   for (const QString& file : family_files) {
-    if (!ContainsText(file, u"copy")) names.append(NameFromRecordFileName(file));
+    if (ContainsText(file, u"copy")) continue;
+    const QString name = NameFromRecordFileName(file);
+    const int row = index.RowOfNumber(NumberFromRecordFileName(file));
+    names.append(row >= 0 && index.row(row).name == name ? PersonLabel(index, row) : name);
   }
   return names;
 }
@@ -72,8 +76,7 @@ QStringList RelationPersonNames(const QStringList& family_files) {
 QString PhotoToShow(const Session& session, const QString& name) {
   const int row = RowOfName(session.index, name);
   if (row < 0) return {};
-  const std::optional<QString> photo =
-      ReadPhotoLine(session.RecordPath(session.index.row(row).name));
+  const std::optional<QString> photo = ReadPhotoLine(session.RecordPathOfRow(row));
   return photo && FileExists(*photo) ? *photo : QString();
 }
 

@@ -9,6 +9,7 @@
 
 namespace kinvale {
 
+class FamilyIndex;
 class Prompter;
 class RelationGraph;
 struct Session;
@@ -34,8 +35,9 @@ QString FindRelation(const Session& session, RelationGraph& graph, Prompter& pro
                      const QString& first, const QString& second);
 
 // The names the window lists: the person's name from each family file, backup copies (a name
-// holding "copy" in any case) left out, in file-list order.
-QStringList RelationPersonNames(const QStringList& family_files);
+// holding "copy" in any case) left out, in file-list order. A name that several people carry is
+// told apart by number and dates, and the relation kinds take that text for the one person.
+QStringList RelationPersonNames(const FamilyIndex& index, const QStringList& family_files);
 
 // The photo to show for a person: line 7 of their record when it names a file that exists;
 // empty when there is none to show.

@@ -88,7 +88,8 @@ const RelationGraph::Person* RelationGraph::PersonNamed(const QString& name) {
 
 const RelationGraph::Person& RelationGraph::PersonOf(Code code) {
   if (const Person* known = person_of_code_[code]) return *known;
-  const int row = RowOfName(index_, NameOf(code));
+  // By number, not by the name the number has: of two people of one name, each is reached.
+  const int row = index_.RowOfNumber(ValueOf(code));
   const Person& person = row < 0 ? nobody_ : PersonOfRow(row);
   person_of_code_[code] = &person;
   return person;

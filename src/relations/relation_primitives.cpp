@@ -4,6 +4,7 @@
 
 #include "store/family_index.h"
 #include "store/link_string.h"
+#include "store/person_lookup.h"
 #include "store/person_number.h"
 #include "store/text_helpers.h"
 
@@ -18,6 +19,7 @@ std::vector<QStringView> GroupPieces(QStringView group) {
 }
 
 int RowOfName(const FamilyIndex& index, const QString& name) {
+  if (const int row = RowOfDescription(index, name); row >= 0) return row;
   return LooseNameKey(name).isEmpty() ? -1 : index.FindRow(name);
 }
 

@@ -15,8 +15,10 @@ class FamilyIndex;
 // fewer than four characters as one more entry, compared as it stands. Views into group.
 std::vector<QStringView> GroupPieces(QStringView group);
 
-// The row a name names: FindRow, except that a name with nothing but spaces names nobody (so a
-// missing parent, whose name is empty, never leads to a row).
+// The row a name names: the person a description such as "Fred Weasley (0021, 1978–)" stands
+// for (how the windows tell people of one name apart); else FindRow, except that a name with
+// nothing but spaces names nobody (so a missing parent, whose name is empty, never leads to a
+// row).
 int RowOfName(const FamilyIndex& index, const QString& name);
 
 // The father group of the person's link string as one text; "0000" when the name has no row.

@@ -106,6 +106,8 @@ inline const QString kNameRelationSeparator = QStringLiteral(" : ");
 inline const QString kFileSaved = QStringLiteral("File Saved");
 inline const QString kSaveStatusTitle = QStringLiteral("Save Status");
 inline const QString kProblemSaving = QStringLiteral("Problem saving file.");
+// Asked before a save replaces a file; %1 the file.
+inline const QString kReplaceFileQuestion = QStringLiteral("%1 already exists. Replace it?");
 
 inline QString NobodyNamedMessage(const QString& name) {
   return QStringLiteral(

@@ -127,6 +127,7 @@ SearchOutcome SearchRecordFiles(const QString& family_folder, const QStringList&
       switch (MatchRecordFile(folder.filePath(file), matcher)) {
         case FileMatch::kFound:
           outcome.names.append(NameFromRecordFileName(file));
+          outcome.numbers.push_back(NumberFromRecordFileName(file));
           break;
         case FileMatch::kUnreadable:
           outcome.unreadable.append(file);

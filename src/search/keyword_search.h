@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "store/prompter.h"  // the shared button captions
 
@@ -55,8 +56,9 @@ class RecordMatcher {
 using SearchProgress = std::function<void(int percent)>;
 
 struct SearchOutcome {
-  QStringList names;       // the persons found, in record file order, each file once
-  QStringList unreadable;  // record files that could not be read
+  QStringList names;         // the persons found, in record file order, each file once
+  std::vector<int> numbers;  // the person number of each, from its record file name
+  QStringList unreadable;    // record files that could not be read
 };
 
 // Reads each record file of the list once and lists the person of every file with a line that

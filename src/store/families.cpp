@@ -48,12 +48,12 @@ bool CreateFamily(const QString& app_folder, const QString& name, QString* error
   return true;
 }
 
-QString DefaultPersonName(const QStringList& family_files) {
+QString DefaultPersonFile(const QStringList& family_files) {
   if (family_files.isEmpty()) return {};
   for (const QString& file : family_files) {
-    if (ContainsText(file, u"0001")) return NameFromRecordFileName(file);
+    if (ContainsText(file, u"0001")) return file;
   }
-  return NameFromRecordFileName(family_files.last());
+  return family_files.last();
 }
 
 }  // namespace kinvale

@@ -26,8 +26,8 @@ QString FamilyNameProblem(const QString& app_folder, const QString& name);
 // cannot be made.
 bool CreateFamily(const QString& app_folder, const QString& name, QString* error);
 
-// The person of interest for a freshly opened family: the person of the first record file whose
-// name contains "0001", else of the last file; empty for an empty list.
-QString DefaultPersonName(const QStringList& family_files);
+// The record file of the person of interest of a freshly opened family: the first record file
+// whose name contains "0001", else the last file; empty for an empty list.
+QString DefaultPersonFile(const QStringList& family_files);
 
 }  // namespace kinvale

@@ -106,6 +106,12 @@ const std::vector<int>& FamilyIndex::RowsWithName(const QString& name) const {
   return it == by_loose_name_.cend() ? kNone : it.value();
 }
 
+const std::vector<int>& FamilyIndex::RowsWithExactName(const QString& name) const {
+  static const RowList kNone;
+  const auto it = by_exact_name_.constFind(name);
+  return it == by_exact_name_.cend() ? kNone : it.value();
+}
+
 QString FamilyIndex::NumberOfName(const QString& name) const {
   const int index = FindRow(name);
   return index < 0 ? kNobody : OwnNumber(rows_[index].link).toString();

@@ -46,6 +46,8 @@ class FamilyIndex {
   bool NameExists(const QString& name) const { return FindRow(name) >= 0; }
   // Every row whose name matches name as FindRow compares names, in row order.
   const std::vector<int>& RowsWithName(const QString& name) const;
+  // Every row whose name equals name exactly, in row order.
+  const std::vector<int>& RowsWithExactName(const QString& name) const;
   // Characters 1-4 of the link of FindRow(name); "0000" when there is no such row.
   QString NumberOfName(const QString& name) const;
   // First row whose own number has the numeric value of number; -1 when none (and for 0).

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace kinvale {
 
@@ -25,6 +26,12 @@ class Prompter {
   virtual bool Confirm(const QString& text, const QString& title) = 0;
   // A message with an OK button.
   virtual void Message(const QString& text, const QString& title) = 0;
+  // A pick from a list: the index of the choice taken, -1 when the user took none.
+  virtual int ChooseOne(const QString& question, const QString& title,
+                        const QStringList& choices) = 0;
+  // Whether to save typed changes before they are left behind.
+  enum class SaveAnswer { kSave, kDiscard, kCancel };
+  virtual SaveAnswer AskToSave(const QString& question, const QString& title) = 0;
 };
 
 }  // namespace kinvale

@@ -73,6 +73,7 @@ inline const QString kLineBreak = QStringLiteral("\r\n");
 // What a reader shows for an empty date-last-changed line.
 inline const QString kNoDate = QStringLiteral("N/A");
 
+inline const QString kRecordSuffix = QStringLiteral(".dat");
 // The record file name of a person: name, "_", number, ".dat".
 QString RecordFileName(const QString& name, const QString& number);
 // The same into a buffer that keeps its memory, for passes over every person.

@@ -141,4 +141,13 @@ QString ReadGenderLine(const QString& path) {
   return lines ? GenderFromLines(*lines) : QString();
 }
 
+bool HoldsEveryValue(const RecordRead& read, const QStringList& lines) {
+  if (read.Reached(RecordPart::kSources)) return true;
+  constexpr qsizetype kFirstValueLine = 2;  // line 3: lines 1 and 2 are rewritten on every save
+  for (qsizetype i = kFirstValueLine; i < lines.size(); ++i) {
+    if (!lines[i].isEmpty() && !IsSectionHeader(lines[i])) return false;
+  }
+  return true;
+}
+
 }  // namespace kinvale

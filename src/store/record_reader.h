@@ -53,6 +53,9 @@ struct RecordRead {
 
 // Parses the lines of a record.
 RecordRead ParseRecordLines(const QStringList& lines);
+// True when read holds every value of the record's lines: it was read up to its sources, or no
+// line after the date line holds a value (a minimal record that stops early).
+bool HoldsEveryValue(const RecordRead& read, const QStringList& lines);
 // Reads and parses a record file; opened is false when it cannot be read.
 RecordRead ReadRecordFile(const QString& path);
 

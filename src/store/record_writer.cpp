@@ -2,8 +2,8 @@
 
 #include <QDate>
 
-#include "store/atomic_file.h"
 #include "store/record_fields.h"
+#include "store/record_reader.h"
 #include "store/text_codec.h"
 
 namespace kinvale {
@@ -78,9 +78,15 @@ QByteArray FormatMinimalRecord(const QString& link) {
 
 QString TodayForRecord() { return QDate::currentDate().toString(Qt::ISODate); }
 
-bool WriteRecordFile(const QString& path, const QString& link, const PersonDetails& details,
-                     QString* error) {
-  return WriteFileAtomically(path, FormatFullRecord(link, TodayForRecord(), details), error);
+std::optional<QByteArray> RecordWithPhotoLine(const QString& path,
+                                              const std::optional<QString>& photo) {
+  const std::optional<QStringList> lines = ReadTextLines(path);
+  if (!lines) return std::nullopt;
+  const RecordRead read = ParseRecordLines(*lines);
+  if (!read.Reached(RecordPart::kPhoto) || !HoldsEveryValue(read, *lines)) return std::nullopt;
+  PersonDetails details = read.record.details;
+  if (photo) details.photo_path = *photo;
+  return FormatFullRecord(read.record.link, TodayForRecord(), details);
 }
 
 QString UnstorableValueProblem(const PersonDetails& details) {

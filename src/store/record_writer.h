@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 #include "store/record.h"
 
@@ -19,9 +20,11 @@ QByteArray FormatMinimalRecord(const QString& link);
 // Today's date as the record's date-last-changed line (ISO 8601, e.g. 2026-12-06).
 QString TodayForRecord();
 
-// Writes a full record atomically; false with a message when it cannot be saved.
-bool WriteRecordFile(const QString& path, const QString& link, const PersonDetails& details,
-                     QString* error);
+// The record at path rewritten whole with photo as its photo line (its own line when photo is
+// nullopt) and today's date, every other value as it was. Nullopt when the record cannot be
+// read to its end, as the values not read would be lost.
+std::optional<QByteArray> RecordWithPhotoLine(const QString& path,
+                                              const std::optional<QString>& photo);
 
 // The first field whose value the record format cannot hold (a line beginning with "***", or
 // a line break in a one-line field), as a message naming it; empty when all can be stored.

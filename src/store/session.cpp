@@ -5,6 +5,7 @@
 
 #include "store/app_folder.h"
 #include "store/family_files.h"
+#include "store/link_string.h"
 #include "store/prompter.h"
 #include "store/record.h"
 
@@ -16,12 +17,31 @@ QString Session::FamilyFilePath(const QString& file_name) const {
   return QDir(FamilyPath()).filePath(file_name);
 }
 
-QString Session::RecordPath(const QString& name) const {
-  return FamilyFilePath(RecordFileName(name, index.NumberOfName(name)));
+QString Session::RecordPathOfRow(int row) const {
+  const IndexRow& r = index.row(row);
+  return FamilyFilePath(RecordFileName(r.name, OwnNumber(r.link).toString()));
 }
 
 QString Session::NextPersonNumber() const {
   return kinvale::NextPersonNumber(index, highest_file_number);
+}
+
+bool ApplyFamilyChange(Session& session, const FamilyChange& change, QString* error) {
+  const bool applied = ApplyChange(session.FamilyPath(), change, error);
+  for (const FileChange& file : change.files) {
+    if (!applied || !file.contents) {
+      session.record_line1.remove(file.file_name);
+      continue;
+    }
+    if (!file.file_name.endsWith(kRecordSuffix, Qt::CaseInsensitive)) continue;
+    const QByteArray& bytes = *file.contents;
+    qsizetype end = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    const qsizetype start = end;
+    while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
+    session.record_line1.insert(file.file_name,
+                                QString::fromUtf8(bytes.sliced(start, end - start)));
+  }
+  return applied;
 }
 
 void NoteRecordLine1(Session& session, const QString& path, const QString& link) {

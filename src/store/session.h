@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "mainwindow/main_view.h"
+#include "store/change_history.h"
 #include "store/family_index.h"
 
 namespace kinvale {
@@ -33,11 +34,17 @@ struct Session {
   bool HasFamily() const { return !family.isEmpty(); }
   QString FamilyPath() const;
   QString FamilyFilePath(const QString& file_name) const;
-  // The record file of a person: name, "_", NumberOfName(name), ".dat", in the family folder.
-  QString RecordPath(const QString& name) const;
+  // The record file of the person of that row: its name, "_", its own number, ".dat", in the
+  // family folder. Two people of one name each have their own.
+  QString RecordPathOfRow(int row) const;
   // The next free person number (see NextPersonNumber); empty when the family is full.
   QString NextPersonNumber() const;
 };
+
+// Makes a change of the open family's files as one step of its history (see ApplyChange) and
+// keeps record_line1 in step with the records it writes and removes. False with error set when
+// nothing was changed.
+bool ApplyFamilyChange(Session& session, const FamilyChange& change, QString* error);
 
 // Notes that the record file at path (in the open family's folder) now has link as its line 1.
 // Every writer of a record of the open family calls this after a successful write.

@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "store/atomic_file.h"
+#include "store/person_number.h"
 #include "store/text_codec.h"
 #include "store/text_helpers.h"
 
@@ -22,7 +23,7 @@ std::optional<Settings> LoadSettings(const QString& app_folder) {
 
 std::optional<Settings> ParseSettingsLines(const QStringList& lines) {
   if (lines.size() < 2) return std::nullopt;
-  Settings settings{lines.at(0), lines.at(1)};
+  Settings settings{lines.at(0), lines.at(1), NumberValue(lines.value(2))};
   if (!settings.family.isEmpty() && !IsPlainFolderName(settings.family)) return std::nullopt;
   if (settings.person.isEmpty()) settings.person = kNoPersonCaption;
   return settings;
@@ -30,7 +31,9 @@ std::optional<Settings> ParseSettingsLines(const QStringList& lines) {
 
 bool SaveSettings(const QString& app_folder, const Settings& settings, QString* error) {
   return WriteFileAtomically(QDir(app_folder).filePath(kSettingsFileName),
-                             JoinRecordLines({settings.family, settings.person}), error);
+                             JoinRecordLines({settings.family, settings.person,
+                                              FormatPersonNumber(settings.person_number)}),
+                             error);
 }
 
 }  // namespace kinvale

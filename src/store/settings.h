@@ -12,16 +12,18 @@ inline const QString kSettingsFileName = QStringLiteral("settings.db");
 inline const QString kNoPersonCaption = QStringLiteral("Person of Interest");
 
 struct Settings {
-  QString family;  // empty: no family open
-  QString person;  // the person of interest caption
+  QString family;         // empty: no family open
+  QString person;         // the person of interest caption
+  int person_number = 0;  // the person of interest's number; 0 when not known
 };
 
 // The settings of the last run; nullopt when the file is missing, holds fewer than two lines or
-// names a family that is not a plain folder name (then no family is opened).
+// names a family that is not a plain folder name (then no family is opened). A third line holds
+// the person of interest's number, so that one of two people of the same name is reopened.
 std::optional<Settings> LoadSettings(const QString& app_folder);
 // The same rules on the lines of a settings file.
 std::optional<Settings> ParseSettingsLines(const QStringList& lines);
-// Writes both lines atomically; false with a message when the file cannot be saved.
+// Writes the lines atomically; false with a message when the file cannot be saved.
 bool SaveSettings(const QString& app_folder, const Settings& settings, QString* error);
 
 // True for a name that can be a family folder: not empty, no path separator, not "." or "..".

@@ -11,6 +11,7 @@
 #include "gedcom/export_families.h"
 #include "gedcom/gedcom_reader.h"
 #include "gedcom/gedcom_writer.h"
+#include "store/atomic_file.h"
 #include "store/record_writer.h"
 #include "support/gedcom_fixture.h"
 #include "support/random_family.h"
@@ -116,7 +117,9 @@ class GedcomExportTest : public QObject {
     RecordRead read = ReadRecordFile(thomas);
     read.record.details.notes += QString(300, u'n') + "\r\n";
     read.record.details.sources += QString(300, u's') + "\r\n";
-    QVERIFY(WriteRecordFile(thomas, read.record.link, read.record.details, nullptr));
+    QVERIFY(WriteFileAtomically(
+        thomas, FormatFullRecord(read.record.link, TodayForRecord(), read.record.details),
+        nullptr));
     ScriptedPrompter prompter;
     const Export out = RunExport(session, app.path() + "/Demo.ged", prompter, "Jo\nHill Farm");
     const std::set<QString> paths = TagPaths(GedcomFile::Parse(out.bytes));

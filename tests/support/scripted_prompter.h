@@ -24,12 +24,26 @@ class ScriptedPrompter : public Prompter {
     message_titles.append(title);
   }
 
+  int ChooseOne(const QString& question, const QString& /*title*/,
+                const QStringList& offered) override {
+    questions.append(question);
+    choice_lists.append(offered);
+    return choices.isEmpty() ? -1 : choices.takeFirst();
+  }
+  SaveAnswer AskToSave(const QString& question, const QString& /*title*/) override {
+    questions.append(question);
+    return save_answers.isEmpty() ? SaveAnswer::kCancel : save_answers.takeFirst();
+  }
+
   QStringList answers;        // returned by LineEntry, in order; then ""
   QList<bool> confirmations;  // returned by Confirm, in order; then false
   QStringList prompts;        // every LineEntry prompt asked
   QStringList questions;      // every Confirm text asked
   QStringList messages;       // every Message text shown
   QStringList message_titles;
+  QList<int> choices;               // returned by ChooseOne, in order; then -1
+  QList<QStringList> choice_lists;  // what every ChooseOne offered
+  QList<SaveAnswer> save_answers;   // returned by AskToSave, in order; then kCancel
 };
 
 }  // namespace kinvale::testing

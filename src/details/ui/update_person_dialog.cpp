@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 
 #include "details/details_texts.h"
+#include "mainwindow/main_view.h"
+#include "store/session.h"
 
 namespace kinvale {
 
@@ -114,8 +116,8 @@ QWidget* UpdatePersonDialog::BuildLeftPanel() {
   QPushButton* cancel = Button(kCancelCaption, QStringLiteral("cancelButton"), panel);
   for (QPushButton* button : {apply, finish, rename, new_entry, cancel}) layout->addWidget(button);
 
-  connect(name_list_, &QListWidget::itemClicked, this,
-          [this] { Run([this] { editor_.LoadPerson(); }); });
+  // The current line is the person shown, however it moves: mouse, arrows, Home/End, typing.
+  connect(name_list_, &QListWidget::currentRowChanged, this, &UpdatePersonDialog::ShowPerson);
   connect(apply, &QPushButton::clicked, this, [this] { Run([this] { editor_.Apply(); }); });
   connect(finish, &QPushButton::clicked, this, [this] {
     bool close = false;
@@ -124,7 +126,10 @@ QWidget* UpdatePersonDialog::BuildLeftPanel() {
   });
   connect(rename, &QPushButton::clicked, this, [this] { Run([this] { editor_.ChangeName(); }); });
   connect(new_entry, &QPushButton::clicked, this, [this] {
-    Run([this] { editor_.NewEntry(); });
+    TakeEdits(/*with_selection=*/true);
+    if (!editor_.ConfirmLeave()) return ShowFields();
+    editor_.NewEntry();
+    ShowFields();
     name_box_->setFocus();
   });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -196,15 +201,31 @@ QWidget* UpdatePersonDialog::BuildList(FieldControl& control, QWidget* parent) {
 }
 
 void UpdatePersonDialog::Run(const std::function<void()>& operation) {
-  TakeEdits();
+  TakeEdits(/*with_selection=*/true);
   operation();
   ShowFields();
 }
 
-void UpdatePersonDialog::TakeEdits() {
+void UpdatePersonDialog::ShowPerson(int line) {
+  // The fields still belong to the person selected before: typed changes are asked about first.
+  TakeEdits(/*with_selection=*/false);
+  if (editor_.ConfirmLeave()) {
+    editor_.fields().names.selected = line;
+    editor_.LoadPerson();
+  }
+  ShowFields();
+}
+
+void UpdatePersonDialog::reject() {
+  TakeEdits(/*with_selection=*/true);
+  if (editor_.ConfirmLeave()) return QDialog::reject();
+  ShowFields();
+}
+
+void UpdatePersonDialog::TakeEdits(bool with_selection) {
   EditorFields& fields = editor_.fields();
   fields.name_box = name_box_->text();
-  fields.names.selected = SelectedRow(*name_list_);
+  if (with_selection) fields.names.selected = SelectedRow(*name_list_);
   for (const FieldControl& control : controls_) {
     const FieldInfo& field = *control.field;
     if (control.list) {
@@ -222,7 +243,11 @@ void UpdatePersonDialog::TakeEdits() {
 void UpdatePersonDialog::ShowFields() {
   EditorFields& fields = editor_.fields();
   name_box_->setText(fields.name_box);
-  ShowList(*name_list_, fields.names.names, fields.names.selected);
+  QStringList labels;
+  for (size_t i = 0; i < fields.names.numbers.size(); ++i) {
+    labels.append(LineLabel(editor_.session().index, fields.names, i));
+  }
+  ShowList(*name_list_, labels, fields.names.selected);
   date_label_->setText(fields.date_label);
   for (const FieldControl& control : controls_) {
     const FieldInfo& field = *control.field;

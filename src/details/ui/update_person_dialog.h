@@ -46,7 +46,13 @@ class UpdatePersonDialog : public QDialog {
   // Takes what the user typed and selected into the editor, runs the operation and shows the
   // editor's fields again.
   void Run(const std::function<void()>& operation);
-  void TakeEdits();
+  // Loads the person of the name list's line, after asking about typed changes.
+  void ShowPerson(int line);
+  // Cancel, Escape and the frame's close button: typed changes are asked about first.
+  void reject() override;
+  // Takes the fields; the name list's selection too unless the fields still belong to the
+  // person selected before it moved.
+  void TakeEdits(bool with_selection);
   void ShowFields();
 
   DetailsEditor editor_;

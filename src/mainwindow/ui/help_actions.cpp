@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include "mainwindow/user_manual.h"
@@ -20,6 +22,18 @@ QByteArray BuiltInManual() {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Whether the desktop has a program for web pages: xdg-open starts even when it has none to hand
+// the page to, and then nothing at all shows.
+bool CanShowWebPages() {
+  if (!qEnvironmentVariableIsEmpty("BROWSER")) return true;
+  if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty()) return false;
+  if (QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty()) return true;
+  QProcess query;
+  query.start(QStringLiteral("xdg-mime"),
+              {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("text/html")});
+  return !query.waitForFinished(3000) || !query.readAllStandardOutput().trimmed().isEmpty();
+}
+
 }  // namespace
 
 void OpenUserManual(QWidget* parent, const QString& app_folder) {
@@ -29,7 +43,7 @@ void OpenUserManual(QWidget* parent, const QString& app_folder) {
     QMessageBox::warning(parent, kApplicationTitle, error);
     return;
   }
-  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+  if (!CanShowWebPages() || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
     QMessageBox::information(parent, kApplicationTitle,
                              kManualOpenFailed.arg(QDir::toNativeSeparators(path)));
   }

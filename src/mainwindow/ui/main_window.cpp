@@ -3,12 +3,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStandardPaths>
 #include <QStatusBar>
 
 #include "details/ui/update_person_dialog.h"
@@ -24,11 +25,13 @@
 #include "mainwindow/ui/person_info_dialog.h"
 #include "mainwindow/ui/photo_view.h"
 #include "mainwindow/ui/save_as_dialog.h"
+#include "mainwindow/undo.h"
 #include "mainwindow/window_texts.h"
 #include "photos/ui/import_photo_dialog.h"
 #include "relations/ui/descendants_dialog.h"
 #include "relations/ui/relation_check_dialog.h"
 #include "search/ui/keyword_search_dialog.h"
+#include "store/person_lookup.h"
 
 namespace kinvale {
 
@@ -107,6 +110,19 @@ void MainWindow::BuildMenus() {
       AddItem(file, kExitItem, QStringLiteral("actionExit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
   connect(exit, &QAction::triggered, this, &QWidget::close);
 
+  QMenu* edit = menuBar()->addMenu(u'&' + kEditMenu);
+  undo_ = AddItem(edit, kUndoItem, QStringLiteral("actionUndo"), QKeySequence::Undo);
+  connect(undo_, &QAction::triggered, this, [this] {
+    UndoLastChange(session_, prompter_);
+    Redraw();
+  });
+  redo_ = AddItem(edit, kRedoItem, QStringLiteral("actionRedo"),
+                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+  connect(redo_, &QAction::triggered, this, [this] {
+    RedoLastChange(session_, prompter_);
+    Redraw();
+  });
+
   QMenu* analysis = menuBar()->addMenu(u'&' + kAnalysisMenu);
   connect(AddItem(analysis, kRelationCheckItem, QStringLiteral("actionRelationCheck")),
           &QAction::triggered, this, [this] {
@@ -159,15 +175,27 @@ void MainWindow::ConnectBoard() {
 
 void MainWindow::Redraw() {
   const MainView& view = session_.view;
-  board_->person_button->setText(ButtonText(view.person_of_interest));
-  board_->spouse_button->setText(ButtonText(view.spouse));
+  const FamilyIndex& index = session_.index;
+  const int poi = index.RowOfNumber(view.poi_number);
+  const int spouse = index.RowOfNumber(view.spouse_number);
+  board_->person_button->setText(
+      ButtonText(view.HasPerson() && poi >= 0 ? PersonLabel(index, poi) : view.person_of_interest));
+  board_->spouse_button->setText(
+      ButtonText(spouse >= 0 ? PersonLabel(index, spouse) : view.spouse));
   for (const ListBinding& binding : lists_) {
     const RelativeList& list = view.*binding.list;
     const QSignalBlocker quiet(binding.widget);
     binding.widget->clear();
-    binding.widget->addItems(list.names);
+    for (size_t i = 0; i < list.numbers.size(); ++i) {
+      auto* item = new QListWidgetItem(LineLabel(index, list, i), binding.widget);
+      item->setData(Qt::UserRole, list.numbers[i]);
+    }
     binding.widget->setCurrentRow(list.HasSelection() ? list.selected : -1);
   }
+  undo_->setText(UndoCaption(session_));
+  undo_->setEnabled(undo_->text() != kUndoItem);
+  redo_->setText(RedoCaption(session_));
+  redo_->setEnabled(redo_->text() != kRedoItem);
   RenderPhoto();
   status_->setText(session_.HasFamily()
                        ? kFamilyStatus.arg(session_.family).arg(session_.index.size())
@@ -209,17 +237,13 @@ void MainWindow::EditPersonOfInterest() {
 }
 
 void MainWindow::ShowRelativeInfo(const QListWidgetItem* item) {
-  const QString name = item->text();
-  if (name.isEmpty()) return;  // a number that names nobody: there is no one to show
-  const QString remembered = session_.view.selected_person;
-  session_.view.selected_person = name;
-  ShowPersonInfo(name);
-  session_.view.selected_person = remembered;
+  const int row = session_.index.RowOfNumber(item->data(Qt::UserRole).toInt());
+  if (row >= 0) ShowPersonInfo(row);  // a number that names nobody: there is no one to show
 }
 
-void MainWindow::ShowPersonInfo(const QString& name) {
+void MainWindow::ShowPersonInfo(int row) {
   PersonInfoDialog info(
-      session_, name, QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
+      session_, row, QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
   info.exec();
 }
 
@@ -230,10 +254,14 @@ void MainWindow::OpenPhotoWindow(PhotoMode mode) {
 }
 
 void MainWindow::OpenDescendants() {
-  const auto choose_save_path = [](const QString& default_file_name) {
-    return SaveAsDialog::ChooseSavePath(
-        QApplication::activeModalWidget(),
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), default_file_name);
+  const auto choose_save_path = [this](const QString& default_file_name) {
+    // The folder used last, else the home folder: the picker never starts in one that is gone.
+    const QString start =
+        QFileInfo(last_save_folder_).isDir() ? last_save_folder_ : QDir::homePath();
+    const QString path =
+        SaveAsDialog::ChooseSavePath(QApplication::activeModalWidget(), start, default_file_name);
+    if (!path.isEmpty()) last_save_folder_ = QFileInfo(path).absolutePath();
+    return path;
   };
   DescendantsDialog descendants(session_, prompter_, choose_save_path, this);
   descendants.exec();
@@ -241,7 +269,7 @@ void MainWindow::OpenDescendants() {
 
 void MainWindow::OpenKeywordSearch() {
   KeywordSearchDialog search(
-      session_, prompter_, [this](const QString& name) { ShowPersonInfo(name); }, this);
+      session_, prompter_, [this](int row) { ShowPersonInfo(row); }, this);
   search.exec();
 }
 

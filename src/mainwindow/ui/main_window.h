@@ -9,6 +9,7 @@
 #include "photos/photo_import.h"
 #include "store/session.h"
 
+class QAction;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -54,7 +55,7 @@ class MainWindow : public QMainWindow {
   void OpenKeywordSearch();
   void OpenDescendants();
   void OpenPhotoWindow(PhotoMode mode);
-  void ShowPersonInfo(const QString& name);
+  void ShowPersonInfo(int row);
   void RenderPhoto();
   void OpenFamilyTree();
   void EditPersonOfInterest();
@@ -64,8 +65,11 @@ class MainWindow : public QMainWindow {
   WidgetPrompter prompter_;
   FamilyBoard* board_ = nullptr;
   QLabel* status_ = nullptr;
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
   std::vector<ListBinding> lists_;
   std::function<void()> details_editor_;
+  QString last_save_folder_;  // where the descendants were saved last
   bool started_ = false;
   bool ended_ = false;
 };

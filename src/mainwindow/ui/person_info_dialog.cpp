@@ -12,7 +12,9 @@
 
 #include "mainwindow/person_info.h"
 #include "mainwindow/window_texts.h"
+#include "store/person_lookup.h"
 #include "store/record_fields.h"
+#include "store/session.h"
 #include "store/text_codec.h"
 
 namespace kinvale {
@@ -52,12 +54,12 @@ QWidget* FieldBox(const PersonInfo& info, const FieldInfo& field) {
 
 }  // namespace
 
-PersonInfoDialog::PersonInfoDialog(const Session& session, const QString& name, QWidget* parent)
+PersonInfoDialog::PersonInfoDialog(const Session& session, int row, QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("personInfoDialog"));
   setWindowTitle(kPersonInfoTitle);
-  const PersonInfo info = ShowPersonInfo(session, name);
-  setWindowTitle(info.title);
+  const PersonInfo info = ShowPersonInfo(session, row);
+  setWindowTitle(row >= 0 ? PersonLabel(session.index, row) : info.title);
 
   auto* tabs = new QTabWidget(this);
   tabs->setObjectName(QStringLiteral("tabs"));

@@ -18,8 +18,8 @@ class PersonInfoDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // Fills the window from the record of the named person (ShowPersonInfo).
-  PersonInfoDialog(const Session& session, const QString& name, QWidget* parent = nullptr);
+  // Fills the window from the record of the person at row (ShowPersonInfo).
+  PersonInfoDialog(const Session& session, int row, QWidget* parent = nullptr);
 
  private:
   QWidget* BuildTab(const PersonInfo& info, const DetailTab& tab);

@@ -13,6 +13,9 @@ class WidgetPrompter : public Prompter {
   QString LineEntry(const QString& prompt) override;
   bool Confirm(const QString& text, const QString& title) override;  // OK and Cancel
   void Message(const QString& text, const QString& title) override;  // OK
+  int ChooseOne(const QString& question, const QString& title,
+                const QStringList& choices) override;  // a list, OK and Cancel
+  SaveAnswer AskToSave(const QString& question, const QString& title) override;
 
  private:
   QWidget* parent_;

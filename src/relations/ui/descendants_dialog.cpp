@@ -4,6 +4,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -17,6 +19,7 @@
 #include "relations/relation_graph.h"
 #include "relations/relation_texts.h"
 #include "relations/ui/person_box.h"
+#include "store/person_lookup.h"
 #include "store/prompter.h"
 #include "store/session.h"
 
@@ -44,9 +47,12 @@ DescendantsDialog::DescendantsDialog(Session& session, Prompter& prompter,
   BuildFamilyFileList(session_, prompter_);
   graph_ = std::make_unique<RelationGraph>(session_.index);
 
-  person_ =
-      MakePersonBox(QStringLiteral("person"), RelationPersonNames(session_.family_files), this);
-  person_->setCurrentText(session_.view.HasPerson() ? session_.view.person_of_interest : QString());
+  person_ = MakePersonBox(QStringLiteral("person"),
+                          RelationPersonNames(session_.index, session_.family_files), this);
+  const int poi = session_.index.RowOfNumber(session_.view.poi_number);
+  person_->setCurrentText(!session_.view.HasPerson() ? QString()
+                          : poi >= 0                 ? PersonLabel(session_.index, poi)
+                                                     : session_.view.person_of_interest);
   descendants_ = new QStringListModel(this);
   list_ = new QListView(this);
   list_->setObjectName(QStringLiteral("descendants"));
@@ -66,7 +72,9 @@ DescendantsDialog::DescendantsDialog(Session& session, Prompter& prompter,
   connect(search, &QPushButton::clicked, this, &DescendantsDialog::Search);
   connect(save, &QPushButton::clicked, this, &DescendantsDialog::Save);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
-  connect(list_, &QListView::clicked, this, &DescendantsDialog::ShowRelation);
+  // The answer follows the current line, however it moves.
+  connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          &DescendantsDialog::ShowRelation);
 
   auto* top = new QHBoxLayout;
   top->addWidget(person_, 1);
@@ -102,6 +110,7 @@ void DescendantsDialog::Search() {
 }
 
 void DescendantsDialog::ShowRelation(const QModelIndex& item) {
+  if (!item.isValid()) return answer_->clear();
   RecordGenders genders(session_);
   answer_->setPlainText(
       AncestryRelation(*graph_, genders.AsLookup(), item.data().toString(), ListedPerson()));
@@ -111,6 +120,10 @@ void DescendantsDialog::Save() {
   const QString person = ListedPerson();
   const QString path = choose_save_path_(DescendantsFileName(person, QDate::currentDate()));
   if (path.isEmpty()) return;
+  if (QFileInfo::exists(path) &&
+      !prompter_.Confirm(kReplaceFileQuestion.arg(QDir::toNativeSeparators(path)), kSaveCaption)) {
+    return;
+  }
   const QStringList names = descendants_->stringList();
   QStringList relations;
   if (include_relations_->isChecked()) {
@@ -119,8 +132,9 @@ void DescendantsDialog::Save() {
     relations = DescendantRelations(*graph_, genders.AsLookup(), person, names);
     QApplication::restoreOverrideCursor();
   }
-  const bool saved = SaveDescendantsFile(path, person, names, relations, nullptr);
-  prompter_.Message(saved ? kFileSaved : kProblemSaving, kSaveStatusTitle);
+  QString error;
+  const bool saved = SaveDescendantsFile(path, person, names, relations, &error);
+  prompter_.Message(saved ? kFileSaved : kProblemSaving + u'\n' + error, kSaveStatusTitle);
 }
 
 }  // namespace kinvale

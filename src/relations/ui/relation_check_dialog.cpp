@@ -38,7 +38,7 @@ RelationCheckDialog::RelationCheckDialog(Session& session, Prompter& prompter, Q
   setObjectName(QStringLiteral("RelationCheck"));
   BuildFamilyFileList(session_, prompter_);
   graph_ = std::make_unique<RelationGraph>(session_.index);
-  const QStringList names = RelationPersonNames(session_.family_files);
+  const QStringList names = RelationPersonNames(session_.index, session_.family_files);
 
   first_ = MakePersonBox(QStringLiteral("firstPerson"), names, this);
   second_ = MakePersonBox(QStringLiteral("secondPerson"), names, this);

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "search/keyword_search.h"
+#include "store/person_lookup.h"
 #include "store/session.h"
 
 namespace kinvale {
@@ -54,6 +55,7 @@ KeywordSearchDialog::KeywordSearchDialog(Session& session, Prompter& prompter,
   connect(search, &QPushButton::clicked, this, &KeywordSearchDialog::Search);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   connect(results_, &QListWidget::itemClicked, this, &KeywordSearchDialog::ShowClickedPerson);
+  connect(results_, &QListWidget::itemActivated, this, &KeywordSearchDialog::ShowClickedPerson);
 
   BuildFamilyFileList(session_, prompter_);
 }
@@ -67,7 +69,13 @@ void KeywordSearchDialog::Search() {
   const SearchOutcome outcome = SearchRecordFiles(
       session_.FamilyPath(), session_.family_files, SearchTerms(search_text_->text(), mode),
       [this](int percent) { progress_->setValue(percent); });
-  results_->addItems(outcome.names);
+  for (size_t i = 0; i < outcome.numbers.size(); ++i) {
+    const int row = session_.index.RowOfNumber(outcome.numbers[i]);
+    const bool same = row >= 0 && session_.index.row(row).name == outcome.names[i];
+    auto* item =
+        new QListWidgetItem(same ? PersonLabel(session_.index, row) : outcome.names[i], results_);
+    item->setData(Qt::UserRole, same ? row : -1);
+  }
   // An exact-phrase search leaves the bar where it ended; the any-word search hides it
   // before it tells how the search went.
   if (mode == SearchMode::kAnyWord) progress_->hide();
@@ -75,7 +83,7 @@ void KeywordSearchDialog::Search() {
 }
 
 void KeywordSearchDialog::ShowClickedPerson(QListWidgetItem* item) {
-  if (item && show_person_) show_person_(item->text());
+  if (item && show_person_) show_person_(item->data(Qt::UserRole).toInt());
 }
 
 }  // namespace kinvale

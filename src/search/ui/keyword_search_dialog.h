@@ -20,9 +20,10 @@ class KeywordSearchDialog : public QDialog {
   Q_OBJECT
 
  public:
-  using ShowPerson = std::function<void(const QString& name)>;
+  using ShowPerson = std::function<void(int row)>;
 
-  // Rebuilds the family's record file list; show_person is called with a clicked result.
+  // Rebuilds the family's record file list; show_person is called with the row of a result
+  // clicked or activated with Enter.
   KeywordSearchDialog(Session& session, Prompter& prompter, ShowPerson show_person,
                       QWidget* parent = nullptr);
 

@@ -1,0 +1,64 @@
+// Commands over a family's undo history: history, undo, redo.
+#include "cli/cli.h"
+#include "mainwindow/undo.h"
+#include "store/change_history.h"
+
+namespace kinvale::cli {
+
+namespace {
+
+int ShowHistory(Context& context, const QStringList& args) {
+  if (!ArgumentCountIs(context, QStringLiteral("history"), args, 1, 1)) return kUsageError;
+  Session session;
+  if (!context.OpenFamily(session, args[0])) return kUserError;
+  for (const HistoryStep& step : ListHistory(session.FamilyPath())) {
+    context.Out(QStringList{QString::number(step.id), step.time.toLocalTime().toString(Qt::ISODate),
+                            step.undone ? QStringLiteral("undone") : QStringLiteral("done"),
+                            step.name}
+                    .join(u'\t'));
+  }
+  return kOk;
+}
+
+using HistoryAction = std::optional<QString> (*)(Session&, Prompter&);
+
+int Run(Context& context, const QStringList& args, const QString& command, HistoryAction action,
+        const QString& done_word) {
+  if (!ArgumentCountIs(context, command, args, 1, 1)) return kUsageError;
+  Session session;
+  if (!context.OpenFamily(session, args[0])) return kUserError;
+  const int messages = context.prompter.messages_shown();
+  const std::optional<QString> step = action(session, context.prompter);
+  if (context.prompter.messages_shown() != messages) return kUserError;
+  if (!step) return context.Fail(QStringLiteral("There is nothing to %1.").arg(command));
+  context.Out(done_word + u' ' + *step);
+  return kOk;
+}
+
+int Undo(Context& context, const QStringList& args) {
+  return Run(context, args, QStringLiteral("undo"), UndoLastChange, QStringLiteral("Undone:"));
+}
+
+int Redo(Context& context, const QStringList& args) {
+  return Run(context, args, QStringLiteral("redo"), RedoLastChange, QStringLiteral("Redone:"));
+}
+
+const CommandRegistration kHistory{
+    {QStringLiteral("history"), QStringLiteral("FAMILY"),
+     QStringLiteral("Lists the changes of FAMILY that undo and redo can take back or make again,\n"
+                    "newest first (undone ones above the others): step number, time, \"done\" or\n"
+                    "\"undone\", and what was changed, separated by tabs."),
+     ShowHistory}};
+const CommandRegistration kUndo{
+    {QStringLiteral("undo"), QStringLiteral("FAMILY"),
+     QStringLiteral("Takes back the newest change of FAMILY, as Edit > Undo does: every file it\n"
+                    "changed is as it was before. Prints what was undone."),
+     Undo, /*writes=*/true}};
+const CommandRegistration kRedo{
+    {QStringLiteral("redo"), QStringLiteral("FAMILY"),
+     QStringLiteral("Makes the change undone last again, as Edit > Redo does."), Redo,
+     /*writes=*/true}};
+
+}  // namespace
+
+}  // namespace kinvale::cli

@@ -1,0 +1,54 @@
+#include "mainwindow/undo.h"
+
+#include "mainwindow/main_view.h"
+#include "store/change_history.h"
+#include "store/prompter.h"
+#include "store/session.h"
+
+namespace kinvale {
+
+namespace {
+
+QString Caption(const QString& word, const std::optional<HistoryStep>& step) {
+  return step ? word + u' ' + step->name : word;
+}
+
+using HistoryMove = std::optional<HistoryStep> (*)(const QString&, QString*);
+
+std::optional<QString> Move(Session& session, Prompter& prompter, HistoryMove move) {
+  if (!session.HasFamily()) return std::nullopt;
+  QString error;
+  const std::optional<HistoryStep> step = move(session.FamilyPath(), &error);
+  if (!error.isEmpty()) prompter.Message(error, kApplicationTitle);
+  if (!step) return std::nullopt;
+  // The files are as they were; the index and the screen are read from them again. The person
+  // of interest stays, by number, when they still exist.
+  LoadFamilyIndex(session, prompter);
+  if (session.index.RowOfNumber(session.view.poi_number) < 0) ClearMainView(session.view);
+  RefreshMainView(session);
+  return step->name;
+}
+
+}  // namespace
+
+QString UndoCaption(const Session& session) {
+  return Caption(kUndoItem, session.HasFamily() ? StepToUndo(session.FamilyPath()) : std::nullopt);
+}
+
+QString RedoCaption(const Session& session) {
+  return Caption(kRedoItem, session.HasFamily() ? StepToRedo(session.FamilyPath()) : std::nullopt);
+}
+
+std::optional<QString> UndoLastChange(Session& session, Prompter& prompter) {
+  return Move(session, prompter, UndoChange);
+}
+
+std::optional<QString> RedoLastChange(Session& session, Prompter& prompter) {
+  return Move(session, prompter, RedoChange);
+}
+
+void RecoverFamilyChanges(const Session& session) {
+  if (session.HasFamily()) RecoverChanges(session.FamilyPath());
+}
+
+}  // namespace kinvale
