@@ -19,6 +19,8 @@ class YesPrompter : public kinvale::Prompter {
   QString LineEntry(const QString&) override { return {}; }
   bool Confirm(const QString&, const QString&) override { return true; }
   void Message(const QString&, const QString&) override {}
+  int ChooseOne(const QString&, const QString&, const QStringList&) override { return -1; }
+  SaveAnswer AskToSave(const QString&, const QString&) override { return SaveAnswer::kSave; }
 };
 
 // Scratch space in memory when the system has it: the target writes many small files.

@@ -62,9 +62,10 @@ int RunEdit(Context& context, const QStringList& args, ButtonOperation operation
 }
 
 // The line of the list that person names: the line of the person "#NNNN" or a description
-// names, else the one line of that exact name; -1 when none or several lines carry it.
+// names, else the one line of exactly that name; -1 when none or several lines carry it.
 int LineOfPerson(const FamilyIndex& index, const RelativeList& list, const QString& person) {
-  const std::vector<int> rows = RowsMatching(index, person);
+  const bool by_number = person.startsWith(u'#') || RowOfDescription(index, person) >= 0;
+  const std::vector<int> rows = by_number ? RowsMatching(index, person) : std::vector<int>();
   if (rows.size() == 1) {
     const int number = NumberValue(OwnNumber(index.row(rows.front()).link));
     const auto at = std::find(list.numbers.begin(), list.numbers.end(), number);
@@ -103,8 +104,7 @@ int Remove(Context& context, const QStringList& args) {
     RelativeList& list = session.view.*role->list;
     list.selected = LineOfPerson(session.index, list, args[3]);
     if (list.HasSelection()) return true;
-    context.Fail(QStringLiteral("%1 has no %2 named \"%3\"; a name two of them share is given "
-                                "as #NNNN.")
+    context.Fail(QStringLiteral("%1 has no %2 named \"%3\".")
                      .arg(args[1], RelativeWord(role->relative), args[3]));
     return false;
   });

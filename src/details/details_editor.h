@@ -78,6 +78,8 @@ class DetailsEditor {
   RecordLoad LoadPerson();
   // True when the detail fields differ from the record as loaded or saved last.
   bool HasUnsavedChanges() const;
+  // Takes the detail fields as they now are for the record as loaded or saved.
+  void MarkSaved();
   // Before the fields are left behind (another person, New Entry, Cancel, closing): asks
   // whether to save typed changes and saves them when told to. False when the user cancelled or
   // the save failed: the fields must then stay.
@@ -118,7 +120,6 @@ class DetailsEditor {
   bool FinishApply(const Saving& saving);
   // WriteRecord, with a failure shown.
   bool WriteReporting(const Saving& saving, const QString& photo_path);
-  void MarkSaved();
   void ClearDetails();
   void ListFamily();
 

@@ -109,9 +109,9 @@ bool SaveLinkStrings(Session& session, Prompter& prompter, const QString& step_n
   // wholly changed, never with one person's links changed and the other side's not.
   QString error;
   const bool saved = ApplyFamilyChange(session, change, &error);
-  if (!saved) failures.push_back({step_name, error});
   DeleteTemporaryFiles(folder);
   if (!failures.empty()) prompter.Message(FailureMessage(failures), kApplicationTitle);
+  if (!saved) prompter.Message(error, kApplicationTitle);
   return saved && failures.empty();
 }
 

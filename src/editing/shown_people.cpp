@@ -8,9 +8,7 @@
 
 namespace kinvale {
 
-int PoiRow(const Session& session) {
-  return session.view.HasPerson() ? session.index.RowOfNumber(session.view.poi_number) : -1;
-}
+int PoiRow(const Session& session) { return PersonOfInterestRow(session.view, session.index); }
 
 int SpouseRow(const Session& session) {
   return session.index.RowOfNumber(session.view.spouse_number);

@@ -10,7 +10,7 @@ namespace kinvale {
 class FamilyIndex;
 struct Session;
 
-// The person of interest's row; -1 while nobody is shown or the person has no row.
+// The person of interest's row (PersonOfInterestRow); -1 while nobody is shown or has no row.
 int PoiRow(const Session& session);
 // The spouse's row; -1 when no spouse is shown or the spouse has no row.
 int SpouseRow(const Session& session);

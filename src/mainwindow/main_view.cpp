@@ -24,12 +24,14 @@ void ListGroup(const FamilyIndex& index, const QString& link, Group group, Relat
   }
 }
 
-int PoiRow(const MainView& view, const FamilyIndex& index) {
-  if (view.poi_number > 0) return index.RowOfNumber(view.poi_number);
-  return view.HasPerson() ? index.FindRowExact(view.person_of_interest) : -1;
-}
-
 }  // namespace
+
+int PersonOfInterestRow(const MainView& view, const FamilyIndex& index) {
+  if (!view.HasPerson()) return -1;
+  const int row = index.RowOfNumber(view.poi_number);
+  if (row >= 0 && index.row(row).name == view.person_of_interest) return row;
+  return index.FindRowExact(view.person_of_interest);
+}
 
 QString LineLabel(const FamilyIndex& index, const RelativeList& list, size_t i) {
   const int row = index.RowOfNumber(list.numbers[i]);
@@ -50,7 +52,7 @@ void RefreshMainView(Session& session) {
   MainView& view = session.view;
   const FamilyIndex& index = session.index;
   if (index.empty()) return;
-  const int row = PoiRow(view, index);
+  const int row = PersonOfInterestRow(view, index);
   if (row < 0) return;
   SetPersonOfInterest(view, index, row);
   const QString link = index.row(row).link;

@@ -5,6 +5,8 @@
 #include "store/app_folder.h"
 #include "store/atomic_file.h"
 #include "store/families.h"
+#include "store/link_string.h"
+#include "store/person_number.h"
 #include "store/prompter.h"
 #include "store/session.h"
 #include "store/settings.h"
@@ -52,7 +54,9 @@ void PickDefaultPerson(Session& session) {
 
 void SaveSessionSettings(Session& session, Prompter& prompter) {
   QString error;
-  const Settings settings{session.family, session.view.person_of_interest, session.view.poi_number};
+  const int poi = PersonOfInterestRow(session.view, session.index);
+  const Settings settings{session.family, session.view.person_of_interest,
+                          poi < 0 ? 0 : NumberValue(OwnNumber(session.index.row(poi).link))};
   if (!SaveSettings(session.app_folder, settings, &error)) {
     prompter.Message(error, kApplicationTitle);
   }

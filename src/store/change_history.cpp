@@ -245,8 +245,12 @@ bool ApplyChange(const QString& family_folder, const FamilyChange& change, QStri
   const QString pending = StepPath(family_folder, id, State::kPending);
   // The commit point: once the step file is on disk the change is made whole, if need be by
   // RecoverChanges after a crash.
-  if (!WriteFileAtomically(pending, EncodeStep(step), error) ||
-      !SyncFilesToDisk(HistoryFolder(family_folder), {}, error)) {
+  QString journal_error;
+  if (!WriteFileAtomically(pending, EncodeStep(step), &journal_error) ||
+      !SyncFilesToDisk(HistoryFolder(family_folder), {}, &journal_error)) {
+    QFile::remove(pending);
+    *error = QStringLiteral("\"%1\" could not be saved, and nothing of it was changed. %2")
+                 .arg(change.name, journal_error);
     return false;
   }
   if (!PutSide(family_folder, step, Side::kAfter, error)) {

@@ -30,9 +30,9 @@ std::optional<Settings> ParseSettingsLines(const QStringList& lines) {
 }
 
 bool SaveSettings(const QString& app_folder, const Settings& settings, QString* error) {
-  return WriteFileAtomically(QDir(app_folder).filePath(kSettingsFileName),
-                             JoinRecordLines({settings.family, settings.person,
-                                              FormatPersonNumber(settings.person_number)}),
+  QStringList lines{settings.family, settings.person};
+  if (settings.person_number > 0) lines.append(FormatPersonNumber(settings.person_number));
+  return WriteFileAtomically(QDir(app_folder).filePath(kSettingsFileName), JoinRecordLines(lines),
                              error);
 }
 

@@ -44,9 +44,9 @@ const ButtonCase kCases[] = {
      "Poi|00030004F0008M0000S0000; Sue|00040003F0000M0000S0000; "
      "John Smith|00080000F0000M0000S0000",
      "John Smith"},
-    {"second father follows the first, an entry naming nobody gives 0000, the siblings stay",
+    {"second father follows the first, an entry naming nobody keeps its number, the siblings stay",
      "Poi|00030000F00420008M0000S0005; John|00080000F0000M0000S0000; Sib|00050000F0000M0000S0003",
-     "Poi", "add father", "Jim", "Poi|00030000F000000080009M0000S0005; Jim|00090000F0000M0000S0000",
+     "Poi", "add father", "Jim", "Poi|00030000F004200080009M0000S0005; Jim|00090000F0000M0000S0000",
      "; John; Jim"},
     {"cancel", kLone, "Poi", "add father", "", "", ""},
     {"mother", kLone, "Poi", "add mother", "Mary",
@@ -54,7 +54,7 @@ const ButtonCase kCases[] = {
     {"father with nobody shown", kLone, "", "add father", "John", "John|00080000F0000M0000S0000",
      "John"},
     {"existing name in another case, even in a full family", kFull, "Poi", "add father", "top",
-     "Poi|00030000F00019999M0000S0000", "Dad; top"},
+     "Poi|00030000F00019999M0000S0000", "Dad; Top"},
 
     {"new spouse; the previous spouse is unlinked",
      "Poi|00030004F0000M0000S0000; Old|00040003F0000M0000S0000; Ann|00050000F0000M0000S0000", "Poi",
@@ -68,7 +68,7 @@ const ButtonCase kCases[] = {
      "add spouse", "Old", "", "Old"},
     {"spouse in another case is linked both ways",
      "Poi|00030000F0000M0000S0000; Ann|00050000F0000M0000S0000", "Poi", "add spouse", "ann",
-     "Poi|00030005F0000M0000S0000; Ann|00050003F0000M0000S0000", "ann"},
+     "Poi|00030005F0000M0000S0000; Ann|00050003F0000M0000S0000", "Ann"},
 
     {"second sibling is added to the first",
      "Dad|00010000F0000M0000S0000; Mum|00020000F0000M0000S0000|Female; "
@@ -89,7 +89,7 @@ const ButtonCase kCases[] = {
      "Ann"},
     {"listed sibling typed again in another case is not its own sibling",
      "Poi|00030000F0000M0000S0008; Ann|00080000F0000M0000S0003", "Poi", "add sibling", "ann",
-     "Poi|00030000F0000M0000S00080008", "Ann; ann"},
+     "Poi|00030000F0000M0000S00080008", "Ann; Ann"},
 
     {"dependent of a woman: the spouse is the father",
      "Poi|00040005F0000M0000S0000|Female; Sid|00050004F0000M0000S0000", "Poi", "add dependent",
@@ -209,7 +209,6 @@ void EditingButtonsTest::ButtonGivesLinks() {
   if (operation == u"add dependent" && *c.poi && !*c.message) {
     QCOMPARE(list->selected, list->names.size() - 1);
   }
-  if (*c.poi) QCOMPARE(fixture.session.pending_name, QString(c.argument));
 }
 
 void EditingButtonsTest::NoFamilyOpenRefuses_data() {
@@ -227,7 +226,10 @@ void EditingButtonsTest::NoFamilyOpenRefuses() {
   Session session;
   session.app_folder = folder.path();
   session.view.person_of_interest = "Someone";
-  if (RelativeList* list = ListOf(session.view, operation)) *list = {{"Relative"}, 0};
+  if (RelativeList* list = ListOf(session.view, operation)) {
+    list->Append(1, "Relative");
+    list->selected = 0;
+  }
   ScriptedPrompter prompter;
   prompter.answers = {"Relative"};
 

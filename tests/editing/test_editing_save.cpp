@@ -60,16 +60,16 @@ void EditingSaveTest::NotedWritesAreTrusted() {
   EditingFixture fixture;
   fixture.Open(kFamily, "Poi");
   Session& session = fixture.session;
-  const QString poi = session.RecordPath("Poi");
+  const QString poi = RecordPathOf(session, "Poi");
   const QByteArray written = WithFirstLine(ReadBytes(poi), "written elsewhere");
   fixture.folder.WriteFile(kTestFamily, "Poi_0003.dat", written);
   // A record of another folder says nothing about this family's records.
   NoteRecordLine1(session, QDir(fixture.folder.path()).filePath("Poi_0003.dat"), "elsewhere");
-  SaveLinkStrings(session, fixture.prompter);
+  SaveLinkStrings(session, fixture.prompter, "Test step");
   QCOMPARE(ReadBytes(poi), written);
 
   NoteRecordLine1(session, poi, "written elsewhere");
-  SaveLinkStrings(session, fixture.prompter);
+  SaveLinkStrings(session, fixture.prompter, "Test step");
   QCOMPARE(fixture.RecordLinks(), fixture.Links());
 }
 
@@ -92,7 +92,7 @@ void EditingSaveTest::FolderIsRepaired() {
   fixture.Open(kFamily, "Poi");
   Session& session = fixture.session;
   const QString ghost = session.FamilyFilePath("Ghost_0008.dat");
-  const ino_t sue = InodeOf(session.RecordPath("Sue"));
+  const ino_t sue = InodeOf(RecordPathOf(session, "Sue"));
   if (setup == "stray") {
     fixture.folder.WriteFile(kTestFamily, "Old Copy.tmp", "left over");
     fixture.folder.WriteFile(kTestFamily, "Poi_0003.dat.tmp", "half written");
@@ -103,7 +103,7 @@ void EditingSaveTest::FolderIsRepaired() {
   session.index.Append({"00080000F0000M0000S0000", "Ghost", {}, {}, {}});
   session.index.SetLink(0, "00070000F0008M0000S0000");  // Max, the first row
 
-  SaveLinkStrings(session, fixture.prompter);
+  SaveLinkStrings(session, fixture.prompter, "Test step");
 
   QStringList links = fixture.Links();
   if (reported) links.last() = "Ghost|<missing>";
@@ -112,7 +112,7 @@ void EditingSaveTest::FolderIsRepaired() {
   if (!reported) files.prepend("Ghost_0008.dat");
   QCOMPARE(fixture.FamilyFiles(), files);
   QCOMPARE(fixture.prompter.messages.size(), reported ? 1 : 0);
-  if (setup != "deleted") QCOMPARE(InodeOf(session.RecordPath("Sue")), sue);
+  if (setup != "deleted") QCOMPARE(InodeOf(RecordPathOf(session, "Sue")), sue);
   if (reported) {
     QVERIFY(QFileInfo(ghost).isDir());
     QVERIFY(fixture.prompter.messages[0].startsWith(kRecordsNotSavedMessage + "\nGhost: "));
@@ -120,7 +120,7 @@ void EditingSaveTest::FolderIsRepaired() {
   }
   for (const IndexRow& row : session.index.rows()) {
     if (setup == "deleted" || row.name == u"Ghost") {
-      QCOMPARE(ReadBytes(session.RecordPath(row.name)), FormatMinimalRecord(row.link));
+      QCOMPARE(ReadBytes(RecordPathOf(session, row.name)), FormatMinimalRecord(row.link));
     }
   }
 }

@@ -15,6 +15,7 @@
 #include "store/record_writer.h"
 #include "support/gedcom_fixture.h"
 #include "support/random_family.h"
+#include "support/temp_family.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -113,7 +114,7 @@ class GedcomExportTest : public QObject {
     TempAppFolder app;
     Session session = OpenDemoFamily(app);
     // Thomas Whitfield's notes and sources get a line longer than a GEDCOM line holds.
-    const QString thomas = session.RecordPath("Thomas Whitfield");
+    const QString thomas = RecordPathOf(session, "Thomas Whitfield");
     RecordRead read = ReadRecordFile(thomas);
     read.record.details.notes += QString(300, u'n') + "\r\n";
     read.record.details.sources += QString(300, u's') + "\r\n";
@@ -348,7 +349,7 @@ class GedcomExportTest : public QObject {
     TempAppFolder app;
     app.WriteFamily(kFamily, {{"Ann Lee", "00010000F0000M0000S0000"}, {"Bo Lee", second_link}});
     const Session session = app.OpenSession(kFamily);
-    const QString gone = session.RecordPath("Bo Lee");
+    const QString gone = RecordPathOf(session, "Bo Lee");
     if (delete_record) QVERIFY(QFile::remove(gone));
     ScriptedPrompter prompter;
     const Export out = RunExport(session, app.path() + "/Lee.ged", prompter);

@@ -56,11 +56,11 @@ class DescendantsTest : public QObject {
         Rows("0001 0000 0000 Root, 0002 0001 0000 Son, 0003 0001 0000 Daughter, 0004 0002 0003 "
              "Both"),
         "Root", 100, QStringList{"Son", "Daughter", "Both", "Both"}, "");
-    // The scan reads a row's groups through its name, so the later "kid" counts with the
-    // groups of the first "Kid"; a child numbered 0000 names nobody and is left out.
+    // Each row counts with its own groups, however its name matches another's, and is listed
+    // with its number; a child numbered 0000 names nobody and is left out.
     Row("rows sharing a name",
         Rows("0001 0000 0000 Root, 0002 0001 0000 Kid, 0003 0000 0000 kid, 0000 0001 0000 Nobody"),
-        "Root", 100, QStringList{"Kid", "kid"}, "");
+        "Root", 100, QStringList{"Kid (0002)"}, "");
     Row("own ancestor", Rows("0001 0003 0000 Ann, 0002 0001 0000 Bob, 0003 0002 0000 Cy"), "Ann",
         100, QStringList{"Bob", "Cy"}, "Ann" + own_ancestor);
     Row("cycle below the person",

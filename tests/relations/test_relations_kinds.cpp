@@ -264,7 +264,8 @@ class KindsTest : public QObject {
   }
 
   void ListedNames() {
-    QCOMPARE(RelationPersonNames({"Ann Lee_0001.dat", "Ann Lee_0001 Copy.dat", "J. Smith_0002.dat",
+    QCOMPARE(RelationPersonNames(FamilyIndex(),
+                                 {"Ann Lee_0001.dat", "Ann Lee_0001 Copy.dat", "J. Smith_0002.dat",
                                   "COPY of Bob_0003.dat", "Mary_Ann_0004.dat"}),
              QStringList({"Ann Lee", "J. Smith", "Mary_Ann"}));
   }

@@ -41,16 +41,16 @@ class StoreFoldersTest : public QObject {
     QVERIFY(session.index.size() >= 40);
     QCOMPARE(session.index.NumberOfName(settings->person), QStringLiteral("0001"));
     // The demo photos point into the new family folder.
-    const std::optional<QString> photo = ReadPhotoLine(session.RecordPath(settings->person));
+    const std::optional<QString> photo = ReadPhotoLine(RecordPathOf(session, settings->person));
     QVERIFY(photo && photo->startsWith(session.FamilyPath()) && QFileInfo::exists(*photo));
     QCOMPARE(QDir(session.FamilyPath()).entryList({"*.tmp"}, QDir::Files), QStringList());
 
     // An existing folder is left as it is, but gets its logo back.
     QFile::remove(logo);
-    QFile::remove(session.RecordPath(settings->person));
+    QFile::remove(RecordPathOf(session, settings->person));
     QVERIFY(PrepareAppFolder(app.path(), &error));
     QVERIFY(QFileInfo::exists(logo));
-    QVERIFY(!QFileInfo::exists(session.RecordPath(settings->person)));
+    QVERIFY(!QFileInfo::exists(RecordPathOf(session, settings->person)));
   }
 
   void SettingsFile_data() {

@@ -12,6 +12,11 @@
 
 namespace kinvale::testing {
 
+// The record path of the first person of exactly that name.
+inline QString RecordPathOf(const Session& session, const QString& name) {
+  return session.RecordPathOfRow(session.index.FindRowExact(name));
+}
+
 struct PersonSpec {
   QString name;
   QString link;

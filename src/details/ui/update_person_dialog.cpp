@@ -241,6 +241,9 @@ void UpdatePersonDialog::TakeEdits(bool with_selection) {
 }
 
 void UpdatePersonDialog::ShowFields() {
+  // Fields that hold the record as loaded or saved stay so in the form the controls give them
+  // back (line ends, blanks), so that only what the user types counts as a change.
+  const bool saved = !editor_.HasUnsavedChanges();
   EditorFields& fields = editor_.fields();
   name_box_->setText(fields.name_box);
   QStringList labels;
@@ -260,6 +263,10 @@ void UpdatePersonDialog::ShowFields() {
     } else {
       control.line->setText(fields.details.*field.text);
     }
+  }
+  if (saved) {
+    TakeEdits(/*with_selection=*/true);
+    editor_.MarkSaved();
   }
 }
 

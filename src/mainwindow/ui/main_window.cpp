@@ -176,7 +176,7 @@ void MainWindow::ConnectBoard() {
 void MainWindow::Redraw() {
   const MainView& view = session_.view;
   const FamilyIndex& index = session_.index;
-  const int poi = index.RowOfNumber(view.poi_number);
+  const int poi = PersonOfInterestRow(view, index);
   const int spouse = index.RowOfNumber(view.spouse_number);
   board_->person_button->setText(
       ButtonText(view.HasPerson() && poi >= 0 ? PersonLabel(index, poi) : view.person_of_interest));

@@ -57,15 +57,26 @@ class DetailsFromMainTest : public QObject {
     });
     QCOMPARE(opened, QStringLiteral("Thomas Whitfield|2026-11-30|Ludlow, Shropshire|Male"));
     QCOMPARE(demo.window.session().view.person_of_interest, QStringLiteral("Thomas Whitfield"));
-    QStringList shown;
+    // Cancel and Escape ask about typed changes; Discard drops them.
+    QStringList shown, asked;
     for (const char* birth_place : {"Nowhere", ""}) {
-      OpenEditor(demo, [&shown, birth_place](QWidget* editor) {
+      OpenEditor(demo, [&shown, &asked, birth_place](QWidget* editor) {
         shown.append(Fields(*editor));
         Child<QLineEdit>(*editor, "Birth Place")->setText(birth_place);
-        Click(*editor, "cancelButton");
+        WhenModalShown([&asked](QWidget* question) {
+          auto* box = qobject_cast<QMessageBox*>(question);
+          asked.append(box->text());
+          box->button(QMessageBox::Discard)->click();
+        });
+        if (*birth_place) {
+          Click(*editor, "cancelButton");
+        } else {
+          QTest::keyClick(editor, Qt::Key_Escape);
+        }
       });
     }
     QCOMPARE(shown, QStringList(2, "Hereford|first\nsecond|Female"));
+    QCOMPARE(asked, QStringList(2, "Save the changes to Thomas Whitfield?"));
   }
 
   void RenameFromTheEditor() {

@@ -182,7 +182,7 @@ class DialogsTest : public QObject {
                      FormatFullRecord("00010000F0000M0000S0000", "2026-01-01", d));
     const Session session = folder.OpenSession("F");
 
-    PersonInfoDialog dialog(session, "Pat Doe");
+    PersonInfoDialog dialog(session, session.index.FindRowExact("Pat Doe"));
 
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Pat Doe"));
     auto* tabs = Child<QTabWidget>(dialog, "tabs");
