@@ -85,17 +85,32 @@ void GedcomWriter::Xref(QChar kind, int number) {
 }
 
 void GedcomWriter::Record(QChar kind, int number, QStringView tag) {
-  TextRecord(kind, number, tag, {});
-}
-
-void GedcomWriter::TextRecord(QChar kind, int number, QStringView tag,
-                              const QList<QStringView>& lines) {
-  const qsizetype start = text_.size();
   text_.append(u"0 ");
   Xref(kind, number);
   text_.append(u' ');
   text_.append(tag);
-  TextAfterStart(text_.size() - start, 0, lines);
+  text_.append(u"\r\n");
+}
+
+void GedcomWriter::TextRecord(QChar kind, int number, QStringView tag,
+                              const QList<QStringView>& lines) {
+  Record(kind, number, tag);
+  if (!lines.isEmpty()) ConcLines(1, lines.first());
+  for (qsizetype i = 1; i < lines.size(); ++i) {
+    Start(1, kCont);
+    ValueAfterStart(StartLength(kCont), lines[i], 1);
+  }
+}
+
+void GedcomWriter::ConcLines(int level, QStringView value) {
+  if (value.isEmpty()) return;
+  const qsizetype room = ValueRoom(StartLength(kConc));
+  for (QStringView piece : SplitGedcomValue(value, room, room)) {
+    Start(level, kConc);
+    text_.append(u' ');
+    AppendEscaped(text_, piece);
+    text_.append(u"\r\n");
+  }
 }
 
 void GedcomWriter::Pointer(int level, QStringView tag, QChar kind, int number) {
