@@ -95,22 +95,11 @@ void GedcomWriter::Record(QChar kind, int number, QStringView tag) {
 void GedcomWriter::TextRecord(QChar kind, int number, QStringView tag,
                               const QList<QStringView>& lines) {
   Record(kind, number, tag);
-  if (!lines.isEmpty()) ConcLines(1, lines.first());
-  for (qsizetype i = 1; i < lines.size(); ++i) {
-    Start(1, kCont);
-    ValueAfterStart(StartLength(kCont), lines[i], 1);
+  if (!lines.value(0).isEmpty()) {
+    Start(1, kConc);
+    ValueAfterStart(StartLength(kConc), lines.first(), 1);
   }
-}
-
-void GedcomWriter::ConcLines(int level, QStringView value) {
-  if (value.isEmpty()) return;
-  const qsizetype room = ValueRoom(StartLength(kConc));
-  for (QStringView piece : SplitGedcomValue(value, room, room)) {
-    Start(level, kConc);
-    text_.append(u' ');
-    AppendEscaped(text_, piece);
-    text_.append(u"\r\n");
-  }
+  ContLines(1, lines);
 }
 
 void GedcomWriter::Pointer(int level, QStringView tag, QChar kind, int number) {
@@ -133,9 +122,13 @@ void GedcomWriter::Text(int level, QStringView tag, const QList<QStringView>& li
 void GedcomWriter::TextAfterStart(qsizetype start_length, int level,
                                   const QList<QStringView>& lines) {
   ValueAfterStart(start_length, lines.value(0), level + 1);
+  ContLines(level + 1, lines);
+}
+
+void GedcomWriter::ContLines(int level, const QList<QStringView>& lines) {
   for (qsizetype i = 1; i < lines.size(); ++i) {
-    Start(level + 1, kCont);
-    ValueAfterStart(StartLength(kCont), lines[i], level + 1);
+    Start(level, kCont);
+    ValueAfterStart(StartLength(kCont), lines[i], level);
   }
 }
 

@@ -40,11 +40,11 @@ class GedcomWriter {
   // The value of a started line of that length and, when it is too long for the line, its CONC
   // lines at continuation_level.
   void ValueAfterStart(qsizetype start_length, QStringView value, int continuation_level);
-  // A value on "level CONC" lines only, nothing for an empty value.
-  void ConcLines(int level, QStringView value);
   // The lines of a text after a started line of that level: the first on it, the others on
   // CONT lines one level down.
   void TextAfterStart(qsizetype start_length, int level, const QList<QStringView>& lines);
+  // Every line of a text but the first on a "level CONT" line.
+  void ContLines(int level, const QList<QStringView>& lines);
   void Xref(QChar kind, int number);
 
   QString text_;
