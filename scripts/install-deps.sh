@@ -10,6 +10,7 @@ packages=(
   qt6-qpa-plugins
   libbenchmark-dev
   xvfb xauth                  # running the GUI without a display
+  libgedcom-perl              # Gedcom.pm, the GEDCOM 5.5 validator the export tests run
   "$@"
 )
 

@@ -99,8 +99,8 @@ void WriteIndividualRecord(GedcomWriter& out, const FamilyIndex& index, int row,
   out.Line(1, u"SEX", GedcomSexCode(d.gender));
   if (GenderNeedsOwnLine(d.gender)) out.Line(1, custom_tag::kGender, d.gender);
   BlockIfAny(out, 1, u"ADDR", d.business_addresses);
-  BlockIfAny(out, 1, u"EMAIL", d.email_addresses);
-  BlockIfAny(out, 1, u"WWW", d.homepage);
+  BlockIfAny(out, 1, custom_tag::kEmail, d.email_addresses);
+  BlockIfAny(out, 1, custom_tag::kHomepage, d.homepage);
   FamilyLinks(out, u"FAMC", families.child_in[row]);
   FamilyLinks(out, u"FAMS", families.partner_in[row]);
   Event(out, u"BIRT", d.birth_date, d.birth_place);
@@ -122,11 +122,14 @@ void WriteIndividualRecord(GedcomWriter& out, const FamilyIndex& index, int row,
   Change(out, record.date_changed);
 }
 
-void WriteSubmitterRecord(GedcomWriter& out, const QString& contact) {
+bool ContactGivesSubmitterName(const QString& contact) {
+  return !WithoutBlankEnds(SplitLines(contact)).isEmpty();
+}
+
+void WriteSubmitterRecord(GedcomWriter& out, const QString& contact, const QString& family) {
   out.Record(u"@U1@", u"SUBM");
   const QStringList lines = WithoutBlankEnds(SplitLines(contact));
-  if (lines.isEmpty()) return;
-  out.Line(1, u"NAME", lines.first());
+  out.Line(1, u"NAME", lines.isEmpty() ? family : lines.first());
   if (lines.size() > 1) out.Text(1, u"ADDR", QList<QStringView>(lines.begin() + 1, lines.end()));
 }
 

@@ -18,12 +18,15 @@ int ExportNumberOfRow(const FamilyIndex& index, int row);
 void WriteIndividualRecord(GedcomWriter& out, const FamilyIndex& index, int row,
                            const PersonRecord& record, const ExportFamilies& families);
 // "0 @U1@ SUBM": the first line of the contact information as its NAME, the further lines as
-// its ADDR.
-void WriteSubmitterRecord(GedcomWriter& out, const QString& contact);
+// its ADDR; the family's name as its NAME when the contact information holds nothing but
+// blanks, since GEDCOM requires a submitter's NAME.
+void WriteSubmitterRecord(GedcomWriter& out, const QString& contact, const QString& family);
+// True when the contact information has a line of text for the submitter's NAME.
+bool ContactGivesSubmitterName(const QString& contact);
 void WriteFamilyRecord(GedcomWriter& out, const FamilyIndex& index, const ExportFamilies& families,
                        int family);
-// The person's notes as "0 @N<n>@ NOTE" with the first line, the others on "1 CONT" lines, as
-// GEDCOM readers take a note's text; nothing for no notes.
+// The person's notes as "0 @N<n>@ NOTE" with the first line on "1 CONC" lines and the others
+// on "1 CONT" lines, as GEDCOM readers take a note's text; nothing for no notes.
 void WriteNoteRecord(GedcomWriter& out, int number, const PersonDetails& details);
 // The person's sources as "0 @S<n>@ SOUR" and "1 TEXT" with "2 CONT" lines; nothing for no
 // sources.

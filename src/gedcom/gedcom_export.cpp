@@ -168,8 +168,8 @@ void ExportRun::WriteRecords() {
     Own(kRecordOfText.arg(index_.row(row).name));
     WriteIndividualRecord(out_, index_, row, records_[row], families_);
   }
-  Own(kContactText);
-  WriteSubmitterRecord(out_, request_.contact);
+  Own(ContactGivesSubmitterName(request_.contact) ? kContactText : kFamilyNameText);
+  WriteSubmitterRecord(out_, request_.contact, session_.family);
   for (int family = 0; family < static_cast<int>(families_.families.size()); ++family) {
     const ExportFamily& f = families_.families[family];
     // Its only text is the marriage date, which couples have.

@@ -42,6 +42,7 @@ inline const QString kFamilyOfText = QStringLiteral("the family of %1");
 inline const QString kNotesOfText = QStringLiteral("the notes of %1");
 inline const QString kSourcesOfText = QStringLiteral("the sources of %1");
 inline const QString kContactText = QStringLiteral("the contact information");
+inline const QString kFamilyNameText = QStringLiteral("the family name");  // the submitter's
 inline const QString kFileNameText = QStringLiteral("the file name");
 
 inline const QString kExportedIndividuals = QStringLiteral("Individuals exported: %1");

@@ -24,6 +24,10 @@ inline const QString kGender = QStringLiteral("_GENDER");     // a gender SEX ca
 inline const QString kDateMarried = QStringLiteral("_MARR");  // when the family's differs
 inline const QString kReligiousName = QStringLiteral("_RELIGIOUS_NAME");
 inline const QString kEmployer = QStringLiteral("_EMPLOYER");
+// E-mail and home-page addresses: GEDCOM 5.5, the version the header names, has no tag for
+// them (5.5.1's EMAIL and WWW belong to an address structure).
+inline const QString kEmail = QStringLiteral("_EMAIL");
+inline const QString kHomepage = QStringLiteral("_WWW");
 }  // namespace custom_tag
 
 // The NAME value of a person name: the words before the last blank as given names, the last

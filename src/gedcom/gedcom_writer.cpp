@@ -85,17 +85,21 @@ void GedcomWriter::Xref(QChar kind, int number) {
 }
 
 void GedcomWriter::Record(QChar kind, int number, QStringView tag) {
-  TextRecord(kind, number, tag, {});
-}
-
-void GedcomWriter::TextRecord(QChar kind, int number, QStringView tag,
-                              const QList<QStringView>& lines) {
-  const qsizetype start = text_.size();
   text_.append(u"0 ");
   Xref(kind, number);
   text_.append(u' ');
   text_.append(tag);
-  TextAfterStart(text_.size() - start, 0, lines);
+  text_.append(u"\r\n");
+}
+
+void GedcomWriter::TextRecord(QChar kind, int number, QStringView tag,
+                              const QList<QStringView>& lines) {
+  Record(kind, number, tag);
+  if (!lines.value(0).isEmpty()) {
+    Start(1, kConc);
+    ValueAfterStart(StartLength(kConc), lines.first(), 1);
+  }
+  ContLines(1, lines);
 }
 
 void GedcomWriter::Pointer(int level, QStringView tag, QChar kind, int number) {
@@ -118,9 +122,13 @@ void GedcomWriter::Text(int level, QStringView tag, const QList<QStringView>& li
 void GedcomWriter::TextAfterStart(qsizetype start_length, int level,
                                   const QList<QStringView>& lines) {
   ValueAfterStart(start_length, lines.value(0), level + 1);
+  ContLines(level + 1, lines);
+}
+
+void GedcomWriter::ContLines(int level, const QList<QStringView>& lines) {
   for (qsizetype i = 1; i < lines.size(); ++i) {
-    Start(level + 1, kCont);
-    ValueAfterStart(StartLength(kCont), lines[i], level + 1);
+    Start(level, kCont);
+    ValueAfterStart(StartLength(kCont), lines[i], level);
   }
 }
 

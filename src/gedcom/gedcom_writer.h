@@ -25,8 +25,10 @@ class GedcomWriter {
   void Line(int level, QStringView tag, QStringView value = {});
   // A text of one or more lines: the first on the tag's line, every further one on a CONT line.
   void Text(int level, QStringView tag, const QList<QStringView>& lines);
-  // A record whose text starts on its first line, "0 @N12@ NOTE first line", as NOTE records
-  // hold it.
+  // A record holding a text, "0 @N12@ NOTE" with the text on "1 CONC" and "1 CONT" lines under
+  // it: the first line on CONC lines (none when it is empty), every further one on a CONT line
+  // and, when long, CONC lines. The header line holds no text, so no "@@" stands on a line that
+  // starts with a cross-reference, which some readers (Gedcom.pm) take for part of it.
   void TextRecord(QChar kind, int number, QStringView tag, const QList<QStringView>& lines);
 
   const QString& text() const { return text_; }
@@ -41,6 +43,8 @@ class GedcomWriter {
   // The lines of a text after a started line of that level: the first on it, the others on
   // CONT lines one level down.
   void TextAfterStart(qsizetype start_length, int level, const QList<QStringView>& lines);
+  // Every line of a text but the first on a "level CONT" line.
+  void ContLines(int level, const QList<QStringView>& lines);
   void Xref(QChar kind, int number);
 
   QString text_;

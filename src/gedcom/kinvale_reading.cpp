@@ -42,8 +42,9 @@ class KinvaleIndividualReader {
     if (tag == u"SEX") d_.gender = GenderOfSexCode(Text(line));
     if (tag == custom_tag::kGender) gender_ = Text(line);
     if (tag == u"ADDR") AppendBlock(line, &d_.business_addresses);
-    if (tag == u"EMAIL") AppendBlock(line, &d_.email_addresses);
-    if (tag == u"WWW") AppendBlock(line, &d_.homepage);
+    // "EMAIL" and "WWW" as exports before "_EMAIL" and "_WWW" wrote them.
+    if (tag == custom_tag::kEmail || tag == u"EMAIL") AppendBlock(line, &d_.email_addresses);
+    if (tag == custom_tag::kHomepage || tag == u"WWW") AppendBlock(line, &d_.homepage);
     if (tag == u"FAMS" || tag == u"FAMC") ReadFamilyLink(line);
     if (tag == u"BIRT") ReadEvent(line, &d_.birth_date, &d_.birth_place);
     if (tag == u"IMMI") ReadEvent(line, &d_.immigration_date, &d_.immigration_place);

@@ -117,14 +117,17 @@ class GedcomRoundTripTest : public QObject {
 
   // Where other programs' files mean something else by a line, only "1 SOUR Kinvale" files are
   // read as the export wrote them. The record file, religion, religious name, residential and
-  // business addresses and link string ("|" between them), the high schools and universities.
+  // business addresses, link string, e-mail ("EMAIL" as exports before "_EMAIL" wrote it) and
+  // home page ("_WWW"), "|" between them; the high schools and universities.
   void ReadsOwnFilesExactly_data() {
     Columns<QString, QString, QStringList, QStringList>();
     Row("another program", "Other",
-        "Ann Mcdonald_0001.dat||Quaker|1 Mill Lane\r\n|\r\n|00010000F0000M0000S0000", QStringList{},
-        QStringList{"Ludlow Grammar"});
+        "Ann Mcdonald_0001.dat||Quaker|1 Mill Lane\r\n|\r\n|00010000F0000M0000S0000|"
+        "ann@lee.org\r\n|\r\n",
+        QStringList{}, QStringList{"Ludlow Grammar"});
     Row("Kinvale", "Kinvale",
-        "Ann McDonald_0001.dat|Quaker||\r\n|1 Mill Lane\r\n|00010007F0000M0000S0000",
+        "Ann McDonald_0001.dat|Quaker||\r\n|1 Mill Lane\r\n|00010007F0000M0000S0000|"
+        "ann@lee.org\r\n|lee.org/ann\r\n",
         QStringList{"Ludlow Grammar"}, QStringList{});
   }
   void ReadsOwnFilesExactly() {
@@ -135,7 +138,7 @@ class GedcomRoundTripTest : public QObject {
         "0 HEAD\r\n1 SOUR " + source +
         "\r\n1 CHAR UTF-8\r\n0 @I1@ INDI\r\n1 NAME Ann /McDonald/\r\n1 ADDR 1 Mill Lane\r\n1 RELI "
         "Quaker\r\n1 EDUC Ludlow Grammar\r\n2 TYPE High School\r\n1 _LINK "
-        "00010007F0000M0000S0000\r\n0 TRLR\r\n";
+        "00010007F0000M0000S0000\r\n1 EMAIL ann@@lee.org\r\n1 _WWW lee.org/ann\r\n0 TRLR\r\n";
     QCOMPARE(ImportConfirmed(app, WriteGedcom(app, "kin.ged", text.toUtf8())).outcome,
              ImportOutcome::kCompleted);
     const QStringList files = RecordFiles(app, "kin");
@@ -143,7 +146,7 @@ class GedcomRoundTripTest : public QObject {
     const RecordRead read = ReadRecordNumbered(app, "kin", "0001");
     const PersonDetails& d = read.record.details;
     QCOMPARE(QStringList({files.first(), d.religion, d.religious_name, d.residential_addresses,
-                          d.business_addresses, read.record.link})
+                          d.business_addresses, read.record.link, d.email_addresses, d.homepage})
                  .join(u'|'),
              expected);
     QCOMPARE(d.high, high);
