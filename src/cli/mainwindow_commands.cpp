@@ -14,7 +14,7 @@ void PrintRelatives(Context& context, const QString& caption, const RelativeList
   for (const QString& name : list.names) context.Out(caption + QStringLiteral(": ") + name);
 }
 
-int ViewPerson(Context& context, const QStringList& args) {
+int ViewPerson(Context& context, QStringList args) {
   if (!ArgumentCountIs(context, QStringLiteral("view"), args, 1, 2)) return kUsageError;
   Session session;
   if (args.size() == 2) {
@@ -36,7 +36,7 @@ int ViewPerson(Context& context, const QStringList& args) {
   return kOk;
 }
 
-int CreateFamilyFolder(Context& context, const QStringList& args) {
+int CreateFamilyFolder(Context& context, QStringList args) {
   if (!ArgumentCountIs(context, QStringLiteral("create-family"), args, 1, 1)) return kUsageError;
   QString error;
   if (!CreateFamily(context.app_folder, args[0], &error)) return context.Fail(error);

@@ -113,7 +113,9 @@ std::optional<bool> DetailsEditor::StartSave() {
   const bool refused =
       fields_.names.HasSelection() ? details.gender.isEmpty() : fields_.name_box.isEmpty();
   if (refused) return std::nullopt;
-  const QString name = Subject();
+  // A person created here takes the name in composed form, as every new name is stored.
+  QString name = Subject();
+  if (!session_.index.NameExists(name)) name = NormalizedName(name);
   if (QString problem = SaveProblem(name); !problem.isEmpty()) {
     prompter_.Message(problem, kApplicationTitle);
     return std::nullopt;
@@ -199,7 +201,7 @@ bool DetailsEditor::ChangeName() {
   RelativeList& names = fields_.names;
   if (!names.HasSelection()) return false;
   const QString old_name = names.names[names.selected];
-  const QString new_name = AskLine(kNewNamePrompt);
+  const QString new_name = NormalizedName(AskLine(kNewNamePrompt));
   if (new_name.isEmpty()) return false;
   FamilyIndex& index = session_.index;
   QString problem = NameProblem(new_name);

@@ -6,6 +6,7 @@
 #include "editing/shown_people.h"
 #include "editing/unlinking.h"
 #include "store/link_string.h"
+#include "store/name_check.h"
 #include "store/person_number.h"
 #include "store/prompter.h"
 #include "store/session.h"
@@ -28,7 +29,7 @@ bool AskRelativeName(Session& session, Prompter& prompter, Relative relative,
   if (!FamilyIsOpen(session, prompter)) return false;
   session.entry_prompt = prompt;
   session.pending_name.clear();
-  session.pending_name = prompter.LineEntry(prompt);
+  session.pending_name = NormalizedName(prompter.LineEntry(prompt));
   if (session.pending_name.isEmpty()) return false;
   const QString poi = PoiName(session.view);
   QString problem = !poi.isEmpty() && LooseNameKey(poi) == LooseNameKey(session.pending_name)

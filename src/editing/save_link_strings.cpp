@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -110,6 +111,14 @@ void SaveLinkStrings(Session& session, Prompter& prompter) {
       pending.push_back({&row, file_name, std::get<QByteArray>(std::move(content))});
     }
   }
+  // A record that cannot be read (a folder of that name, say) stops the whole change before
+  // anything is written, as a full disk does below.
+  if (!failures.empty()) {
+    for (const PendingRecord& record : pending) {
+      if (!record.content.isEmpty()) failures.push_back({record.row->name, kLeftAsItWasReason});
+    }
+    pending.clear();
+  }
   // Every changed record is staged before any replaces its file: a full disk leaves the family
   // as it was, never with one person's links changed and the other side's not.
   for (const PendingRecord& record : pending) {
@@ -126,6 +135,11 @@ void SaveLinkStrings(Session& session, Prompter& prompter) {
     pending.clear();
     break;
   }
+  // New people's records come first: a crash between two renames then never leaves a link
+  // string naming a person whom no record carries.
+  std::stable_partition(pending.begin(), pending.end(), [&dir](const PendingRecord& record) {
+    return !QFileInfo::exists(dir.filePath(record.file_name));
+  });
   for (const PendingRecord& record : pending) {
     QString error;
     if (record.content.isEmpty() || CommitStagedFile(dir.filePath(record.file_name), &error)) {

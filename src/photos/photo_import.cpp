@@ -12,11 +12,19 @@
 #include "store/atomic_file.h"
 #include "store/link_string.h"
 #include "store/prompter.h"
+#include "store/record_writer.h"
 #include "store/session.h"
 
 namespace kinvale {
 
 namespace {
+
+// The largest picture imported; larger files are no photos anyone wants in a family folder.
+constexpr qint64 kMaxPictureBytes = qint64(1) << 30;
+
+const QString kNotAPictureCause = QStringLiteral("%1 is not a picture.");
+const QString kRecordNotWholeCause =
+    QStringLiteral("The record of %1 could not be read to its end, so it was not rewritten.");
 
 // The person of interest's row; -1, with the reason shown, when there is nobody to give a
 // photo to.
@@ -33,15 +41,32 @@ int PhotoOwnerRow(const Session& session, Prompter& prompter) {
 
 // Rewrites the person of interest's record with every field it holds and the photo line
 // given, or its own photo line when none is given. A record that cannot be read to its end is
-// not rewritten, as the values not read would be lost.
-bool RewriteRecord(Session& session, Prompter& prompter, const std::optional<QString>& photo) {
+// not rewritten, as the values not read would be lost. False with the reason in *error.
+bool RewriteRecord(Session& session, Prompter& prompter, const std::optional<QString>& photo,
+                   QString* error) {
   DetailsEditor editor(session, prompter);
-  if (editor.Open() == RecordLoad::kPartial) return false;
+  if (editor.Open() == RecordLoad::kPartial) {
+    *error = kRecordNotWholeCause.arg(session.view.person_of_interest);
+    return false;
+  }
   const QString line = photo.value_or(editor.fields().details.photo_path);
-  QString error;
-  if (!editor.WriteRecord(line, &error)) return false;
+  if (!editor.WriteRecord(line, error)) return false;
   session.current_photo_path = line;
   return true;
+}
+
+// "Error handling import request.", followed by what went wrong on a line of its own.
+void ReportImportError(Prompter& prompter, const QString& cause) {
+  prompter.Message(cause.isEmpty() ? kImportErrorMessage : kImportErrorMessage + u'\n' + cause,
+                   kApplicationTitle);
+}
+
+// Why the picture at path cannot be a photo: not a picture, or a path the photo line cannot
+// hold; empty when it can.
+QString PictureProblem(const QString& path, const PictureCheck& is_picture) {
+  if (PhotoPathHasLineBreak(path)) return kPhotoPathLineBreakMessage;
+  if (!is_picture(path)) return kNotAPictureCause.arg(QDir::toNativeSeparators(path));
+  return {};
 }
 
 void ShowPhoto(Session& session, const QString& path) {
@@ -85,7 +110,7 @@ std::optional<QString> ImportPhoto(Session& session, Prompter& prompter, const Q
   if (owner < 0) return std::nullopt;
   const QString source = QDir(folder).filePath(file_name);
   if (!is_picture(source)) {
-    prompter.Message(kImportErrorMessage, kApplicationTitle);
+    ReportImportError(prompter, kNotAPictureCause.arg(QDir::toNativeSeparators(source)));
     return std::nullopt;
   }
   const QString number = OwnNumber(session.index.row(owner).link).toString();
@@ -99,12 +124,17 @@ std::optional<QString> ImportPhoto(Session& session, Prompter& prompter, const Q
     return std::nullopt;
   }
   const QString target = session.FamilyFilePath(PhotoFileName(number, photo_number, file_name));
-  const bool copied = CopyFileAtomically(source, target, nullptr);
-  if (!copied ||
-      !RewriteRecord(session, prompter, use_as_default ? std::optional(target) : std::nullopt)) {
+  if (PhotoPathHasLineBreak(target)) {
+    ReportImportError(prompter, kPhotoPathLineBreakMessage);
+    return std::nullopt;
+  }
+  QString error;
+  const bool copied = CopyFileAtomically(source, target, kMaxPictureBytes, &error);
+  if (!copied || !RewriteRecord(session, prompter,
+                                use_as_default ? std::optional(target) : std::nullopt, &error)) {
     // An import that cannot reach the record is undone whole.
     if (copied) QFile::remove(target);
-    prompter.Message(kImportErrorMessage, kApplicationTitle);
+    ReportImportError(prompter, error);
     return std::nullopt;
   }
   session.last_photo_import_folder = folder;
@@ -117,8 +147,9 @@ bool ChangePhoto(Session& session, Prompter& prompter, const QString& folder,
                  const QString& file_name, const PictureCheck& is_picture) {
   if (PhotoOwnerRow(session, prompter) < 0) return false;
   const QString source = QDir(folder).filePath(file_name);
-  if (!is_picture(source) || !RewriteRecord(session, prompter, source)) {
-    prompter.Message(kImportErrorMessage, kApplicationTitle);
+  QString error = PictureProblem(source, is_picture);
+  if (!error.isEmpty() || !RewriteRecord(session, prompter, source, &error)) {
+    ReportImportError(prompter, error);
     return false;
   }
   ShowPhoto(session, source);

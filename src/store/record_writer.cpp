@@ -78,8 +78,14 @@ QByteArray FormatMinimalRecord(const QString& link) {
 
 QString TodayForRecord() { return QDate::currentDate().toString(Qt::ISODate); }
 
+bool PhotoPathHasLineBreak(const QString& path) { return HasLineBreak(path); }
+
 bool WriteRecordFile(const QString& path, const QString& link, const PersonDetails& details,
                      QString* error) {
+  if (PhotoPathHasLineBreak(details.photo_path)) {
+    if (error) *error = kPhotoPathLineBreakMessage;
+    return false;
+  }
   return WriteFileAtomically(path, FormatFullRecord(link, TodayForRecord(), details), error);
 }
 

@@ -19,7 +19,14 @@ QByteArray FormatMinimalRecord(const QString& link);
 // Today's date as the record's date-last-changed line (ISO 8601, e.g. 2026-12-06).
 QString TodayForRecord();
 
-// Writes a full record atomically; false with a message when it cannot be saved.
+inline const QString kPhotoPathLineBreakMessage = QStringLiteral(
+    "The photo's path holds a line break, which the photo line of a record cannot hold; please "
+    "rename the picture or its folder.");
+// True when a photo path holds a line break (CR or LF): the photo line cannot hold it.
+bool PhotoPathHasLineBreak(const QString& path);
+
+// Writes a full record atomically; false with a message when it cannot be saved, or when the
+// photo path holds a line break.
 bool WriteRecordFile(const QString& path, const QString& link, const PersonDetails& details,
                      QString* error);
 
