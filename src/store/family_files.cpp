@@ -71,7 +71,7 @@ QString UnreadableFilesMessage(const QStringList& unreadable) {
 
 bool IsRecordOf(const QString& file, const QString& line1) {
   const QStringView own = OwnNumber(line1);
-  if (own.size() != kEntryWidth || NumberValue(own) <= 0) return false;
+  if (own.size() != kEntryWidth) return false;
   for (QChar c : own) {
     if (c < u'0' || c > u'9') return false;
   }

@@ -41,7 +41,8 @@ LoadedIndex LoadIndexRows(const QString& family_folder, const QStringList& famil
 IndexRow IndexRowFromRecordLines(const QString& file_name, const QStringList& lines);
 
 // True when line1 is the link string of the record file: it begins with four digits, a person
-// number, and the record file of that name and number is the file itself. Any other *.dat file
+// number, and the record file of that name and number is the file itself, so that saving the
+// person's links rewrites this very file. Any other *.dat file
 // (a note, a record whose first line names another number) is not a person of the family.
 bool IsRecordOf(const QString& file, const QString& line1);
 
