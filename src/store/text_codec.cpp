@@ -1,6 +1,5 @@
 #include "store/text_codec.h"
 
-#include <QStringDecoder>
 #include <array>
 
 #include "store/file_access.h"
