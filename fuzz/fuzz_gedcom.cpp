@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::optional<QStringList> files = ListRecordFiles(family);
     if (!files) __builtin_trap();
     const LoadedIndex loaded = LoadIndexRows(family, *files);
-    if (!loaded.unreadable.isEmpty()) __builtin_trap();
+    if (!loaded.unreadable.isEmpty() || !loaded.not_records.isEmpty()) __builtin_trap();
     for (const QString& file : *files) {
       if (ReadRecordFile(QDir(family).filePath(file)).stopped_before != RecordPart::kEnd) {
         __builtin_trap();

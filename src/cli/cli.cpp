@@ -91,8 +91,19 @@ CommandRegistration::CommandRegistration(Command command) {
   Commands().push_back(std::move(command));
 }
 
-bool ArgumentCountIs(Context& context, const QString& command, const QStringList& args, int min,
+namespace {
+
+// Where the options end: at the first "--", or after the last argument.
+qsizetype OptionsEnd(const QStringList& args) {
+  const qsizetype end = args.indexOf(kEndOfOptions);
+  return end < 0 ? args.size() : end;
+}
+
+}  // namespace
+
+bool ArgumentCountIs(Context& context, const QString& command, QStringList& args, int min,
                      int max) {
+  if (const qsizetype end = OptionsEnd(args); end < args.size()) args.removeAt(end);
   if (args.size() >= min && (max < 0 || args.size() <= max)) return true;
   for (const Command& c : Commands()) {
     if (c.name == command) context.Err(QStringLiteral("Usage: kinvale-cli ") + c.UsageText());
@@ -100,12 +111,18 @@ bool ArgumentCountIs(Context& context, const QString& command, const QStringList
   return false;
 }
 
-bool TakeFlag(QStringList& args, const QString& flag) { return args.removeOne(flag); }
+bool TakeFlag(QStringList& args, const QString& flag) {
+  const qsizetype at = args.indexOf(flag);
+  if (at < 0 || at >= OptionsEnd(args)) return false;
+  args.removeAt(at);
+  return true;
+}
 
 bool TakeOption(QStringList& args, const QString& name, QString* value, bool* missing) {
   const qsizetype at = args.indexOf(name);
-  if (at < 0) return false;
-  if (at + 1 >= args.size()) {
+  const qsizetype end = OptionsEnd(args);
+  if (at < 0 || at >= end) return false;
+  if (at + 1 >= end) {
     *missing = true;
     args.removeAt(at);
     return false;

@@ -61,15 +61,20 @@ struct CommandRegistration {
   explicit CommandRegistration(Command command);
 };
 
-// Checks that args holds between min and max positional arguments (max -1: no limit); when not,
-// prints the command's usage and gives false.
-bool ArgumentCountIs(Context& context, const QString& command, const QStringList& args, int min,
-                     int max);
+// Ends the options: every argument after it is taken as it is, "--help" as a name included.
+inline const QString kEndOfOptions = QStringLiteral("--");
 
-// Removes the first occurrence of a flag from args; true when it was there.
+// Drops the "--" that ends the options, then checks that args holds between min and max
+// positional arguments (max -1: no limit); when not, prints the command's usage and gives false.
+// Commands take their options first (TakeFlag, TakeOption) and call this before they read args.
+bool ArgumentCountIs(Context& context, const QString& command, QStringList& args, int min, int max);
+
+// Removes the first occurrence of a flag before the end of the options from args; true when it
+// was there.
 bool TakeFlag(QStringList& args, const QString& flag);
-// Removes "--name VALUE" from args; false with *value untouched when the option is absent.
-// A missing value is a usage error (the name is reported in *missing).
+// Removes "--name VALUE" (before the end of the options) from args; false with *value untouched
+// when the option is absent. A missing value is a usage error (the name is reported in
+// *missing).
 bool TakeOption(QStringList& args, const QString& name, QString* value, bool* missing);
 
 }  // namespace kinvale::cli

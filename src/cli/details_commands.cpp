@@ -13,7 +13,7 @@ QString Captions() {
   return captions.join(QStringLiteral(", "));
 }
 
-int Set(Context& context, const QStringList& args) {
+int Set(Context& context, QStringList args) {
   if (!ArgumentCountIs(context, QStringLiteral("set"), args, 4, 4)) return kUsageError;
   const FieldInfo* field = FindDetailField(args[2]);
   if (!field) {
@@ -25,7 +25,7 @@ int Set(Context& context, const QStringList& args) {
   return SetDetailField(session, context.prompter, *field, args[3]) ? kOk : kUserError;
 }
 
-int Rename(Context& context, const QStringList& args) {
+int Rename(Context& context, QStringList args) {
   if (!ArgumentCountIs(context, QStringLiteral("rename"), args, 3, 3)) return kUsageError;
   Session session;
   const int row = context.OpenFamilyWithPerson(session, args[0], args[1]);

@@ -82,7 +82,7 @@ QString RoleWords(bool removable) {
   return words.join(QStringLiteral(", "));
 }
 
-int Add(Context& context, const QStringList& args) {
+int Add(Context& context, QStringList args) {
   if (!ArgumentCountIs(context, QStringLiteral("add"), args, 4, 4)) return kUsageError;
   const Role* role = FindRole(args[2]);
   if (!role) {
@@ -93,7 +93,7 @@ int Add(Context& context, const QStringList& args) {
   return RunEdit(context, args, role->add, [](Session&) { return true; });
 }
 
-int Remove(Context& context, const QStringList& args) {
+int Remove(Context& context, QStringList args) {
   if (!ArgumentCountIs(context, QStringLiteral("remove"), args, 4, 4)) return kUsageError;
   const Role* role = FindRole(args[2]);
   if (!role || !role->remove) {

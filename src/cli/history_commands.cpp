@@ -7,7 +7,7 @@ namespace kinvale::cli {
 
 namespace {
 
-int ShowHistory(Context& context, const QStringList& args) {
+int ShowHistory(Context& context, QStringList args) {
   if (!ArgumentCountIs(context, QStringLiteral("history"), args, 1, 1)) return kUsageError;
   Session session;
   if (!context.OpenFamily(session, args[0])) return kUserError;
@@ -22,7 +22,7 @@ int ShowHistory(Context& context, const QStringList& args) {
 
 using HistoryAction = std::optional<QString> (*)(Session&, Prompter&);
 
-int Run(Context& context, const QStringList& args, const QString& command, HistoryAction action,
+int Run(Context& context, QStringList args, const QString& command, HistoryAction action,
         const QString& done_word) {
   if (!ArgumentCountIs(context, command, args, 1, 1)) return kUsageError;
   Session session;

@@ -19,6 +19,8 @@ QString Usage() {
       "$KINVALE_HOME, else ~/.local/share/Kinvale. A new application folder is seeded with the\n"
       "demo family. Output is UTF-8, one item per line. Exit status: 0 on success, 1 when the\n"
       "command could not be done (the reason is printed on stderr), 2 for a usage error.\n"
+      "An argument \"--\" ends the options: every argument after it is taken as it is, so a\n"
+      "name may begin with \"--\" (add Demo \"Thomas Whitfield\" sibling -- --help).\n"
       "\n"
       "Commands:\n");
   std::vector<Command> commands = Commands();
@@ -65,7 +67,7 @@ int main(int argc, char** argv) {
   const QString name = args.takeFirst();
   const Command* command = FindCommand(name);
   if (!command) return UsageError(context, QStringLiteral("Unknown command \"%1\".").arg(name));
-  if (args.contains(QStringLiteral("--help"))) {
+  if (TakeFlag(args, QStringLiteral("--help"))) {
     context.Out(QStringLiteral("Usage: kinvale-cli ") + command->UsageText());
     context.Out(command->help);
     return kOk;

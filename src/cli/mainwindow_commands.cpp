@@ -18,7 +18,7 @@ void PrintRelatives(Context& context, const FamilyIndex& index, const QString& c
   }
 }
 
-int ViewPerson(Context& context, const QStringList& args) {
+int ViewPerson(Context& context, QStringList args) {
   if (!ArgumentCountIs(context, QStringLiteral("view"), args, 1, 2)) return kUsageError;
   Session session;
   if (args.size() == 2) {
@@ -40,7 +40,7 @@ int ViewPerson(Context& context, const QStringList& args) {
   return kOk;
 }
 
-int CreateFamilyFolder(Context& context, const QStringList& args) {
+int CreateFamilyFolder(Context& context, QStringList args) {
   if (!ArgumentCountIs(context, QStringLiteral("create-family"), args, 1, 1)) return kUsageError;
   QString error;
   if (!CreateFamily(context.app_folder, args[0], &error)) return context.Fail(error);

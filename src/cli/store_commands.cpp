@@ -1,7 +1,9 @@
 // Commands that read the family store: families, people, show.
 #include "cli/cli.h"
+#include "editing/save_link_strings.h"
 #include "mainwindow/person_info.h"
 #include "store/families.h"
+#include "store/family_check.h"
 #include "store/record_fields.h"
 #include "store/text_codec.h"
 
@@ -9,13 +11,13 @@ namespace kinvale::cli {
 
 namespace {
 
-int ListFamilyNames(Context& context, const QStringList& args) {
+int ListFamilyNames(Context& context, QStringList args) {
   if (!ArgumentCountIs(context, QStringLiteral("families"), args, 0, 0)) return kUsageError;
   for (const QString& family : ListFamilies(context.app_folder)) context.Out(family);
   return kOk;
 }
 
-int ListPeople(Context& context, const QStringList& args) {
+int ListPeople(Context& context, QStringList args) {
   if (!ArgumentCountIs(context, QStringLiteral("people"), args, 1, 1)) return kUsageError;
   Session session;
   if (!context.OpenFamily(session, args[0])) return kUserError;
@@ -38,7 +40,7 @@ void PrintField(Context& context, const QString& caption, const QStringList& lin
   for (qsizetype i = 1; i < lines.size(); ++i) context.Out(QStringLiteral("  ") + lines[i]);
 }
 
-int ShowPerson(Context& context, const QStringList& args) {
+int ShowPerson(Context& context, QStringList args) {
   if (!ArgumentCountIs(context, QStringLiteral("show"), args, 2, 2)) return kUsageError;
   Session session;
   const int row = context.OpenFamilyWithPerson(session, args[0], args[1]);
@@ -58,22 +60,41 @@ int ShowPerson(Context& context, const QStringList& args) {
 }
 
 // Opening the family as a command that holds the lock clears what a crash left; what remains to
-// report is the records that cannot be read.
-int CheckFamily(Context& context, const QStringList& args) {
+// report is the records that cannot be read and the faults of the links.
+int CheckFamily(Context& context, QStringList args) {
+  const bool repair = TakeFlag(args, QStringLiteral("--repair"));
   if (!ArgumentCountIs(context, QStringLiteral("check"), args, 1, 1)) return kUsageError;
   Session session;
   if (!context.OpenFamily(session, args[0])) return kUserError;
   context.Out(QStringLiteral("%1 people in %2 record files")
                   .arg(session.index.size())
                   .arg(session.family_files.size()));
-  return context.prompter.messages_shown() == 0 ? kOk : kUserError;
+  const FamilyCheck found = CheckFamilyLinks(session.index, session.family_files);
+  for (const QString& line : found.duplicates) context.Out(line);
+  for (const LinkRepair& mend : found.repairs) {
+    context.Out(
+        QStringLiteral("%1; %2 \"%3\".")
+            .arg(mend.problem,
+                 repair ? QStringLiteral("mended to") : QStringLiteral("check --repair writes"),
+                 mend.link));
+    if (repair) session.index.SetLink(mend.row, mend.link);
+  }
+  for (const QString& line : found.one_sided) context.Out(line);
+  const bool mended = repair && !found.repairs.empty();
+  if (mended) SaveLinkStrings(session, context.prompter, QStringLiteral("Repair link strings"));
+  const bool sound = found.duplicates.isEmpty() && (found.repairs.empty() || mended);
+  return sound && context.prompter.messages_shown() == 0 ? kOk : kUserError;
 }
 
 const CommandRegistration kCheck{
-    {QStringLiteral("check"), QStringLiteral("FAMILY"),
-     QStringLiteral("Loads FAMILY as the window program does, removes the temporary files an\n"
-                    "interrupted save left behind, and reports records that cannot be read\n"
-                    "(exit status 1 when there are any)."),
+    {QStringLiteral("check"), QStringLiteral("FAMILY [--repair]"),
+     QStringLiteral(
+         "Loads FAMILY as the window program does, finishes a change that a crash interrupted,\n"
+         "removes the temporary files it left behind, and reports files that cannot be read or are no records, person\n"
+         "numbers carried by two files, link strings that are not well formed or name people\n"
+         "no record carries, and links only one side holds (which the program's own rules\n"
+         "leave too). Exit status 1 for any but the one-sided links. With --repair it mends\n"
+         "what needs no guess: link strings rewritten as they are read, missing people cleared."),
      CheckFamily, /*writes=*/true}};
 const CommandRegistration kFamilies{{QStringLiteral("families"), QString(),
                                      QStringLiteral("Lists the families, as the family chooser "

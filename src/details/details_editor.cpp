@@ -149,7 +149,8 @@ std::optional<DetailsEditor::Saving> DetailsEditor::StartSave() {
   if (refused) return std::nullopt;
   const std::optional<int> found = RowToSave();
   if (!found) return std::nullopt;
-  const QString name = Subject();
+  // A person created here takes the name in composed form, as every new name is stored.
+  const QString name = *found < 0 ? NormalizedName(Subject()) : Subject();
   if (QString problem = SaveProblem(name, *found); !problem.isEmpty()) {
     prompter_.Message(problem, kApplicationTitle);
     return std::nullopt;
@@ -240,7 +241,7 @@ bool DetailsEditor::ChangeName() {
   const int row = index.RowOfNumber(names.SelectedNumber());
   if (row < 0) return false;  // the list is refilled from the index, so this is not expected
   const QString old_name = index.row(row).name;
-  const QString new_name = prompter_.LineEntry(kNewNamePrompt);
+  const QString new_name = NormalizedName(prompter_.LineEntry(kNewNamePrompt));
   if (new_name.isEmpty()) return false;
   if (QString problem = NameProblem(new_name); !problem.isEmpty()) {
     prompter_.Message(problem, kApplicationTitle);
@@ -275,7 +276,9 @@ bool DetailsEditor::WriteRecord(int row, const QString& photo_path, const QStrin
   const QString link = session_.index.row(row).link;
   PersonDetails details = fields_.details;
   details.photo_path = photo_path;
-  if (QString problem = UnstorableValueProblem(details); !problem.isEmpty()) {
+  QString problem = UnstorableValueProblem(details);
+  if (PhotoPathHasLineBreak(photo_path)) problem = kPhotoPathLineBreakMessage;
+  if (!problem.isEmpty()) {
     *error = problem;
     return false;
   }

@@ -29,6 +29,10 @@ inline const QString kFamilyFolderNotCreatedMessage =
 inline const QString kRecordsNotSavedMessage =
     QStringLiteral("These records could not be brought up to date; the next change tries again:");
 
+// The reason given for the other records of a change that one record's failure stopped.
+inline const QString kLeftAsItWasReason =
+    QStringLiteral("left as it was, so that the family stays consistent");
+
 // "father", "mother", "spouse", "sibling" or "dependent".
 QString RelativeWord(Relative relative);
 

@@ -9,6 +9,7 @@
 #include "editing/shown_people.h"
 #include "editing/unlinking.h"
 #include "store/link_string.h"
+#include "store/name_check.h"
 #include "store/person_lookup.h"
 #include "store/person_number.h"
 #include "store/prompter.h"
@@ -52,7 +53,7 @@ QString RelationProblem(const Session& session, Relative relative, int row) {
 std::optional<Answer> AskRelative(Session& session, Prompter& prompter, Relative relative,
                                   const QString& prompt) {
   if (!FamilyIsOpen(session, prompter)) return std::nullopt;
-  const QString name = prompter.LineEntry(prompt);
+  const QString name = NormalizedName(prompter.LineEntry(prompt));
   if (name.isEmpty()) return std::nullopt;
   const Resolution found =
       ResolveTypedName(session.index, prompter, name, kWhichPersonQuestion.arg(name));

@@ -15,6 +15,7 @@
 #include "store/record_writer.h"
 #include "store/session.h"
 #include "store/text_codec.h"
+#include "store/text_helpers.h"
 
 namespace kinvale {
 
@@ -104,6 +105,14 @@ bool SaveLinkStrings(Session& session, Prompter& prompter, const QString& step_n
     } else {
       session.record_line1.insert(file_name, row.link);
     }
+  }
+  // A record that cannot be read (a folder of that name, say) stops the whole change before
+  // anything is written, as a full disk does.
+  if (!failures.empty()) {
+    for (const FileChange& file : change.files) {
+      failures.push_back({NameFromRecordFileName(file.file_name), kLeftAsItWasReason});
+    }
+    change.files.clear();
   }
   // One step for every changed record: a full disk or a crash leaves the family as it was or
   // wholly changed, never with one person's links changed and the other side's not.

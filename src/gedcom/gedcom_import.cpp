@@ -138,6 +138,11 @@ ImportOutcome ImportRun::Prepare() {
   }
   target_folder_ = FamilyFolderPath(request_.app_folder, target);
   family_exists_ = ListFamilies(request_.app_folder).contains(target);
+  // A new family gets only a name "Create" would give it.
+  if (!family_exists_ && !IsGoodFamilyName(target)) {
+    return Refuse(
+        kFamilyNameRefusedMessage.arg(QFileInfo(request_.gedcom_path).fileName(), target));
+  }
   if (!request_.resume) {
     if (family_exists_ && !prompter_.Confirm(kFamilyExistsQuestion, kFileExistsTitle)) {
       return ImportOutcome::kStopped;
@@ -265,6 +270,7 @@ bool ImportRun::ImportIndividual(int position) {
 // file gives none or one the family could not load; the file's name then goes into the notes.
 void ImportRun::ChooseStoredName(const IndividualReading& reading, int position) {
   const QString number = numbering_->NumberAt(position);
+  person_.name = NormalizedName(person_.name);
   const QString reason = reading.has_name ? StoredNameProblem(person_.name, number) : kNoNameReason;
   if (reason.isEmpty()) return;
   const QString safe_name = kSafeName.arg(number);

@@ -51,6 +51,9 @@ inline const QString kMinutes = QStringLiteral("%1 minutes");
 inline const QString kNoFamilyNameMessage = QStringLiteral(
     "The file name \"%1\" gives no family name: the family is named after the "
     "file name up to its first \".\" or \"_\".");
+inline const QString kFamilyNameRefusedMessage = QStringLiteral(
+    "The file name \"%1\" would make the family \"%2\", a name the family chooser refuses (No "
+    "special characters please). Rename the file; nothing was imported.");
 inline const QString kTooManyIndividualsMessage = QStringLiteral(
     "The file holds %1 individuals, but a family holds at most 9999 (person numbers "
     "have four digits). Nothing was imported.");

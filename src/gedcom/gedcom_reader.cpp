@@ -1,13 +1,16 @@
 #include "gedcom/gedcom_reader.h"
 
 #include <QDir>
-#include <QFile>
+
+#include "store/file_access.h"
 
 namespace kinvale {
 
 namespace {
 
 constexpr int kMaxLevel = 99;
+// The largest GEDCOM file read: far beyond the most individuals a family can hold.
+constexpr qint64 kMaxGedcomBytes = qint64(1) << 30;
 
 bool IsBlank(QChar c) { return c == u' ' || c == u'\t' || c == QChar(0xFEFF); }
 
@@ -56,17 +59,17 @@ GedcomFile GedcomFile::Parse(const QByteArray& bytes) {
 }
 
 std::optional<GedcomFile> GedcomFile::Read(const QString& path, QString* error) {
-  QFile in(path);
-  QByteArray bytes;
-  if (in.open(QIODevice::ReadOnly)) bytes = in.readAll();
-  if (!in.isOpen() || in.error() != QFileDevice::NoError) {
+  // A regular file only: a FIFO would keep the import waiting, a device reading without end.
+  QString reason;
+  const std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxGedcomBytes, &reason);
+  if (!bytes) {
     if (error) {
       *error = QStringLiteral("Could not read the GEDCOM file %1: %2")
-                   .arg(QDir::toNativeSeparators(path), in.errorString());
+                   .arg(QDir::toNativeSeparators(path), reason);
     }
     return std::nullopt;
   }
-  return Parse(bytes);
+  return Parse(*bytes);
 }
 
 void GedcomFile::SplitLines() {

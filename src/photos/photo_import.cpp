@@ -11,6 +11,7 @@
 #include "photos/photo_names.h"
 #include "store/link_string.h"
 #include "store/prompter.h"
+#include "store/file_access.h"
 #include "store/record_reader.h"
 #include "store/record_writer.h"
 #include "store/session.h"
@@ -18,6 +19,13 @@
 namespace kinvale {
 
 namespace {
+
+// The largest picture imported; larger files are no photos anyone wants in a family folder.
+constexpr qint64 kMaxPictureBytes = qint64(1) << 30;
+
+const QString kNotAPictureCause = QStringLiteral("%1 is not a picture.");
+const QString kRecordNotWholeCause =
+    QStringLiteral("The record of %1 could not be read to its end, so it was not rewritten.");
 
 // The person of interest's row; -1, with the reason shown, when there is nobody to give a
 // photo to.
@@ -33,17 +41,33 @@ int PhotoOwnerRow(const Session& session, Prompter& prompter) {
 
 // Adds to change the owner's record rewritten with the photo line given, or its own photo line
 // when none is given, and makes the change. A record that cannot be read to its end is not
-// rewritten, as the values not read would be lost.
+// rewritten, as the values not read would be lost. False with the reason in *error.
 bool ApplyWithRecord(Session& session, int owner, const std::optional<QString>& photo,
-                     FamilyChange change) {
+                     FamilyChange change, QString* error) {
   const QString path = session.RecordPathOfRow(owner);
   const std::optional<QByteArray> record = RecordWithPhotoLine(path, photo);
-  if (!record) return false;
+  if (!record) {
+    *error = kRecordNotWholeCause.arg(session.index.row(owner).name);
+    return false;
+  }
   change.Write(QFileInfo(path).fileName(), *record);
-  QString error;
-  if (!ApplyFamilyChange(session, change, &error)) return false;
+  if (!ApplyFamilyChange(session, change, error)) return false;
   session.current_photo_path = photo.value_or(ReadPhotoLine(path).value_or(QString()));
   return true;
+}
+
+// "Error handling import request.", followed by what went wrong on a line of its own.
+void ReportImportError(Prompter& prompter, const QString& cause) {
+  prompter.Message(cause.isEmpty() ? kImportErrorMessage : kImportErrorMessage + u'\n' + cause,
+                   kApplicationTitle);
+}
+
+// Why the picture at path cannot be a photo: not a picture, or a path the photo line cannot
+// hold; empty when it can.
+QString PictureProblem(const QString& path, const PictureCheck& is_picture) {
+  if (PhotoPathHasLineBreak(path)) return kPhotoPathLineBreakMessage;
+  if (!is_picture(path)) return kNotAPictureCause.arg(QDir::toNativeSeparators(path));
+  return {};
 }
 
 void ShowPhoto(Session& session, const QString& path) {
@@ -87,7 +111,7 @@ std::optional<QString> ImportPhoto(Session& session, Prompter& prompter, const Q
   if (owner < 0) return std::nullopt;
   const QString source = QDir(folder).filePath(file_name);
   if (!is_picture(source)) {
-    prompter.Message(kImportErrorMessage, kApplicationTitle);
+    ReportImportError(prompter, kNotAPictureCause.arg(QDir::toNativeSeparators(source)));
     return std::nullopt;
   }
   const QString number = OwnNumber(session.index.row(owner).link).toString();
@@ -102,16 +126,20 @@ std::optional<QString> ImportPhoto(Session& session, Prompter& prompter, const Q
   }
   const QString photo_file = PhotoFileName(number, photo_number, file_name);
   const QString target = session.FamilyFilePath(photo_file);
-  QFile picture(source);
-  const QString owner_name = session.index.row(owner).name;
-  FamilyChange change{ImportPhotoStepName(owner_name), {}};
-  if (picture.open(QIODevice::ReadOnly)) change.Write(photo_file, picture.readAll());
+  if (PhotoPathHasLineBreak(target)) {
+    ReportImportError(prompter, kPhotoPathLineBreakMessage);
+    return std::nullopt;
+  }
+  QString error;
+  const std::optional<QByteArray> picture = ReadRegularFile(source, kMaxPictureBytes, &error);
+  FamilyChange change{ImportPhotoStepName(session.index.row(owner).name), {}};
+  if (picture) change.Write(photo_file, *picture);
   // The picture and the record are one step: an import that cannot reach the record leaves no
   // picture behind.
-  if (change.empty() ||
+  if (!picture ||
       !ApplyWithRecord(session, owner, use_as_default ? std::optional(target) : std::nullopt,
-                       std::move(change))) {
-    prompter.Message(kImportErrorMessage, kApplicationTitle);
+                       std::move(change), &error)) {
+    ReportImportError(prompter, error);
     return std::nullopt;
   }
   session.last_photo_import_folder = folder;
@@ -125,10 +153,12 @@ bool ChangePhoto(Session& session, Prompter& prompter, const QString& folder,
   const int owner = PhotoOwnerRow(session, prompter);
   if (owner < 0) return false;
   const QString source = QDir(folder).filePath(file_name);
-  if (!is_picture(source) ||
+  QString error = PictureProblem(source, is_picture);
+  if (!error.isEmpty() ||
       !ApplyWithRecord(session, owner, source,
-                       FamilyChange{ChangePhotoStepName(session.index.row(owner).name), {}})) {
-    prompter.Message(kImportErrorMessage, kApplicationTitle);
+                       FamilyChange{ChangePhotoStepName(session.index.row(owner).name), {}},
+                       &error)) {
+    ReportImportError(prompter, error);
     return false;
   }
   ShowPhoto(session, source);

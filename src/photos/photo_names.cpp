@@ -16,17 +16,22 @@ constexpr qsizetype kPhotoNumberWidth = 3;
 }  // namespace
 
 QString PhotoFileName(const QString& person_number, int photo_number, const QString& source_name) {
+  // A name without "." gets one, so that the photo ends in ".pic" like every other: the
+  // numbering counts only such names, and would otherwise hand its number out again.
   const qsizetype dot = source_name.indexOf(u'.');
-  const QString stem = dot < 0 ? source_name : source_name.left(dot + 1);
+  const QString stem = dot < 0 ? source_name + u'.' : source_name.left(dot + 1);
   return person_number +
          QStringLiteral("%1").arg(photo_number, kPhotoNumberWidth, 10, QChar(u'0')) + u'_' + stem +
          kPhotoEnding;
 }
 
 int NextPhotoID(const QString& family_folder, const QString& person_number) {
+  // Every entry counts, whatever it is, and so do names ending in "pic" without the ".", which
+  // earlier versions gave pictures without a "." in their names: no photo is ever overwritten.
   const QStringList photos =
       QDir(family_folder)
-          .entryList({person_number + QStringLiteral("*.") + kPhotoEnding}, QDir::Files);
+          .entryList({person_number + u'*' + kPhotoEnding},
+                     QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
   int highest = 0;
   for (const QString& photo : photos) {
     highest = std::max(highest,

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <array>
 
+#include "store/file_access.h"
+
 namespace kinvale {
 
 namespace {
@@ -14,8 +16,8 @@ constexpr qsizetype kRiffKindOffset = 8;
 }  // namespace
 
 bool HasPictureSignature(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
+  QFile file;
+  if (!OpenRegularFile(path, file, nullptr)) return false;
   const QByteArray head = file.read(16);
   static const std::array<QByteArray, 7> signatures = {
       QByteArrayLiteral("\x89PNG\r\n\x1a\n"),

@@ -16,7 +16,10 @@ QString ResolveAppFolder(const QString& dir_option);
 
 // Creates the application folder when it does not exist and seeds it with the demo family, the
 // logo and settings naming the demo family and its person 0001. An existing folder only gets
-// the logo back when it is missing. False with a message when the folder cannot be prepared.
+// the logo back when it is missing. Two starts at once seed one after the other, the second
+// finding the folder whole; nothing beside the folder is followed or deleted but the staging
+// folders of earlier seedings cut short. False with a message when the folder cannot be
+// prepared, or when its path holds a line break.
 bool PrepareAppFolder(const QString& app_folder, QString* error);
 
 // The folder of a family: the application folder itself for an empty family name.

@@ -2,9 +2,14 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
+#include <cerrno>
+#include <cstring>
+
+#include "store/file_access.h"
 
 namespace kinvale {
 
@@ -17,8 +22,18 @@ AppFolderLock::~AppFolderLock() {
 bool AppFolderLock::TryLock() {
   if (fd_ >= 0) return true;
   const QByteArray path = QFile::encodeName(QDir(app_folder_).filePath(kLockFileName));
-  const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
+  // Never through a symbolic link, which would have the lock written over another file; never
+  // waiting on a FIFO of that name either.
+  const int fd =
+      ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+  struct stat info;
+  if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    problem_ = fd < 0 && errno != ELOOP
+                   ? QString::fromLocal8Bit(std::strerror(errno))
+                   : QStringLiteral("%1 is not a plain file").arg(kLockFileName);
+    if (fd >= 0) ::close(fd);
+    return false;
+  }
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
     held_elsewhere_ = errno == EWOULDBLOCK;
     ::close(fd);
@@ -36,10 +51,15 @@ bool AppFolderLock::TryLock() {
 QString AppFolderLock::HeldMessage() const {
   const QString folder = QDir::toNativeSeparators(app_folder_);
   if (!held_elsewhere_) {
-    return QStringLiteral("Kinvale cannot lock %1 for changes; nothing was changed.").arg(folder);
+    const QString reason = problem_.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(problem_);
+    return QStringLiteral("Kinvale cannot lock %1 for changes%2; nothing was changed.")
+        .arg(folder, reason);
   }
-  QFile file(QDir(app_folder_).filePath(kLockFileName));
-  const QByteArray pid = file.open(QIODevice::ReadOnly) ? file.readLine().trimmed() : QByteArray();
+  const QByteArray pid = ReadRegularFile(QDir(app_folder_).filePath(kLockFileName), 64)
+                             .value_or(QByteArray())
+                             .split('\n')
+                             .value(0)
+                             .trimmed();
   const QString who =
       pid.isEmpty() ? QString() : QStringLiteral(" (process %1)").arg(QString::fromLatin1(pid));
   return QStringLiteral(

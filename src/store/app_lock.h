@@ -25,6 +25,7 @@ class AppFolderLock {
   QString app_folder_;
   int fd_ = -1;
   bool held_elsewhere_ = false;
+  QString problem_;  // why the lock file could not be used, when no other copy holds it
 };
 
 }  // namespace kinvale

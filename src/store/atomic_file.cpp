@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "store/file_access.h"
+
 namespace kinvale {
 
 namespace {
@@ -26,14 +28,19 @@ QString SaveError(const QString& path, const QString& reason) {
 
 bool StageFile(const QString& path, const QByteArray& data, QString* error, Durability durability) {
   const QString temporary = path + kTemporarySuffix;
-  QFile file(temporary);
+  QFile file;
   auto fail = [&](const QString& reason) {
     file.close();
     QFile::remove(temporary);
     if (error) *error = SaveError(path, reason);
     return false;
   };
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return fail(file.errorString());
+  // A fresh file, never one a symbolic link of that name points to.
+  QString reason;
+  if (!CreateFreshFile(temporary, file, &reason)) {
+    if (error) *error = SaveError(path, reason);
+    return false;
+  }
   if (file.write(data) != data.size() || !file.flush()) return fail(file.errorString());
   if (durability == Durability::kSynced && ::fsync(file.handle()) != 0) {
     return fail(QString::fromLocal8Bit(std::strerror(errno)));
@@ -86,18 +93,18 @@ bool SyncFilesToDisk(const QString& folder, const QStringList& file_names, QStri
 #endif
 }
 
-bool CopyFileAtomically(const QString& source, const QString& target, QString* error) {
-  QFile in(source);
-  QByteArray data;
-  if (in.open(QIODevice::ReadOnly)) data = in.readAll();
-  if (!in.isOpen() || in.error() != QFileDevice::NoError) {
+bool CopyFileAtomically(const QString& source, const QString& target, qint64 max_bytes,
+                        QString* error) {
+  QString reason;
+  const std::optional<QByteArray> data = ReadRegularFile(source, max_bytes, &reason);
+  if (!data) {
     if (error) {
-      *error = QStringLiteral("Could not read %1: %2")
-                   .arg(QDir::toNativeSeparators(source), in.errorString());
+      *error =
+          QStringLiteral("Could not read %1: %2").arg(QDir::toNativeSeparators(source), reason);
     }
     return false;
   }
-  return WriteFileAtomically(target, data, error);
+  return WriteFileAtomically(target, *data, error);
 }
 
 bool MoveFileAtomically(const QString& source, const QString& target, QString* error) {

@@ -1,5 +1,6 @@
 // Whole-file writes that never leave half a file: the data goes to "<path>.tmp" in the same
-// folder, is flushed to disk, and then renamed over the target in one step.
+// folder (created afresh, never through a symbolic link), is flushed to disk, and then renamed
+// over the target in one step.
 #pragma once
 
 #include <QByteArray>
@@ -32,8 +33,9 @@ void DiscardStagedFile(const QString& path);
 // disk; false with a message naming the file that could not be flushed.
 bool SyncFilesToDisk(const QString& folder, const QStringList& file_names, QString* error);
 
-// Copies a file atomically over the target.
-bool CopyFileAtomically(const QString& source, const QString& target, QString* error);
+// Copies a regular file of at most max_bytes atomically over the target.
+bool CopyFileAtomically(const QString& source, const QString& target, qint64 max_bytes,
+                        QString* error);
 
 // Renames source to target in one step, replacing a file of that name: a reader finds the file
 // under exactly one of the two names at every moment.

@@ -22,13 +22,16 @@ QStringList ListFamilies(const QString& app_folder) {
   return families;
 }
 
-QString FamilyNameProblem(const QString& app_folder, const QString& name) {
-  if (name == kNewFamilyInitialText || name.trimmed().isEmpty()) return kNameErrorMessage;
+bool IsGoodFamilyName(const QString& name) {
+  if (name == kNewFamilyInitialText || !HasVisibleCharacter(name)) return false;
   for (QChar c : name) {
-    if (c.unicode() < 0x20 || c.unicode() == 0x7F || kSpecialCharacters.contains(c)) {
-      return kNameErrorMessage;
-    }
+    if (c.unicode() < 0x20 || c.unicode() == 0x7F || kSpecialCharacters.contains(c)) return false;
   }
+  return true;
+}
+
+QString FamilyNameProblem(const QString& app_folder, const QString& name) {
+  if (!IsGoodFamilyName(name)) return kNameErrorMessage;
   if (QFileInfo::exists(QDir(app_folder).filePath(name))) {
     return QStringLiteral("A family or file named \"%1\" exists already.").arg(name);
   }

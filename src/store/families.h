@@ -17,10 +17,13 @@ inline const QString kFamilyCreatedTitle = QStringLiteral("Family File Start");
 // ignoring case so every file system lists them alike.
 QStringList ListFamilies(const QString& app_folder);
 
-// Why a typed name cannot become a family: kNameErrorMessage for the initial text, an empty or
-// blank name, "/", "\", ".", a control character, or any of , ? ' [ ] { } | = + ! # $ % ^ & * ` ~
-// (and the other characters Windows forbids in folder names); a message saying so when the
-// family exists already; empty when the name is good.
+// False for the names "Create" refuses: the initial text, a name that shows nothing (blanks or
+// invisible characters only), "/", "\", ".", a control character, or any of
+// , ? ' [ ] { } | = + ! # $ % ^ & * ` ~ (and the other characters Windows forbids in folder
+// names).
+bool IsGoodFamilyName(const QString& name);
+// Why a typed name cannot become a family: kNameErrorMessage for a name IsGoodFamilyName
+// refuses; a message saying so when the family exists already; empty when the name is good.
 QString FamilyNameProblem(const QString& app_folder, const QString& name);
 // Creates the family folder; false with a message when the name is refused or the folder
 // cannot be made.

@@ -4,6 +4,9 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "store/link_string.h"
+#include "store/person_number.h"
+#include "store/record.h"
 #include "store/record_reader.h"
 #include "store/text_codec.h"
 #include "store/text_helpers.h"
@@ -14,8 +17,11 @@ std::optional<QStringList> ListRecordFiles(const QString& family_folder) {
   const QFileInfo info(family_folder);
   if (!info.exists()) return QStringList();
   if (!info.isDir() || !info.isReadable() || !info.isExecutable()) return std::nullopt;
+  // Every entry, not only regular files: a folder or a FIFO named like a record still carries
+  // its person number, which must never be handed out again, and is reported when loading.
   return QDir(family_folder)
-      .entryList({QStringLiteral("*.dat")}, QDir::Files | QDir::Hidden,
+      .entryList({QStringLiteral("*.dat")},
+                 QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
                  QDir::Name | QDir::IgnoreCase);
 }
 
@@ -48,6 +54,10 @@ LoadedIndex LoadIndexRows(const QString& family_folder, const QStringList& famil
       loaded.unreadable.append(file);
       continue;
     }
+    if (!IsRecordOf(file, lines->first())) {
+      loaded.not_records.append(file);
+      continue;
+    }
     loaded.rows.push_back(IndexRowFromRecordLines(file, *lines));
     loaded.row_files.append(file);
   }
@@ -57,6 +67,24 @@ LoadedIndex LoadIndexRows(const QString& family_folder, const QStringList& famil
 QString UnreadableFilesMessage(const QStringList& unreadable) {
   if (unreadable.isEmpty()) return {};
   return kRecordReadError + unreadable.join(QStringLiteral(", "));
+}
+
+bool IsRecordOf(const QString& file, const QString& line1) {
+  const QStringView own = OwnNumber(line1);
+  if (own.size() != kEntryWidth) return false;
+  for (QChar c : own) {
+    if (c < u'0' || c > u'9') return false;
+  }
+  return RecordFileName(NameFromRecordFileName(file), own.toString()) == file;
+}
+
+QString LoadProblemsMessage(const LoadedIndex& loaded) {
+  QStringList problems;
+  if (!loaded.unreadable.isEmpty()) problems.append(UnreadableFilesMessage(loaded.unreadable));
+  if (!loaded.not_records.isEmpty()) {
+    problems.append(kNotRecordsMessage + loaded.not_records.join(QStringLiteral(", ")));
+  }
+  return problems.join(u'\n');
 }
 
 }  // namespace kinvale

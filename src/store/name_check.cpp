@@ -13,9 +13,18 @@ const QString kForbiddenCharacters = QStringLiteral("/\\<>:\"|?*");
 
 }  // namespace
 
+QString NormalizedName(const QString& typed) {
+  return typed.normalized(QString::NormalizationForm_C);
+}
+
 QString NameProblem(const QString& name) {
   const QString shown = name.left(60);
   if (StripSpaces(name).isEmpty()) return QStringLiteral("Please enter a name.");
+  if (!HasVisibleCharacter(name)) {
+    return QStringLiteral(
+        "Please enter a name: this one holds only blanks or invisible characters, and would "
+        "show as nothing.");
+  }
   for (QChar c : name) {
     if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
       return QStringLiteral("The name cannot be stored: it contains a control character.");

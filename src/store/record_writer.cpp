@@ -78,8 +78,11 @@ QByteArray FormatMinimalRecord(const QString& link) {
 
 QString TodayForRecord() { return QDate::currentDate().toString(Qt::ISODate); }
 
+bool PhotoPathHasLineBreak(const QString& path) { return HasLineBreak(path); }
+
 std::optional<QByteArray> RecordWithPhotoLine(const QString& path,
                                               const std::optional<QString>& photo) {
+  if (photo && PhotoPathHasLineBreak(*photo)) return std::nullopt;
   const std::optional<QStringList> lines = ReadTextLines(path);
   if (!lines) return std::nullopt;
   const RecordRead read = ParseRecordLines(*lines);

@@ -20,9 +20,15 @@ QByteArray FormatMinimalRecord(const QString& link);
 // Today's date as the record's date-last-changed line (ISO 8601, e.g. 2026-12-06).
 QString TodayForRecord();
 
+inline const QString kPhotoPathLineBreakMessage = QStringLiteral(
+    "The photo's path holds a line break, which the photo line of a record cannot hold; please "
+    "rename the picture or its folder.");
+// True when a photo path holds a line break (CR or LF): the photo line cannot hold it.
+bool PhotoPathHasLineBreak(const QString& path);
+
 // The record at path rewritten whole with photo as its photo line (its own line when photo is
 // nullopt) and today's date, every other value as it was. Nullopt when the record cannot be
-// read to its end, as the values not read would be lost.
+// read to its end, as the values not read would be lost, and for a photo path with a line break.
 std::optional<QByteArray> RecordWithPhotoLine(const QString& path,
                                               const std::optional<QString>& photo);
 

@@ -66,7 +66,7 @@ void LoadFamilyIndex(Session& session, Prompter& prompter) {
     session.record_line1.insert(loaded.row_files[i], loaded.rows[i].link);
   }
   session.index.Assign(std::move(loaded.rows));
-  const QString problem = UnreadableFilesMessage(loaded.unreadable);
+  const QString problem = LoadProblemsMessage(loaded);
   if (!problem.isEmpty()) prompter.Message(problem, kApplicationTitle);
 }
 

@@ -54,7 +54,8 @@ void NoteRecordLine1(Session& session, const QString& path, const QString& link)
 // folder cannot be listed (the list is then empty).
 void BuildFamilyFileList(Session& session, Prompter& prompter);
 // Rebuilds the whole index from the record files, reporting the files that could not be read
-// in one message ("Error reading " and their names) and leaving them out.
+// ("Error reading " and their names) and the files that are no records in one message, and
+// leaving them out.
 void LoadFamilyIndex(Session& session, Prompter& prompter);
 
 }  // namespace kinvale

@@ -1,8 +1,8 @@
 #include "store/text_codec.h"
 
-#include <QFile>
-#include <QStringDecoder>
 #include <array>
+
+#include "store/file_access.h"
 
 namespace kinvale {
 
@@ -15,7 +15,7 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-bool IsAscii(const QByteArray& bytes) {
+bool IsAscii(QByteArrayView bytes) {
   for (char c : bytes) {
     if (static_cast<unsigned char>(c) >= 0x80) return false;
   }
@@ -61,13 +61,23 @@ bool EncodeWindows1252(const QString& text, QByteArray* out) {
 }
 
 QString DecodeText(const QByteArray& bytes) {
-  QByteArray body = bytes;
-  if (body.startsWith("\xEF\xBB\xBF")) body.remove(0, 3);
+  QByteArrayView body = bytes;
+  if (body.startsWith("\xEF\xBB\xBF")) body = body.sliced(3);
   if (IsAscii(body)) return QString::fromLatin1(body);
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  QString text = utf8.decode(body);
-  if (!utf8.hasError()) return text;
-  return DecodeWindows1252(body);
+  if (body.isValidUtf8()) return QString::fromUtf8(body);
+  // Decided line by line: one Windows-1252 byte must not garble the valid UTF-8 of other lines,
+  // which a save would then store garbled for good.
+  QString text;
+  text.reserve(body.size());
+  qsizetype start = 0;
+  while (start < body.size()) {
+    qsizetype end = body.indexOf('\n', start);
+    end = end < 0 ? body.size() : end + 1;
+    const QByteArrayView line = body.sliced(start, end - start);
+    text += line.isValidUtf8() ? QString::fromUtf8(line) : DecodeWindows1252(line.toByteArray());
+    start = end;
+  }
+  return text;
 }
 
 QStringList SplitLines(const QString& text) {
@@ -86,11 +96,9 @@ QStringList SplitLines(const QString& text) {
 }
 
 std::optional<QString> ReadText(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return std::nullopt;
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) return std::nullopt;
-  return DecodeText(bytes);
+  const std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxTextFileBytes);
+  if (!bytes) return std::nullopt;
+  return DecodeText(*bytes);
 }
 
 std::optional<QStringList> ReadTextLines(const QString& path) {

@@ -1,7 +1,8 @@
 #include "store/text_helpers.h"
 
 #include <QFile>
-#include <QFileInfo>
+
+#include "store/file_access.h"
 
 namespace kinvale {
 
@@ -16,7 +17,30 @@ QString StripSpaces(QStringView text) {
 
 QString UpperCase(QStringView text) { return text.toString().toUpper(); }
 
-QString LooseNameKey(QStringView name) { return StripSpaces(name).toUpper(); }
+QString LooseNameKey(QStringView name) {
+  // Composed and decomposed forms of one letter (É as one character, or E and an accent) look
+  // the same, so they name the same person.
+  return StripSpaces(name.toString().normalized(QString::NormalizationForm_C)).toUpper();
+}
+
+bool HasVisibleCharacter(QStringView text) {
+  for (char32_t c : text.toUcs4()) {
+    switch (QChar::category(c)) {
+      case QChar::Separator_Space:
+      case QChar::Separator_Line:
+      case QChar::Separator_Paragraph:
+      case QChar::Other_Control:
+      case QChar::Other_Format:  // zero-width space and joiners, byte order mark
+      case QChar::Mark_NonSpacing:
+      case QChar::Mark_Enclosing:
+        continue;
+      default:
+        // Hangul fillers are letters by category, but show nothing.
+        if (c != 0x115F && c != 0x1160 && c != 0x3164 && c != 0xFFA0) return true;
+    }
+  }
+  return false;
+}
 
 bool ContainsText(QStringView text, QStringView part) {
   if (text.isEmpty()) return false;
@@ -65,10 +89,8 @@ int NumberFromRecordFileName(QStringView file_name) {
 
 bool FileExists(const QString& path) {
   if (path.isEmpty()) return false;
-  QFileInfo info(path);
-  if (!info.isFile()) return false;
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly);
+  QFile file;
+  return OpenRegularFile(path, file, nullptr);
 }
 
 }  // namespace kinvale

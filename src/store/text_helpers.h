@@ -10,8 +10,12 @@ namespace kinvale {
 // The text with every space (U+0020) removed; other white space stays.
 QString StripSpaces(QStringView text);
 QString UpperCase(QStringView text);
-// The key under which two names count as the same person: spaces removed, upper-cased.
+// The key under which two names count as the same person: in composed form (NFC), spaces
+// removed, upper-cased.
 QString LooseNameKey(QStringView name);
+// True when the text shows anything: a character other than blanks of any kind (no-break and
+// ideographic spaces included), controls, zero-width characters and lone combining marks.
+bool HasVisibleCharacter(QStringView text);
 // True when part occurs in text, ignoring case. An empty part is found in any non-empty text;
 // an empty text contains nothing.
 bool ContainsText(QStringView text, QStringView part);
@@ -23,7 +27,7 @@ QString NameFromFileName(QStringView file_name);
 QString NameFromRecordFileName(QStringView file_name);
 // The person number a record file name carries (the digits after its last "_"), 0 when none.
 int NumberFromRecordFileName(QStringView file_name);
-// True when the file can be opened for reading.
+// True when the file is a regular file (or a link to one) that can be opened for reading.
 bool FileExists(const QString& path);
 
 }  // namespace kinvale

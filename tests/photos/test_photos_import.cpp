@@ -18,12 +18,13 @@ class PhotoImportTest : public QObject {
  private slots:
   // The file ("family/" + name: a stored photo, to change to), whether it is a picture, use as
   // default, the setup ("photo 999", "nobody shown", "short record"), message|title of the one
-  // message shown, the file copied into the family folder, and the photo line saved (%1 the
-  // family folder; "": nothing saved).
+  // message shown (<folder> the picture's folder), the file copied into the family folder, and
+  // the photo line saved (%1 the family folder; "": nothing saved).
   void PhotoAction_data() {
     Columns<QString, bool, bool, QString, QString, QString, QString>();
     const QString imported = "Picture successfully imported|File Transfer Complete";
-    const QString error = "Error handling import request.|Kinvale";
+    const QString error = "Error handling import request.\n%1|Kinvale";
+    const QString no_picture = error.arg("<folder>/%1 is not a picture.");
     Row("default photo", "grandpa.jpg", true, true, "", imported, "0001001_grandpa.pic",
         "%1/0001001_grandpa.pic");
     Row("not the default photo", "grandpa.jpg", true, false, "", imported, "0001001_grandpa.pic",
@@ -36,16 +37,17 @@ class PhotoImportTest : public QObject {
         "Photo previously imported. Use Change Photo.|Status", "", "");
     Row("too many photos", "grandpa.jpg", true, true, "photo 999", "Too many photos!|Error", "",
         "");
-    Row("not a picture", "notes.txt", false, true, "", error, "", "");
-    Row("record that cannot be read whole", "grandpa.jpg", true, true, "short record", error, "",
-        "");
+    Row("not a picture", "notes.txt", false, true, "", no_picture.arg("notes.txt"), "", "");
+    Row("record that cannot be read whole", "grandpa.jpg", true, true, "short record",
+        error.arg("The record of Anne Lee could not be read to its end, so it was not rewritten."),
+        "", "");
     Row("nobody shown", "grandpa.jpg", true, true, "nobody shown",
         "Photos belong to the person of interest: choose a person of the family first.|Kinvale", "",
         "");
     Row("change to a stored photo", "family/0002001_bob.pic", true, false, "", "", "",
         "%1/0002001_bob.pic");
-    Row("change to a file that is not a picture", "family/0002001_bob.pic", false, false, "", error,
-        "", "");
+    Row("change to a file that is not a picture", "family/0002001_bob.pic", false, false, "",
+        no_picture.arg("0002001_bob.pic"), "", "");
   }
   void PhotoAction() {
     auto [file_name, picture, use_as_default, setup, message, new_photo, photo_line] =
@@ -79,7 +81,7 @@ class PhotoImportTest : public QObject {
     QStringList shown = fixture.prompter.messages;
     for (qsizetype i = 0; i < shown.size(); ++i)
       shown[i] += '|' + fixture.prompter.message_titles[i];
-    QCOMPARE(shown.join('\n'), message);
+    QCOMPARE(shown.join('\n'), QString(message).replace("<folder>", folder));
     QCOMPARE(done, !photo_line.isEmpty());
     if (!new_photo.isEmpty()) {
       files.append(new_photo);

@@ -18,7 +18,7 @@ class PhotoNamesTest : public QObject {
     Columns<int, QString, QString>();
     Row("first photo", 1, "grandpa.jpg", "0005001_grandpa.pic");
     Row("cut at the first dot", 1, "my.old.photo.jpg", "0005001_my.pic");
-    Row("no dot", 1, "scan", "0005001_scanpic");
+    Row("no dot: given one", 1, "scan", "0005001_scan.pic");
     Row("two digits", 10, "a.png", "0005010_a.pic");
     Row("blanks kept, the highest number", 999, "Aunt May 1950.gif", "0005999_Aunt May 1950.pic");
   }
@@ -34,6 +34,7 @@ class PhotoNamesTest : public QObject {
     Row("created out of order", QStringList{"0005003_c.pic", "0005010_j.pic", "0005001_a.pic"}, 11);
     Row("name without a number listed last", QStringList{"0005002_b.pic", "0005abc_x.pic"}, 3);
     Row("ending in other letters", QStringList{"0005004_a.PIC"}, 5);
+    Row("named without a dot by earlier versions", QStringList{"0005006_scanpic"}, 7);
     Row("photos of other people", QStringList{"0006001_a.pic", "0050002_b.pic", "0005001_a.jpg"},
         1);
   }

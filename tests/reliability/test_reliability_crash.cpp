@@ -2,14 +2,16 @@
 // the undo of each are killed (SIGKILL) at every file write and rename they make, and at random
 // moments. After every kill and the next start (check) the family is whole, all of it as it was
 // before the operation or all of it as it is after it; nobody is lost or doubled; the family
-// loads without an error.
-//   KINVALE_CRASH_TRIALS=N   random-moment kills (default 30)
+// loads without an error. First starts, which seed a new application folder, are killed at
+// every write too, and run two at once: the folder appears whole, and nothing stays beside it.
+//   KINVALE_CRASH_TRIALS=N   random-moment kills, and pairs of first starts (default 30)
 #include <QDirIterator>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QThread>
 #include <QtTest>
+#include <array>
 
 #include "store/text_helpers.h"
 #include "support/cli_runner.h"
@@ -148,9 +150,7 @@ class CrashTest : public QObject {
   }
 
   void KilledAtRandomMoments() {
-    const int trials = qEnvironmentVariableIsSet("KINVALE_CRASH_TRIALS")
-                           ? qEnvironmentVariableIntValue("KINVALE_CRASH_TRIALS")
-                           : 30;
+    const int trials = Trials();
     QRandomGenerator random(20261206);
     QElapsedTimer clock;
     clock.start();
@@ -173,9 +173,69 @@ class CrashTest : public QObject {
     }
   }
 
+  // At every write and rename of the seeding in a full run; at every fifth in a short one, where
+  // the hundred kills would take as long as the rest of the test.
+  void FirstStartKilledAtEveryWrite() {
+    const int stride = Trials() >= 100 ? 1 : 5;
+    for (int call = 1;; call += stride) {
+      QVERIFY2(call < 500, "seeding never ran to its end");
+      QTemporaryDir parent;
+      const QString app = QDir(parent.path()).filePath("Kinvale");
+      const CliResult run = RunCli(app, {"families"}, {}, KillAtCall(call));
+      ++kills_;
+      CheckWholeFirstStart(parent.path(), app);
+      if (run.exit_code == 0) break;
+    }
+  }
+
+  // Two first starts at once on one new folder, in half the trials with one of them killed at a
+  // random moment: each start that ends sees the whole demo family.
+  void FirstStartsInParallel() {
+    QRandomGenerator random(20261207);
+    for (int trial = 0; trial < Trials(); ++trial) {
+      QTemporaryDir parent;
+      const QString app = QDir(parent.path()).filePath("Kinvale");
+      std::array<QProcess, 2> starts;
+      for (QProcess& start : starts) {
+        start.start(QStringLiteral(KINVALE_CLI), {"--data-dir", app, "people", kFamily});
+      }
+      const bool kill_one = trial % 2 == 1;
+      if (kill_one) {
+        QThread::usleep(random.bounded(30000));
+        starts[0].kill();
+        ++kills_;
+      }
+      for (int i = 0; i < 2; ++i) {
+        QVERIFY(starts[i].waitForFinished(60000));
+        if (kill_one && i == 0) continue;
+        QCOMPARE(starts[i].exitStatus(), QProcess::NormalExit);
+        QCOMPARE(starts[i].exitCode(), 0);
+        QCOMPARE(starts[i].readAllStandardOutput().count('\n'), Numbers(before_).size());
+      }
+      CheckWholeFirstStart(parent.path(), app);
+    }
+  }
+
   void cleanupTestCase() { qInfo("%d kills survived", kills_); }
 
  private:
+  static int Trials() {
+    return qEnvironmentVariableIsSet("KINVALE_CRASH_TRIALS")
+               ? qEnvironmentVariableIntValue("KINVALE_CRASH_TRIALS")
+               : 30;
+  }
+
+  // The next start finds the application folder whole, with the demo family as seeding writes
+  // it, and nothing else beside it: no staging folder a killed seeding left.
+  void CheckWholeFirstStart(const QString& parent, const QString& app) {
+    const CliResult people = RunCli(app, {"people", kFamily});
+    QCOMPARE(people.exit_code, 0);
+    QVERIFY(TakeSnapshot(app, parent) == before_);
+    QCOMPARE(QDir(parent).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                    QDir::NoDotAndDotDot),
+             QStringList{QFileInfo(app).fileName()});
+  }
+
   QString FreshCopy() {
     const QString app = QDir(dir_.path()).filePath(QStringLiteral("trial%1").arg(++copies_));
     CopyFolder(base_, app);
