@@ -103,9 +103,9 @@ QStringList ImportReportLines(const ImportReport& report) {
     lines.append(kReportRepeated.arg(report.repeated_xrefs.size()));
     lines.append(report.repeated_xrefs);
   }
-  AppendCounts(kReportGedcom7, report.gedcom7, &lines);
   AppendCounts(kReportSkippedRecords, report.skipped_records, &lines);
   AppendCounts(kReportSkippedTags, report.skipped_tags, &lines);
+  AppendCounts(kReportGedcom7, report.gedcom7, &lines);
   return lines;
 }
 

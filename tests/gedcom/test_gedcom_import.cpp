@@ -264,21 +264,41 @@ class GedcomImportTest : public QObject {
 
   void ReportsWhatCameInAndWhatDidNot() {
     TempAppFolder app;
-    const QString records = kTwo + QStringLiteral(
-                                       "\r\n0 @I3@ INDI\r\n1 BAPM\r\n2 DATE 1900\r\n1 FAMC @F9@\r\n"
-                                       "0 @R1@ REPO\r\n1 NAME Library");
-    const ImportResult result =
-        ImportConfirmed(app, WriteGedcom(app, "kin.ged", MakeGedcom(records)));
-    QCOMPARE(
-        ImportReportLines(result.report),
-        QStringList({"Individuals imported: 3", "Families linked: 1", "Notes imported: 1",
-                     "Sources imported: 1", "Character set: UTF-8",
-                     "Person numbers: the file's own (@I12@ is 0012)", "Stored under another name:",
-                     "  0003 (@I3@) is stored as \"Person 0003\": the file gives no name.",
-                     "References to families, individuals, notes or sources the file does "
-                     "not have: 1",
-                     "Records not brought in:", "  REPO: 1",
-                     "GEDCOM tags the record format does not hold, skipped:", "  INDI.BAPM: 1"}));
+    const QString records =
+        kTwo + QStringLiteral(
+                   "\r\n0 @I3@ INDI\r\n1 BAPM\r\n2 DATE 1900\r\n1 FAMC @F9@\r\n1 FAMS @VOID@\r\n"
+                   "0 @I2@ INDI\r\n1 NAME Bo /LEIGH/\r\n1 NO MARR\r\n0 INDI\r\n1 NAME Cy\r\n"
+                   "0 @R1@ REPO\r\n1 NAME Library");
+    QByteArray bytes = MakeGedcom(records);
+    bytes.replace("1 NAME Cy", "1 NAME C\xFF");
+    const ImportResult result = ImportConfirmed(app, WriteGedcom(app, "kin.ged", bytes));
+    QCOMPARE(ImportReportLines(result.report),
+             QStringList({"Individuals imported: 5",
+                          "Families linked: 1",
+                          "Notes imported: 1",
+                          "Sources imported: 1",
+                          "Character set: UTF-8",
+                          "Lines not valid in that character set, read as Windows-1252: 1 (lines "
+                          "27)",
+                          "Person numbers: 0001 upwards in file order (the file's references are "
+                          "not all \"I\" and a number from 1 to 9999)",
+                          "Stored under another name:",
+                          "  0003 (@I3@) is stored as \"Person 0003\": the file gives no name.",
+                          "Names changed by cleaning: 1",
+                          "  \"Bo /LEIGH/\" as \"Bo Leigh\"",
+                          "References to families, individuals, notes or sources the file does "
+                          "not have: 1",
+                          "Cross-references given to more than one record (references go to the "
+                          "first): 1",
+                          "  @I2@: 0004 Bo Leigh (the first is 0002)",
+                          "Records not brought in:",
+                          "  REPO: 1",
+                          "GEDCOM tags the record format does not hold, skipped:",
+                          "  INDI.BAPM: 1",
+                          "GEDCOM 7 constructs read:",
+                          "  @VOID@ pointers (nobody): 1",
+                          "  INDI records without a cross-reference: 1",
+                          "  NO lines (an event that did not happen): 1"}));
   }
 };
 
