@@ -28,10 +28,6 @@ bool StageFile(const QString& path, const QByteArray& data, QString* error,
 bool CommitStagedFile(const QString& path, QString* error);
 void DiscardStagedFile(const QString& path);
 
-// Flushes files written with Durability::kBuffered, and the folder entries naming them, to the
-// disk; false with a message naming the file that could not be flushed.
-bool SyncFilesToDisk(const QString& folder, const QStringList& file_names, QString* error);
-
 // Copies a file atomically over the target.
 bool CopyFileAtomically(const QString& source, const QString& target, QString* error);
 
