@@ -1,7 +1,5 @@
 #include "gedcom/gedcom_import.h"
 
-#include <QDateTime>
-#include <QDir>
 #include <QFileInfo>
 #include <QSet>
 #include <cmath>
