@@ -20,7 +20,7 @@ int Import(Context& context, const QStringList& arguments) {
     request.open_family = settings->family;
   }
   const ImportResult result = ImportGedcom(request, context.prompter);
-  if (result.outcome == ImportOutcome::kCompleted || result.outcome == ImportOutcome::kFailed) {
+  if (result.outcome == ImportOutcome::kCompleted) {
     for (const QString& line : ImportReportLines(result.report)) context.Out(line);
   }
   return result.outcome == ImportOutcome::kCompleted ? kOk : kUserError;
@@ -30,11 +30,12 @@ const CommandRegistration kImport{
     {QStringLiteral("import"), QStringLiteral("FILE [--resume] [--yes]"),
      QStringLiteral(
          "Imports the GEDCOM file FILE into the family named after it (the file name up to its\n"
-         "first \".\" or \"_\"), one record file per individual, and prints the import report.\n"
-         "--resume takes the family's record files for the file's first individuals and goes on\n"
-         "with the next. The questions the window asks (overwriting the family, replacing the\n"
-         "family the window opens, the time estimate) are printed and answered no, ending the\n"
-         "command with status 1, unless --yes answers them OK."),
+         "first \".\" or \"_\"), one record file per individual, all or nothing, and prints the\n"
+         "import report. A family it replaces is kept whole in its folder \"Replaced <date>\".\n"
+         "--resume adds the individuals whose person numbers the family has no record for.\n"
+         "The questions the window asks (overwriting the family, replacing the family the\n"
+         "window opens, the time estimate) are printed and answered no, ending the command with\n"
+         "status 1, unless --yes answers them OK."),
      Import, /*writes=*/true}};
 
 }  // namespace

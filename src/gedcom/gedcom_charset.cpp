@@ -1,7 +1,9 @@
 #include "gedcom/gedcom_charset.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
+#include <optional>
 
 #include "store/text_codec.h"  // DecodeWindows1252
 
@@ -42,36 +44,115 @@ char16_t AnselCharacter(unsigned char b) {
   return kUndefined;
 }
 
-bool IsLineEnd(unsigned char b) { return b == '\r' || b == '\n'; }
+bool IsLineEnd(char b) { return b == '\r' || b == '\n'; }
 
-QString DecodeUtf16(const QByteArray& bytes, QStringDecoder::Encoding encoding, int skip) {
-  QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
-  return decoder.decode(QByteArrayView(bytes).sliced(skip));
+constexpr size_t kBadLinesListed = 10;
+// The longest "1 CHAR" value worth looking at; a longer one names no set.
+constexpr qsizetype kLongestCharsetName = 40;
+
+struct DeclaredSet {
+  QByteArray name;     // the header's "1 CHAR" value, upper-cased; empty when there is none
+  QByteArray version;  // its "2 VERS" value
+};
+
+// The header's "1 CHAR" line and its "2 VERS" line. Only the header record (up to the next
+// level-0 line) is searched, through views of the bytes: a file may be one huge line.
+DeclaredSet DeclaredCharset(QByteArrayView bytes) {
+  DeclaredSet declared;
+  bool first = true;
+  bool in_char = false;
+  for (qsizetype start = 0; start < bytes.size();) {
+    qsizetype end = start;
+    while (end < bytes.size() && !IsLineEnd(bytes[end])) ++end;
+    const QByteArrayView line = bytes.sliced(start, end - start).trimmed();
+    start = end + 1;
+    if (line.isEmpty()) continue;
+    if (!first && line.startsWith("0 ")) break;
+    first = false;
+    auto value = [&](qsizetype from) {
+      const QByteArrayView rest = line.sliced(from);
+      return rest.first(std::min(rest.size(), kLongestCharsetName))
+          .trimmed()
+          .toByteArray()
+          .toUpper();
+    };
+    if (line.startsWith("1 CHAR")) {
+      declared.name = value(6);
+      in_char = true;
+    } else if (in_char && line.startsWith("2 VERS")) {
+      declared.version = value(6);
+    } else if (!line.startsWith("2") && !line.startsWith("3")) {
+      in_char = false;
+    }
+  }
+  return declared;
 }
 
-// The value of the header's "1 CHAR" line, upper-cased and trimmed; empty when there is none.
-// Only the header record (up to the next level-0 line) is searched.
-QByteArray DeclaredCharset(const QByteArray& bytes) {
-  qsizetype start = 0;
-  bool first = true;
-  while (start < bytes.size()) {
+// A set's name without blanks and hyphens: "IBM PC", "IBM-PC" and "IBMPC" are one set.
+QByteArray Compact(QByteArray name) { return name.replace(' ', "").replace('-', ""); }
+
+// UTF-16 without a byte order mark: the ASCII characters that every GEDCOM line has (levels,
+// tags, blanks, line ends) each bring a zero byte, always on the same side of the pair, which
+// 8-bit text never has. A file may start with blank lines, so no fixed start is looked for.
+std::optional<QStringDecoder::Encoding> Utf16WithoutMark(QByteArrayView bytes) {
+  const qsizetype n = std::min<qsizetype>(bytes.size(), 4096) & ~qsizetype(1);
+  qsizetype zeros[2] = {0, 0};
+  for (qsizetype i = 0; i < n; ++i) {
+    if (bytes[i] == 0) ++zeros[i % 2];
+  }
+  const qsizetype characters = n / 2;
+  if (characters == 0) return std::nullopt;
+  if (zeros[1] * 4 >= characters && zeros[0] * 10 <= zeros[1]) return QStringDecoder::Utf16LE;
+  if (zeros[0] * 4 >= characters && zeros[1] * 10 <= zeros[0]) return QStringDecoder::Utf16BE;
+  return std::nullopt;
+}
+
+// Text decoded as a whole, with no line counted as bad.
+DecodedGedcom Whole(QString text, GedcomCharset charset) {
+  return {std::move(text), charset, {}, 0};
+}
+
+QString DecodeUtf16(QByteArrayView bytes, QStringDecoder::Encoding encoding) {
+  QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
+  return decoder.decode(bytes);
+}
+
+// A set the ICU-backed converters of Qt know by name.
+QString DecodeNamedSet(QByteArrayView bytes, const char* name) {
+  QStringDecoder decoder(name, QStringDecoder::Flag::Stateless);
+  return decoder.decode(bytes);
+}
+
+// UTF-8 line by line into one buffer (never more characters than bytes): a line that is not
+// valid UTF-8 is read as Windows-1252 and counted, so one stray byte garbles only its own line.
+DecodedGedcom DecodeUtf8Lines(QByteArrayView bytes, GedcomCharset charset) {
+  DecodedGedcom decoded = Whole(QString(bytes.size(), Qt::Uninitialized), charset);
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  QChar* out = decoded.text.data();
+  const qsizetype n = bytes.size();
+  int line_number = 1;
+  for (qsizetype start = 0; start < n;) {
     qsizetype end = start;
-    while (end < bytes.size() && !IsLineEnd(static_cast<unsigned char>(bytes[end]))) ++end;
-    const QByteArray line = bytes.mid(start, end - start).trimmed();
-    if (!first && line.startsWith("0 ")) break;
-    if (line.startsWith("1 CHAR")) return line.mid(6).trimmed().toUpper();
-    if (!line.isEmpty()) first = false;
+    while (end < n && !IsLineEnd(bytes[end])) ++end;
+    const QByteArrayView line = bytes.sliced(start, end - start);
+    QChar* const line_start = out;
+    utf8.resetState();
+    out = utf8.appendToBuffer(out, line);
+    if (utf8.hasError()) {
+      const QString fallback = DecodeWindows1252(line.toByteArray());
+      out = std::copy(fallback.cbegin(), fallback.cend(), line_start);
+      if (decoded.bad_lines.size() < kBadLinesListed) decoded.bad_lines.push_back(line_number);
+      ++decoded.bad_line_count;
+    }
+    if (end < n) {
+      *out++ = QChar(bytes[end]);
+      if (bytes[end] == '\r' && end + 1 < n && bytes[end + 1] == '\n') *out++ = QChar(bytes[++end]);
+      ++line_number;
+    }
     start = end + 1;
   }
-  return {};
-}
-
-// UTF-8, or Windows-1252 for bytes that are not valid UTF-8.
-DecodedGedcom DecodeUtf8(const QByteArray& bytes, int skip, GedcomCharset charset) {
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  QString text = utf8.decode(QByteArrayView(bytes).sliced(skip));
-  if (utf8.hasError()) return {DecodeWindows1252(bytes.sliced(skip)), GedcomCharset::kWindows1252};
-  return {std::move(text), charset};
+  decoded.text.truncate(out - decoded.text.constData());
+  return decoded;
 }
 
 }  // namespace
@@ -86,7 +167,7 @@ QString DecodeAnsel(const QByteArray& bytes) {
       marks.append(QChar(kAnselCombining[b - 0xE0]));
       continue;
     }
-    if (IsLineEnd(b)) {
+    if (IsLineEnd(c)) {
       text.append(marks);  // a diacritic never crosses a line end
       marks.clear();
       text.append(QChar(b));
@@ -101,29 +182,39 @@ QString DecodeAnsel(const QByteArray& bytes) {
 }
 
 DecodedGedcom DecodeGedcom(const QByteArray& bytes) {
-  if (bytes.startsWith("\xFF\xFE")) {
-    return {DecodeUtf16(bytes, QStringDecoder::Utf16LE, 2), GedcomCharset::kUtf16Le};
+  const QByteArrayView view(bytes);
+  if (view.startsWith("\xFF\xFE")) {
+    return Whole(DecodeUtf16(view.sliced(2), QStringDecoder::Utf16LE), GedcomCharset::kUtf16Le);
   }
-  if (bytes.startsWith("\xFE\xFF")) {
-    return {DecodeUtf16(bytes, QStringDecoder::Utf16BE, 2), GedcomCharset::kUtf16Be};
+  if (view.startsWith("\xFE\xFF")) {
+    return Whole(DecodeUtf16(view.sliced(2), QStringDecoder::Utf16BE), GedcomCharset::kUtf16Be);
   }
-  if (bytes.startsWith(QByteArrayView("0\0 \0", 4))) {
-    return {DecodeUtf16(bytes, QStringDecoder::Utf16LE, 0), GedcomCharset::kUtf16Le};
+  if (const auto utf16 = Utf16WithoutMark(view)) {
+    return Whole(DecodeUtf16(view, *utf16), *utf16 == QStringDecoder::Utf16LE
+                                                ? GedcomCharset::kUtf16Le
+                                                : GedcomCharset::kUtf16Be);
   }
-  if (bytes.startsWith(QByteArrayView("\0"
-                                      "0\0 ",
-                                      4))) {
-    return {DecodeUtf16(bytes, QStringDecoder::Utf16BE, 0), GedcomCharset::kUtf16Be};
-  }
-  if (bytes.startsWith("\xEF\xBB\xBF")) return DecodeUtf8(bytes, 3, GedcomCharset::kUtf8);
+  if (view.startsWith("\xEF\xBB\xBF")) return DecodeUtf8Lines(view.sliced(3), GedcomCharset::kUtf8);
 
-  const QByteArray declared = DeclaredCharset(bytes);
-  if (declared == "ANSEL") return {DecodeAnsel(bytes), GedcomCharset::kAnsel};
-  if (declared == "ANSI" || declared == "IBM WINDOWS" || declared == "WINDOWS" ||
-      declared == "CP1252" || declared == "WINDOWS-1252") {
-    return {DecodeWindows1252(bytes), GedcomCharset::kWindows1252};
+  const DeclaredSet declared = DeclaredCharset(view);
+  const QByteArray set = Compact(declared.name);
+  if (set == "ANSEL") return Whole(DecodeAnsel(bytes), GedcomCharset::kAnsel);
+  if (set == "ANSI" || set == "IBMWINDOWS" || set == "WINDOWS" || set == "CP1252" ||
+      set == "WINDOWS1252") {
+    return Whole(DecodeWindows1252(bytes), GedcomCharset::kWindows1252);
   }
-  return DecodeUtf8(bytes, 0, declared == "ASCII" ? GedcomCharset::kAscii : GedcomCharset::kUtf8);
+  if (set.startsWith("IBMPC") || set.startsWith("IBMDOS") || set == "DOS" ||
+      set.startsWith("CP437") || set.startsWith("IBM437") || set.startsWith("CP850") ||
+      set.startsWith("IBM850")) {
+    if (set.contains("850") || declared.version.contains("850")) {
+      return Whole(DecodeNamedSet(view, "IBM850"), GedcomCharset::kCodePage850);
+    }
+    return Whole(DecodeNamedSet(view, "IBM437"), GedcomCharset::kCodePage437);
+  }
+  if (set == "MACINTOSH" || set == "MAC" || set == "MACROMAN" || set == "XMACROMAN") {
+    return Whole(DecodeNamedSet(view, "macintosh"), GedcomCharset::kMacRoman);
+  }
+  return DecodeUtf8Lines(view, set == "ASCII" ? GedcomCharset::kAscii : GedcomCharset::kUtf8);
 }
 
 QString GedcomCharsetName(GedcomCharset charset) {
@@ -140,6 +231,12 @@ QString GedcomCharsetName(GedcomCharset charset) {
       return QStringLiteral("ASCII");
     case GedcomCharset::kWindows1252:
       return QStringLiteral("Windows-1252");
+    case GedcomCharset::kCodePage437:
+      return QStringLiteral("IBM PC (code page 437)");
+    case GedcomCharset::kCodePage850:
+      return QStringLiteral("IBM PC (code page 850)");
+    case GedcomCharset::kMacRoman:
+      return QStringLiteral("Macintosh (Mac Roman)");
   }
   return {};
 }

@@ -1,12 +1,12 @@
 #include "gedcom/gedcom_import.h"
 
-#include <QDateTime>
-#include <QDir>
 #include <QFileInfo>
 #include <QSet>
 #include <cmath>
 
+#include "gedcom/gedcom_name.h"
 #include "gedcom/gedcom_relations.h"
+#include "gedcom/import_staging.h"
 #include "gedcom/kinvale_reading.h"
 #include "gedcom/person_numbering.h"
 #include "mainwindow/main_view.h"
@@ -28,9 +28,8 @@ namespace kinvale {
 namespace {
 
 // The time one individual takes, end to end with its record written and flushed, as
-// bench_gedcom_import measures it: about 0.07 ms when creating files is cheap, up to 0.8 ms on a
-// busy ext4 disk, where creating the record files is most of the cost.
-constexpr double kSecondsPerIndividual = 0.0005;
+// bench_gedcom_import measures it on a busy disk.
+constexpr double kSecondsPerIndividual = 0.0002;
 
 std::vector<int> IndividualRecords(const GedcomFile& file) {
   std::vector<int> individuals;
@@ -50,15 +49,28 @@ QString StoredNameProblem(const QString& name, const QString& number) {
   return {};
 }
 
-// A folder inside the family for its earlier record files, named after the time of the import.
-QString FreeFolderName(const QDir& family) {
-  const QString stamp =
-      QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh.mm.ss"));
-  QString name = kMovedFolderName.arg(stamp);
-  for (int n = 2; family.exists(name); ++n) {
-    name = kMovedFolderName.arg(stamp) + u' ' + QString::number(n);
+// A name too long for a file name cut after its last whole word that fits (or, for one long
+// word, after its last character that fits); the name itself when its length is not what the
+// store refuses.
+QString ShortenedToFit(const QString& name) {
+  if (NameProblem(name).isEmpty() || ContainsText(name, u"copy")) return name;
+  QString fitting;
+  for (QStringView word : QStringView(name).tokenize(u' ')) {
+    const QString longer = fitting.isEmpty() ? word.toString() : fitting + u' ' + word.toString();
+    if (!NameProblem(longer).isEmpty()) break;
+    fitting = longer;
   }
-  return name;
+  if (!fitting.isEmpty()) return fitting;
+  fitting = name;
+  while (!fitting.isEmpty() && !NameProblem(fitting).isEmpty()) {
+    fitting.chop(fitting.size() > 1 && fitting.back().isLowSurrogate() ? 2 : 1);
+  }
+  return fitting.isEmpty() ? name : fitting;
+}
+
+// The name as the file writes it, slashes left out: what cleaning is measured against.
+QString PlainGedcomName(const QString& value) {
+  return JoinWords(QString(value).replace(u'/', u' '));
 }
 
 class ImportRun {
@@ -70,14 +82,16 @@ class ImportRun {
 
  private:
   ImportOutcome Prepare();
-  bool MoveEarlierRecords();
+  std::vector<int> PositionsToImport();
   bool ImportIndividuals();
+  bool PutInPlace();
   bool ImportIndividual(int position);
   void ChooseStoredName(const IndividualReading& reading, int position);
   void ImportNotesAndSources(IndividualReading* reading);
   RelationGaps ReadRelations(const QString& number, const IndividualReading& reading);
   void CountLookUp(const TextImport& found, const PendingText& pending, QSet<int>* records,
                    int* in_place);
+  void ReportRepeatedXrefs();
   void Finish();
 
   void Status(const QString& text) {
@@ -90,6 +104,10 @@ class ImportRun {
     prompter_.Message(message, kImportWindowTitle);
     return ImportOutcome::kRefused;
   }
+  bool Fail(const QString& message) {
+    prompter_.Message(message, kImportWindowTitle);
+    return false;
+  }
 
   const ImportRequest& request_;
   Prompter& prompter_;
@@ -100,14 +118,15 @@ class ImportRun {
   std::optional<GedcomFile> file_;
   bool own_file_ = false;  // exported by this program: read back exactly
   std::vector<int> individuals_;
-  int existing_ = 0;
   std::optional<PersonNumbering> numbering_;
+  std::vector<int> to_import_;  // positions in individuals_
+  std::unique_ptr<ImportStaging> staging_;
   std::optional<FamilyTable> families_;
   UsedLines used_;
   ImportedPerson person_;
   QSet<int> notes_read_;
   QSet<int> sources_read_;
-  QStringList written_;
+  QHash<int, QString> stored_names_;  // by position
   QString date_;
   QString name_note_;  // the file's name of a person stored under another
 };
@@ -115,16 +134,11 @@ class ImportRun {
 ImportResult ImportRun::Run() {
   result_.outcome = Prepare();
   if (result_.outcome != ImportOutcome::kCompleted) return result_;
-  // From here on the family's folder changes, even when a step then fails.
+  if (!ImportIndividuals() || !PutInPlace()) {
+    result_.outcome = ImportOutcome::kFailed;
+    return result_;
+  }
   result_.reload_open_family = request_.open_family == result_.target_family;
-  if (!request_.resume && family_exists_ && !MoveEarlierRecords()) {
-    result_.outcome = ImportOutcome::kFailed;
-    return result_;
-  }
-  if (!ImportIndividuals()) {
-    result_.outcome = ImportOutcome::kFailed;
-    return result_;
-  }
   Finish();
   return result_;
 }
@@ -164,63 +178,60 @@ ImportOutcome ImportRun::Prepare() {
     prompter_.Message(kNoIndividualsMessage, kImportWindowTitle);
     return ImportOutcome::kNothing;
   }
-  if (request_.resume) {
-    existing_ = static_cast<int>(ListRecordFiles(target_folder_).value_or(QStringList()).size());
-  }
-  if (existing_ >= total) {
-    prompter_.Message(kAllImportedMessage.arg(existing_).arg(total), kImportWindowTitle);
+  numbering_.emplace(*file_, individuals_);
+  to_import_ = PositionsToImport();
+  if (to_import_.empty()) {
+    prompter_.Message(kAllImportedMessage.arg(total), kImportWindowTitle);
     return ImportOutcome::kNothing;
   }
-  const int remaining = total - existing_;
+  const int remaining = static_cast<int>(to_import_.size());
   if (!prompter_.Confirm(
           kEstimateQuestion.arg(QString::number(remaining), EstimatedTime(remaining)),
           kContinueTitle)) {
     return ImportOutcome::kStopped;
   }
-  if (!QDir().mkpath(target_folder_)) {
-    return Refuse(kFolderErrorMessage.arg(QDir::toNativeSeparators(target_folder_)));
-  }
+  staging_ = ImportStaging::Begin(request_.app_folder, target, &error);
+  if (!staging_) return Refuse(error);
   return ImportOutcome::kCompleted;
 }
 
-// Keeps the records of the family being replaced, out of the way of the imported ones.
-bool ImportRun::MoveEarlierRecords() {
-  const QStringList earlier = ListRecordFiles(target_folder_).value_or(QStringList());
-  if (earlier.isEmpty()) return true;
-  QDir family(target_folder_);
-  const QString folder = FreeFolderName(family);
-  if (!family.mkdir(folder)) {
-    prompter_.Message(kFolderErrorMessage.arg(QDir::toNativeSeparators(family.filePath(folder))),
-                      kImportWindowTitle);
-    return false;
-  }
-  for (const QString& name : earlier) {
-    if (!family.rename(name, folder + u'/' + name)) {
-      prompter_.Message(QStringLiteral("Could not move %1 into the folder \"%2\".")
-                            .arg(QDir::toNativeSeparators(family.filePath(name)), folder),
-                        kImportWindowTitle);
-      return false;
+// Every individual; with Resume those whose person numbers have no record in the family yet,
+// whatever else the family holds.
+std::vector<int> ImportRun::PositionsToImport() {
+  QSet<int> present;
+  if (request_.resume) {
+    for (const QString& name : ListRecordFiles(target_folder_).value_or(QStringList())) {
+      present.insert(NumberFromRecordFileName(name));
     }
-    ++result_.report.moved_files;
   }
-  result_.report.moved_to_folder = folder;
-  return true;
+  std::vector<int> positions;
+  for (int position = 0; position < static_cast<int>(individuals_.size()); ++position) {
+    if (!present.contains(NumberValue(numbering_->NumberAt(position)))) {
+      positions.push_back(position);
+    }
+  }
+  result_.report.kept_individuals = static_cast<int>(individuals_.size() - positions.size());
+  return positions;
 }
 
 bool ImportRun::ImportIndividuals() {
-  numbering_.emplace(*file_, individuals_);
   families_.emplace(*file_, *numbering_);
   used_.assign(file_->size(), false);
   date_ = TodayForRecord();
-  for (int position = existing_; position < static_cast<int>(individuals_.size()); ++position) {
+  for (int position : to_import_) {
     if (!ImportIndividual(position)) return false;
   }
   QString error;
-  if (!SyncFilesToDisk(target_folder_, written_, &error)) {
-    prompter_.Message(error, kImportWindowTitle);
-    return false;
-  }
-  return true;
+  return staging_->Flush(&error) || Fail(error);
+}
+
+// The staged records become the family, or, with Resume, join it.
+bool ImportRun::PutInPlace() {
+  QString error;
+  if (request_.resume && family_exists_) return staging_->AddToFamily(&error) || Fail(error);
+  result_.report.replaced_records =
+      static_cast<int>(ListRecordFiles(target_folder_).value_or(QStringList()).size());
+  return staging_->ReplaceFamily(&result_.report.replaced_folder, &error) || Fail(error);
 }
 
 bool ImportRun::ImportIndividual(int position) {
@@ -250,15 +261,15 @@ bool ImportRun::ImportIndividual(int position) {
     notes += kLineBreak + kAlternateNameNote + person_.alternate_name;
   }
   if (!name_note_.isEmpty()) notes += kLineBreak + name_note_;
-  for (const QString& name : reading.earlier_names) notes += kLineBreak + kEarlierNameNote + name;
+  for (const QString& name : reading.other_names) notes += kLineBreak + kEarlierNameNote + name;
   result_.report.values_made_storable += MakeValuesStorable(&person_.details);
   if (observer_) observer_->ShowIndividual(position + 1, total, person_);
   QString error;
-  if (!WriteImportedRecord(target_folder_, person_, date_, Durability::kBuffered, &error)) {
-    prompter_.Message(error, kImportWindowTitle);
-    return false;
+  if (!staging_->WriteFile(RecordFileName(person_.name, number),
+                           FormatFullRecord(person_.link, date_, person_.details), &error)) {
+    return Fail(error);
   }
-  written_.append(RecordFileName(person_.name, number));
+  stored_names_.insert(position, person_.name);
   ++result_.report.individuals;
 
   Title(kNextNameTitle);
@@ -266,15 +277,29 @@ bool ImportRun::ImportIndividual(int position) {
   return true;
 }
 
-// The name the record is stored under: the cleaned GEDCOM name, or "Person <number>" when the
-// file gives none or one the family could not load; the file's name then goes into the notes.
+// The name the record is stored under: the cleaned GEDCOM name, shortened when it is too long
+// for a file name, or "Person <number>" when the file gives none or one the family could not
+// load; the file's name then goes into the notes.
 void ImportRun::ChooseStoredName(const IndividualReading& reading, int position) {
   const QString number = numbering_->NumberAt(position);
   person_.name = NormalizedName(person_.name);
+  ImportReport& report = result_.report;
+  if (reading.has_name && !own_file_) {
+    if (person_.name != PlainGedcomName(reading.gedcom_name) &&
+        ++report.names_cleaned <= kCleanedExamples) {
+      report.cleaned_examples.append(kReportCleanedExample.arg(reading.gedcom_name, person_.name));
+    }
+    const QString shortened = ShortenedToFit(person_.name);
+    if (shortened != person_.name) {
+      ++report.names_shortened;
+      person_.name = shortened;
+      name_note_ = kGedcomNameNote + reading.gedcom_name;
+    }
+  }
   const QString reason = reading.has_name ? StoredNameProblem(person_.name, number) : kNoNameReason;
   if (reason.isEmpty()) return;
   const QString safe_name = kSafeName.arg(number);
-  result_.report.renamed.append(kRenamedSentence.arg(
+  report.renamed.append(kRenamedSentence.arg(
       number, file_->line(individuals_[position]).xref.toString(), safe_name, reason));
   person_.name = safe_name;
   if (reading.has_name) name_note_ = kGedcomNameNote + reading.gedcom_name;
@@ -324,9 +349,33 @@ void ImportRun::CountLookUp(const TextImport& found, const PendingText& pending,
   }
 }
 
+// Each record whose cross-reference an earlier record has: references go to the first.
+void ImportRun::ReportRepeatedXrefs() {
+  QHash<int, int> position_of_record;
+  for (int position = 0; position < static_cast<int>(individuals_.size()); ++position) {
+    position_of_record.insert(individuals_[position], position);
+  }
+  for (int record : file_->repeated_records()) {
+    const GedcomLine& line = file_->line(record);
+    const QString xref = line.xref.toString();
+    if (line.tag != u"INDI") {
+      result_.report.repeated_xrefs.append(kReportRepeatedRecord.arg(xref, line.tag));
+      continue;
+    }
+    const int position = position_of_record.value(record);
+    result_.report.repeated_xrefs.append(kReportRepeatedIndividual.arg(
+        xref, numbering_->NumberAt(position), stored_names_.value(position),
+        numbering_->XrefToPersonNumber(line.xref)));
+  }
+}
+
 void ImportRun::Finish() {
   ImportReport& report = result_.report;
   report.charset = file_->charset();
+  report.bad_lines = file_->bad_lines();
+  report.bad_line_count = file_->bad_line_count();
+  ReportRepeatedXrefs();
+  CountGedcom7Constructs(*file_, &report);
   report.file_numbers = numbering_->uses_file_numbers();
   report.families = families_->size();
   report.missing_references += families_->missing_members();

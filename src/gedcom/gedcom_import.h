@@ -60,16 +60,16 @@ inline const QString kTooManyIndividualsMessage = QStringLiteral(
 inline const QString kNoIndividualsMessage =
     QStringLiteral("The file holds no individuals. Nothing was imported.");
 inline const QString kAllImportedMessage = QStringLiteral(
-    "The family already holds %1 record files, as many as the file has "
-    "individuals (%2). There is nothing left to resume.");
-inline const QString kFolderErrorMessage = QStringLiteral("Could not create the family folder %1.");
+    "The family already holds a record for each of the file's %1 individuals. There is "
+    "nothing left to resume.");
 inline const QString kSafeName = QStringLiteral("Person %1");
 inline const QString kRenamedSentence = QStringLiteral("%1 (%2) is stored as \"%3\": %4");
 inline const QString kNoNameReason = QStringLiteral("the file gives no name.");
 inline const QString kEmptyNameReason = QStringLiteral("the name is empty once cleaned.");
 inline const QString kNameDoesNotLoadReason =
     QStringLiteral("the name would not come back unchanged from its record file name.");
-inline const QString kMovedFolderName = QStringLiteral("Replaced %1");
+inline const QString kShortenedReason =
+    QStringLiteral("the name is too long for a file name; the full name is in the notes.");
 
 // What the window or the command line shows as the import goes.
 class ImportObserver {
@@ -94,7 +94,7 @@ enum class ImportOutcome {
   kStopped,  // a question was answered Cancel; nothing was written
   kNothing,  // the file had no individual left to import; nothing was written
   kRefused,  // the file or the family cannot be used; nothing was written
-  kFailed,   // a record could not be written; the records before it stay
+  kFailed,   // the records could not be written or put in place; nothing was changed
 };
 
 struct ImportResult {
@@ -116,10 +116,11 @@ QString EstimatedTime(int individuals);
 
 // Imports the GEDCOM file into the family named after it, asking through the prompter: whether
 // to overwrite an existing family and to replace the open one (both not asked with Resume), and
-// whether to go on after the estimate. With Resume the family's record files are taken for the
-// file's first individuals and the import goes on with the next one. Otherwise the family's
-// earlier record files are moved into a folder of their own inside it, so that no two records
-// share a person number. Ends with "Import Completed".
+// whether to go on after the estimate. The records are written into a staging folder and put in
+// place as a whole: the family as it was moves, whole, into a "Replaced <date time>" folder of
+// the new one. With Resume the individuals whose person numbers the family has records for are
+// skipped and the others added to the family, which keeps everything else it holds. Ends with
+// "Import Completed".
 ImportResult ImportGedcom(const ImportRequest& request, Prompter& prompter,
                           ImportObserver* observer = nullptr);
 

@@ -1,11 +1,8 @@
 #include "gedcom/gedcom_individual.h"
 
-#include <QDir>
 #include <optional>
 
 #include "gedcom/gedcom_name.h"
-#include "store/person_number.h"
-#include "store/record_writer.h"
 
 namespace kinvale {
 
@@ -27,7 +24,8 @@ class IndividualReader {
   }
 
  private:
-  QString Value(int line) const { return GedcomValueText(file_.line(line).value); }
+  // A one-line value with its CONC and CONT lines, taken.
+  QString Value(int line) { return file_.OneLineTextOf(line, &used_); }
   QStringView Tag(int line) const { return file_.line(line).tag; }
   // The value of the last sub-line with that tag, marked used when take is set; nullopt when
   // there is none.
@@ -59,7 +57,7 @@ class IndividualReader {
       details_.religious_name = Value(line);
       return Take(line);
     }
-    if (tag == u"NOTE" || tag == u"HEAL" || tag == u"HIST") {
+    if (tag == u"NOTE" || tag == u"SNOTE" || tag == u"HEAL" || tag == u"HIST") {
       reading_.notes.push_back(PendingTextOf(file_, line, &used_));
       return;
     }
@@ -70,11 +68,17 @@ class IndividualReader {
     }
     if (tag == u"FAMS" || tag == u"FAMC") return ReadFamilyLink(line);
     if (tag == u"EMAL" || tag == u"EMAIL") return AppendBlock(line, &details_.email_addresses);
+    // GEDCOM 7's "this never happened" (1 NO MARR): the record has nothing to hold it.
+    if (tag == u"NO") return Take(line);
   }
 
-  // The last NAME line gives the name; its NPFX gives the prefix.
+  // The first NAME line, the preferred name, gives the name; its NPFX gives the prefix. Later
+  // names are kept for the notes.
   void ReadName(int line) {
-    if (reading_.has_name) reading_.earlier_names.append(reading_.gedcom_name);
+    if (reading_.has_name) {
+      reading_.other_names.append(Value(line));
+      return Take(line);
+    }
     reading_.has_name = true;
     reading_.gedcom_name = Value(line);
     person_->name = CleanGedcomName(reading_.gedcom_name, &person_->alternate_name);
@@ -136,6 +140,7 @@ class IndividualReader {
   void ReadFamilyLink(int line) {
     const QStringView value = file_.line(line).value;
     if (!IsGedcomPointer(value)) return;
+    if (IsVoidPointer(value)) return Take(line);
     (Tag(line) == u"FAMS" ? reading_.spouse_families : reading_.child_families).push_back(value);
     Take(line);
   }
@@ -155,14 +160,5 @@ IndividualReading ReadIndividual(const GedcomFile& file, int record, ImportedPer
 }
 
 void ClearPersonFields(ImportedPerson* person) { person->details = PersonDetails(); }
-
-bool WriteImportedRecord(const QString& target_folder, const ImportedPerson& person,
-                         const QString& date, Durability durability, QString* error) {
-  const QString number = person.link.left(4);
-  if (number == kNobody) return true;
-  const QString path = QDir(target_folder).filePath(RecordFileName(person.name, number));
-  return WriteFileAtomically(path, FormatFullRecord(person.link, date, person.details), error,
-                             durability);
-}
 
 }  // namespace kinvale

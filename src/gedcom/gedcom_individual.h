@@ -8,7 +8,6 @@
 
 #include "gedcom/gedcom_notes.h"
 #include "gedcom/gedcom_reader.h"
-#include "store/atomic_file.h"
 #include "store/record.h"
 
 namespace kinvale {
@@ -25,8 +24,8 @@ struct ImportedPerson {
 // What an individual's record names besides its fields.
 struct IndividualReading {
   bool has_name = false;
-  QString gedcom_name;        // the value of the NAME line that gave the name (the last one)
-  QStringList earlier_names;  // the values of the NAME lines before it
+  QString gedcom_name;      // the value of the NAME line that gave the name (the first one)
+  QStringList other_names;  // the values of the NAME lines after it
   std::vector<PendingText> notes;
   std::vector<PendingText> sources;
   std::vector<QStringView> spouse_families;  // "1 FAMS" references, in file order
@@ -46,11 +45,5 @@ IndividualReading ReadIndividual(const GedcomFile& file, int record, ImportedPer
 // Empties every detail field for the next individual; the name, link string, alternate name and
 // the date last changed are left as they are.
 void ClearPersonFields(ImportedPerson* person);
-
-// The record of the person (name, "_", the link string's number, ".dat") in the target folder,
-// written atomically with the given date on line 2; false with a message on failure. A link
-// string numbered "0000" writes nothing.
-bool WriteImportedRecord(const QString& target_folder, const ImportedPerson& person,
-                         const QString& date, Durability durability, QString* error);
 
 }  // namespace kinvale

@@ -94,7 +94,9 @@ void AppendText(QString* field, const QStringList& lines) {
 TextImport ImportNote(const GedcomFile& file, const PendingText& note, QString* notes,
                       std::vector<PendingText>* sources, UsedLines* used) {
   if (note.reference.isEmpty()) return {-1, AppendOwnText(note, notes)};
-  const int record = file.FindRecord(note.reference, u"NOTE");
+  // GEDCOM 7 keeps notes that several records share as SNOTE records.
+  int record = file.FindRecord(note.reference, u"NOTE");
+  if (record < 0) record = file.FindRecord(note.reference, u"SNOTE");
   if (record < 0) return {};
   QStringList lines;
   CollectText(file, record, &lines, used,

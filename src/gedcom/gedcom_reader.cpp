@@ -48,11 +48,14 @@ bool ParseLine(QStringView text, GedcomLine* line) {
 
 }  // namespace
 
-GedcomFile GedcomFile::Parse(const QByteArray& bytes) {
+GedcomFile GedcomFile::Parse(QByteArray bytes) {
   GedcomFile file;
   DecodedGedcom decoded = DecodeGedcom(bytes);
+  bytes = QByteArray();  // a large file is not held twice while it is split
   file.text_ = std::move(decoded.text);
   file.charset_ = decoded.charset;
+  file.bad_lines_ = std::move(decoded.bad_lines);
+  file.bad_line_count_ = decoded.bad_line_count;
   file.SplitLines();
   file.IndexRecords();
   return file;
@@ -69,10 +72,11 @@ std::optional<GedcomFile> GedcomFile::Read(const QString& path, QString* error) 
     }
     return std::nullopt;
   }
-  return Parse(*bytes);
+  return Parse(std::move(*bytes));
 }
 
 void GedcomFile::SplitLines() {
+  QChar* const chars = text_.data();
   const QStringView text(text_);
   lines_.reserve(text.size() / 24);
   std::vector<int> open;  // the lines whose subtrees are still open, by rising level
@@ -86,7 +90,10 @@ void GedcomFile::SplitLines() {
   const qsizetype n = text.size();
   while (start <= n) {
     qsizetype stop = start;
-    while (stop < n && text[stop] != u'\r' && text[stop] != u'\n') ++stop;
+    for (; stop < n && text[stop] != u'\r' && text[stop] != u'\n'; ++stop) {
+      // GEDCOM allows a TAB in a value; it, and any other white space, reads as one blank.
+      if (text[stop] != u' ' && text[stop].isSpace()) chars[stop] = u' ';
+    }
     const QStringView raw = text.sliced(start, stop - start);
     start = stop + 1;
     if (stop < n && text[stop] == u'\r' && start < n && text[start] == u'\n') ++start;
@@ -108,7 +115,10 @@ void GedcomFile::IndexRecords() {
   for (int i = 0; i < size(); ++i) {
     if (lines_[i].level != 0) continue;
     records_.push_back(i);
-    if (!lines_[i].xref.isEmpty() && !records_by_xref_.contains(lines_[i].xref)) {
+    if (lines_[i].xref.isEmpty()) continue;
+    if (records_by_xref_.contains(lines_[i].xref)) {
+      repeated_records_.push_back(i);
+    } else {
       records_by_xref_.insert(lines_[i].xref, i);
     }
   }
@@ -134,6 +144,10 @@ QStringList GedcomFile::TextOf(int line, UsedLines* used) const {
     if (used) (*used)[child] = true;
   }
   return text;
+}
+
+QString GedcomFile::OneLineTextOf(int line, UsedLines* used) const {
+  return TextOf(line, used).join(u' ');
 }
 
 QString GedcomValueText(QStringView value) {

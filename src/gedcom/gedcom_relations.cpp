@@ -63,6 +63,7 @@ FamilyMembers FamilyTable::Parse(int record, UsedLines* used) {
     const bool wife = member.tag == u"WIFE";
     if (!(husband || wife || member.tag == u"CHIL") || !IsGedcomPointer(member.value)) continue;
     (*used)[line] = true;
+    if (IsVoidPointer(member.value)) continue;
     const QString number = numbering_.XrefToPersonNumber(member.value);
     if (number == kNobody) {
       ++missing_members_;

@@ -69,42 +69,13 @@ bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* e
   return StageFile(path, data, error, durability) && CommitStagedFile(path, error);
 }
 
-bool SyncFilesToDisk(const QString& folder, const QStringList& file_names, QString* error) {
-  auto sync = [error](const QString& path, int flags, auto flush) {
-    const int fd = ::open(QFile::encodeName(path).constData(), flags);
-    const bool synced = fd >= 0 && flush(fd) == 0;
-    const int reason = errno;
-    if (fd >= 0) ::close(fd);
-    if (!synced && error) {
-      *error = SaveError(path, QString::fromLocal8Bit(std::strerror(reason)));
-    }
-    return synced;
-  };
-#ifdef __linux__
-  // One flush of the whole file system costs one journal commit instead of one per file.
-  Q_UNUSED(file_names);
-  return sync(folder, O_RDONLY | O_DIRECTORY, ::syncfs);
-#else
-  const QDir dir(folder);
-  for (const QString& name : file_names) {
-    if (!sync(dir.filePath(name), O_RDONLY, ::fsync)) return false;
-  }
-  return sync(folder, O_RDONLY | O_DIRECTORY, ::fsync);
-#endif
-}
-
-bool CopyFileAtomically(const QString& source, const QString& target, qint64 max_bytes,
-                        QString* error) {
-  QString reason;
-  const std::optional<QByteArray> data = ReadRegularFile(source, max_bytes, &reason);
-  if (!data) {
-    if (error) {
-      *error =
-          QStringLiteral("Could not read %1: %2").arg(QDir::toNativeSeparators(source), reason);
-    }
-    return false;
-  }
-  return WriteFileAtomically(target, *data, error);
+bool SyncFolder(const QString& folder, QString* error) {
+  const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+  const bool synced = fd >= 0 && ::fsync(fd) == 0;
+  const int reason = errno;
+  if (fd >= 0) ::close(fd);
+  if (!synced && error) *error = SaveError(folder, QString::fromLocal8Bit(std::strerror(reason)));
+  return synced;
 }
 
 bool MoveFileAtomically(const QString& source, const QString& target, QString* error) {

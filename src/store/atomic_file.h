@@ -29,13 +29,10 @@ bool StageFile(const QString& path, const QByteArray& data, QString* error,
 bool CommitStagedFile(const QString& path, QString* error);
 void DiscardStagedFile(const QString& path);
 
-// Flushes files written with Durability::kBuffered, and the folder entries naming them, to the
-// disk; false with a message naming the file that could not be flushed.
-bool SyncFilesToDisk(const QString& folder, const QStringList& file_names, QString* error);
+// Flushes a folder's entries (the names of the files renamed into it) to the disk; false with
+// a message naming the folder.
+bool SyncFolder(const QString& folder, QString* error);
 
-// Copies a regular file of at most max_bytes atomically over the target.
-bool CopyFileAtomically(const QString& source, const QString& target, qint64 max_bytes,
-                        QString* error);
 
 // Renames source to target in one step, replacing a file of that name: a reader finds the file
 // under exactly one of the two names at every moment.

@@ -247,7 +247,7 @@ bool ApplyChange(const QString& family_folder, const FamilyChange& change, QStri
   // RecoverChanges after a crash.
   QString journal_error;
   if (!WriteFileAtomically(pending, EncodeStep(step), &journal_error) ||
-      !SyncFilesToDisk(HistoryFolder(family_folder), {}, &journal_error)) {
+      !SyncFolder(HistoryFolder(family_folder), &journal_error)) {
     QFile::remove(pending);
     *error = QStringLiteral("\"%1\" could not be saved, and nothing of it was changed. %2")
                  .arg(change.name, journal_error);

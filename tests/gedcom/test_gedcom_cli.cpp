@@ -43,8 +43,8 @@ class GedcomCliTest : public QObject {
     Row("stops at the overwrite question", true, QStringList{"FILE"}, 1,
         "Family Group File Exists. Overwrite?" + kNotConfirmed, 1);
     Row("--resume finds nothing left", true, QStringList{"FILE", "--resume", "--yes"}, 1,
-        "The family already holds 1 record files, as many as the file has individuals (1). "
-        "There is nothing left to resume.\n",
+        "The family already holds a record for each of the file's 1 individuals. There is "
+        "nothing left to resume.\n",
         1);
     Row("no file", false, QStringList{}, 2, "Usage: kinvale-cli import FILE [--resume] [--yes]\n",
         0);

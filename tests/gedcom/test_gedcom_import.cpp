@@ -1,7 +1,8 @@
 // The import as a whole: its questions and what answering Cancel leaves, the family it fills,
-// Resume, the progress texts, the refusals, the earlier records of a replaced family, the
-// reload of the open family, and the report.
+// Resume, the progress texts, the refusals, the replaced family kept whole, what an interrupted
+// import left, the reload of the open family, and the report.
 #include <QDir>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include "mainwindow/main_view.h"
@@ -152,60 +153,97 @@ class GedcomImportTest : public QObject {
     QCOMPARE(prompter.message_titles, QStringList{"Job Status"});
   }
 
-  void ResumesAfterTheRecordsThere() {
+  // Resume skips exactly the individuals whose person numbers have records, whatever else the
+  // family holds (here a person added after the interruption, numbered above the file's).
+  void ResumesWithTheIndividualsNotYetThere() {
     TempAppFolder app;
-    for (int i = 1; i <= 10; ++i) {
+    for (int i : {1, 2, 3, 4, 5, 6, 7, 8, 9, 11}) {
       app.WriteFile(kKin, QStringLiteral("P%1_%2.dat").arg(i).arg(i, 4, 10, QChar(u'0')), "x\r\n");
     }
+    app.WriteFile(kKin, "Added_0013.dat", "added\r\n");
     const QString path = WriteGedcom(app, "kin.ged", MakeGedcom(Individuals(12)));
     RecordingObserver observer;
     ScriptedPrompter prompter;
     prompter.confirmations = {true};
-    QCOMPARE(ImportGedcom({app.path(), path, true, QString()}, prompter, &observer).outcome,
-             ImportOutcome::kCompleted);
+    const ImportResult result =
+        ImportGedcom({app.path(), path, true, QString()}, prompter, &observer);
+    QCOMPARE(result.outcome, ImportOutcome::kCompleted);
     QCOMPARE(prompter.questions,
              QStringList{"There are 2 names to process which may take less than a second to "
                          "process."});
-    QCOMPARE(observer.shown.first(), "status Processing Name 11 of  12");
-    QCOMPARE(RecordFiles(app, kKin).size(), 12);
+    QCOMPARE(observer.shown.filter("individual"),
+             QStringList({"individual 10/12 P10", "individual 12/12 P12"}));
+    QCOMPARE(result.report.kept_individuals, 10);
+    QCOMPARE(RecordFiles(app, kKin).size(), 13);
     QCOMPARE(app.ReadFile(kKin, "P1_0001.dat"), "x\r\n");
+    QCOMPARE(app.ReadFile(kKin, "Added_0013.dat"), "added\r\n");
 
     ScriptedPrompter again;
     QCOMPARE(ImportGedcom({app.path(), path, true, QString()}, again).outcome,
              ImportOutcome::kNothing);
-    QCOMPARE(again.messages, QStringList{"The family already holds 12 record files, as many as "
-                                         "the file has individuals (12). There is nothing left to "
-                                         "resume."});
+    QCOMPARE(again.messages,
+             QStringList{"The family already holds a record for each of the "
+                         "file's 12 individuals. There is nothing left to resume."});
   }
 
-  // Records of the replaced family are kept aside, so that no two records share a number.
-  void MovesTheEarlierRecordsAside() {
+  // The family as it was moves, whole, into the new one; an empty one is not kept.
+  void ReplacesTheFamilyAsAWhole() {
     TempAppFolder app;
     app.WriteFile(kKin, "Ann Leigh_0001.dat", "old\r\n");
-    app.WriteFile(kKin, "photo0001_1pic.jpg", "jpeg");
+    app.WriteFile(kKin, "00010001_ann.pic", "picture");
+    QVERIFY(QDir().mkpath(app.FamilyPath(kKin) + "/.history"));
+    app.WriteFile(kKin, ".history/step", "undo");
     const ImportResult result = ImportConfirmed(app, WriteTwo(app));
     QCOMPARE(RecordFiles(app, kKin), QStringList({"Ann Lee_0001.dat", "Bo Lee_0002.dat"}));
-    QCOMPARE(result.report.moved_files, 1);
-    const QDir moved(QDir(app.FamilyPath(kKin)).filePath(result.report.moved_to_folder));
-    QVERIFY(result.report.moved_to_folder.startsWith("Replaced "));
-    QCOMPARE(moved.entryList(QDir::Files), QStringList{"Ann Leigh_0001.dat"});
-    QCOMPARE(app.ReadFile(kKin, "photo0001_1pic.jpg"), "jpeg");
-    QCOMPARE(QDir(app.FamilyPath(kKin)).entryList({"*.tmp"}), QStringList());
+    QCOMPARE(result.report.replaced_records, 1);
+    QVERIFY(result.report.replaced_folder.startsWith("Replaced "));
+    const QDir family(app.FamilyPath(kKin));
+    const auto everything = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
+    QCOMPARE(family.entryList(everything),
+             QStringList({"Ann Lee_0001.dat", "Bo Lee_0002.dat", result.report.replaced_folder}));
+    QCOMPARE(QDir(family.filePath(result.report.replaced_folder)).entryList(everything),
+             QStringList({".history", "00010001_ann.pic", "Ann Leigh_0001.dat"}));
+    QCOMPARE(app.ReadFile(kKin, result.report.replaced_folder + "/.history/step"), "undo");
+    QCOMPARE(QDir(app.path()).entryList({".kin*"}, everything), QStringList());
+
+    QVERIFY(QDir(app.FamilyPath(kKin)).removeRecursively());
+    QVERIFY(QDir().mkpath(app.FamilyPath(kKin)));
+    QCOMPARE(ImportConfirmed(app, WriteTwo(app)).report.replaced_folder, QString());
+    QCOMPARE(family.entryList(everything).size(), 2);
   }
 
-  void StopsAtARecordItCannotWrite() {
+  // What an interrupted import left beside the family is settled by the next one: unfinished
+  // staged records are removed, a family an interrupted swap had put aside goes into the new
+  // family, and a link at the staging place is removed, never followed.
+  void SettlesWhatAnInterruptedImportLeft_data() {
+    // What stands at the staging place; what the family as it was holds afterwards.
+    Columns<QString, QStringList>();
+    Row("unfinished staging", "staging", QStringList{"Old_0001.dat"});
+    Row("a family put aside", "old family", QStringList({"Old_0001.dat", "Replaced"}));
+    Row("a link to another folder", "link", QStringList{"Old_0001.dat"});
+  }
+  void SettlesWhatAnInterruptedImportLeft() {
+    const auto [left, replaced_after] = Fetch<QString, QStringList>();
     TempAppFolder app;
-    // A folder where the record's temporary file goes: earlier records are moved out of the
-    // way, but this is none.
-    QVERIFY(QDir().mkpath(QDir(app.FamilyPath(kKin)).filePath("Bo Lee_0002.dat.tmp")));
-    ScriptedPrompter prompter;
-    const ImportResult result = ImportConfirmed(app, WriteTwo(app), &prompter);
-    QCOMPARE(result.outcome, ImportOutcome::kFailed);
-    QCOMPARE(prompter.messages.size(), 1);
-    QVERIFY(prompter.messages.first().startsWith("Could not save "));
-    QCOMPARE(result.report.individuals, 1);
-    QCOMPARE(RecordFiles(app, kKin), QStringList{"Ann Lee_0001.dat"});
-    QCOMPARE(QDir(app.FamilyPath(kKin)).entryList({"*.tmp"}, QDir::Files), QStringList());
+    app.WriteFile(kKin, "Old_0001.dat", "old\r\n");
+    const QString staging = QDir(app.path()).filePath(".kin.import");
+    QTemporaryDir outside;
+    QFile(outside.filePath("Mine_0001.dat")).open(QIODevice::WriteOnly);
+    if (left == u"link") {
+      QVERIFY(QFile::link(outside.path(), staging));
+    } else {
+      QVERIFY(QDir().mkpath(staging));
+      QFile(staging + "/Mine_0001.dat").open(QIODevice::WriteOnly);
+      if (left == u"staging") QFile(staging + "/.import-staging").open(QIODevice::WriteOnly);
+    }
+    const ImportResult result = ImportConfirmed(app, WriteTwo(app));
+    QCOMPARE(RecordFiles(app, kKin), QStringList({"Ann Lee_0001.dat", "Bo Lee_0002.dat"}));
+    QStringList replaced = QDir(app.FamilyPath(kKin) + u'/' + result.report.replaced_folder)
+                               .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    replaced.replaceInStrings(QRegularExpression("^Replaced .*"), "Replaced");
+    QCOMPARE(replaced, replaced_after);
+    QVERIFY(!QFileInfo(staging).exists() && !QFileInfo(staging).isSymLink());
+    QCOMPARE(QDir(outside.path()).entryList(QDir::Files), QStringList{"Mine_0001.dat"});
   }
 
   void ReloadsTheOpenFamily() {
@@ -226,21 +264,41 @@ class GedcomImportTest : public QObject {
 
   void ReportsWhatCameInAndWhatDidNot() {
     TempAppFolder app;
-    const QString records = kTwo + QStringLiteral(
-                                       "\r\n0 @I3@ INDI\r\n1 BAPM\r\n2 DATE 1900\r\n1 FAMC @F9@\r\n"
-                                       "0 @R1@ REPO\r\n1 NAME Library");
-    const ImportResult result =
-        ImportConfirmed(app, WriteGedcom(app, "kin.ged", MakeGedcom(records)));
-    QCOMPARE(
-        ImportReportLines(result.report),
-        QStringList({"Individuals imported: 3", "Families linked: 1", "Notes imported: 1",
-                     "Sources imported: 1", "Character set: UTF-8",
-                     "Person numbers: the file's own (@I12@ is 0012)", "Stored under another name:",
-                     "  0003 (@I3@) is stored as \"Person 0003\": the file gives no name.",
-                     "References to families, individuals, notes or sources the file does "
-                     "not have: 1",
-                     "Records not brought in:", "  REPO: 1",
-                     "GEDCOM tags the record format does not hold, skipped:", "  INDI.BAPM: 1"}));
+    const QString records =
+        kTwo + QStringLiteral(
+                   "\r\n0 @I3@ INDI\r\n1 BAPM\r\n2 DATE 1900\r\n1 FAMC @F9@\r\n1 FAMS @VOID@\r\n"
+                   "0 @I2@ INDI\r\n1 NAME Bo /LEIGH/\r\n1 NO MARR\r\n0 INDI\r\n1 NAME Cy\r\n"
+                   "0 @R1@ REPO\r\n1 NAME Library");
+    QByteArray bytes = MakeGedcom(records);
+    bytes.replace("1 NAME Cy", "1 NAME C\xFF");
+    const ImportResult result = ImportConfirmed(app, WriteGedcom(app, "kin.ged", bytes));
+    QCOMPARE(ImportReportLines(result.report),
+             QStringList({"Individuals imported: 5",
+                          "Families linked: 1",
+                          "Notes imported: 1",
+                          "Sources imported: 1",
+                          "Character set: UTF-8",
+                          "Lines not valid in that character set, read as Windows-1252: 1 (lines "
+                          "27)",
+                          "Person numbers: 0001 upwards in file order (the file's references are "
+                          "not all \"I\" and a number from 1 to 9999)",
+                          "Stored under another name:",
+                          "  0003 (@I3@) is stored as \"Person 0003\": the file gives no name.",
+                          "Names changed by cleaning: 1",
+                          "  \"Bo /LEIGH/\" as \"Bo Leigh\"",
+                          "References to families, individuals, notes or sources the file does "
+                          "not have: 1",
+                          "Cross-references given to more than one record (references go to the "
+                          "first): 1",
+                          "  @I2@: 0004 Bo Leigh (the first is 0002)",
+                          "Records not brought in:",
+                          "  REPO: 1",
+                          "GEDCOM tags the record format does not hold, skipped:",
+                          "  INDI.BAPM: 1",
+                          "GEDCOM 7 constructs read:",
+                          "  @VOID@ pointers (nobody): 1",
+                          "  INDI records without a cross-reference: 1",
+                          "  NO lines (an event that did not happen): 1"}));
   }
 };
 

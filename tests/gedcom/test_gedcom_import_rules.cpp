@@ -30,6 +30,9 @@ const QString kFamily1 = QStringLiteral(
     "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I5@\n1 CHIL @I6@\n1 CHIL @I7@\n"
     "1 MARR\n2 DATE 12 JUN 1900");
 
+// 30 words: longer than a file name may be.
+const QString kLongName = QStringList(30, QStringLiteral("Maximilian")).join(u' ');
+
 }  // namespace
 
 class GedcomImportRulesTest : public QObject {
@@ -46,11 +49,11 @@ class GedcomImportRulesTest : public QObject {
 
     // Reading an individual.
     row("SEX U leaves the gender a blank", one + "1 SEX U", "0001", "Gender", " ");
-    row("the last NAME wins", "0 @I1@ INDI\n1 NAME John /Smith/\n1 NAME Johnny /Smith/", "0001",
-        "file", "Johnny Smith_0001.dat");
-    row("an earlier NAME is kept in the notes",
+    row("the first NAME wins", "0 @I1@ INDI\n1 NAME John /Smith/\n1 NAME Johnny /Smith/", "0001",
+        "file", "John Smith_0001.dat");
+    row("a later NAME is kept in the notes",
         "0 @I1@ INDI\n1 NAME John /Smith/\n1 NAME Johnny /Smith/", "0001",
-        "Notes:", "\r\nAlso named in the GEDCOM file: John /Smith/\r\n");
+        "Notes:", "\r\nAlso named in the GEDCOM file: Johnny /Smith/\r\n");
     row("NPFX gives the prefix", one + "2 NPFX Dr", "0001", "Prefix", "Dr");
     row("RESI and its CONT make the address", one + "1 RESI 12 High St\n2 CONT Springfield", "0001",
         "Residential Addresses", "12 High St\r\nSpringfield\r\n");
@@ -77,6 +80,42 @@ class GedcomImportRulesTest : public QObject {
     row("lines of other records are not the individual's",
         "0 @U1@ SUBM\n1 NAME Submitter\n1 NOTE Not hers\n0 @I1@ INDI\n1 SEX F", "0001",
         "Notes:", "\r\n");
+
+    // Names, continuation lines and white space.
+    row("surname words and suffix keep their blanks",
+        "0 @I1@ INDI\n1 NAME Joseph Patrick /KENNEDY/ Jr.", "0001", "file",
+        "Joseph Patrick Kennedy Jr._0001.dat");
+    row("a TAB in the name", "0 @I1@ INDI\n1 NAME John\t/De Washington/", "0001", "file",
+        "John De Washington_0001.dat");
+    row("CONC in a NAME", "0 @I1@ INDI\n1 NAME Elizabeth Ann\n2 CONC  /Bloomer/", "0001", "file",
+        "Elizabeth Ann Bloomer_0001.dat");
+    row("a too long name is cut after a word", "0 @I1@ INDI\n1 NAME " + kLongName, "0001", "file",
+        QStringList(22, "Maximilian").join(u' ') + "_0001.dat");
+    row("the too long name is in the notes", "0 @I1@ INDI\n1 NAME " + kLongName, "0001",
+        "Notes:", "\r\nName in the GEDCOM file: " + kLongName + "\r\n");
+    row("a control character never reaches the file name", "0 @I1@ INDI\n1 NAME Ann\x01 /Lee/",
+        "0001", "file", "Ann Lee_0001.dat");
+    row("CONC and CONT in a date and a place",
+        one + "1 BIRT\n2 DATE 12 JUN\n3 CONC  1900\n2 PLAC Spring\n3 CONC field\n3 CONT Illinois",
+        "0001", "Birth Place", "Springfield Illinois");
+    row("CONC in a date", one + "1 DEAT\n2 DATE 12 JUN\n3 CONC  1900", "0001", "Death Date",
+        "12 JUN 1900");
+    row("CONC in an occupation", one + "1 OCCU Master\n2 CONC  miller", "0001", "Occupation",
+        "Master miller");
+
+    // GEDCOM 7.
+    row("an individual without a cross-reference", "0 INDI\n1 NAME Ann /Lee/", "0001", "file",
+        "Ann Lee_0001.dat");
+    row("@VOID@ is nobody",
+        "0 @I1@ INDI\n1 NAME A\n1 FAMC @F1@\n0 @I2@ INDI\n1 NAME B\n1 FAMC @F1@\n"
+        "0 @F1@ FAM\n1 HUSB @VOID@\n1 CHIL @I1@\n1 CHIL @I2@",
+        "0001", "link", "00010000F0000M0000S0002");
+    row("a shared note", one + "1 SNOTE @N1@\n0 @N1@ SNOTE Shared\n1 CONT text", "0001",
+        "Notes:", "\r\nShared\r\ntext\r\n");
+    row("a repeated cross-reference: the first record is the one linked",
+        "0 @I1@ INDI\n1 NAME First\n0 @I1@ INDI\n1 NAME Second\n0 @I2@ INDI\n1 NAME Kid\n"
+        "1 FAMC @F1@\n0 @F1@ FAM\n1 HUSB @I1@\n1 CHIL @I2@",
+        "0003", "link", "00030000F0001M0000S0000");
 
     // Notes and sources.
     const QString noted = one + "1 NOTE @N1@\n";

@@ -1,9 +1,9 @@
 // Reading a GEDCOM file's text: the character sets it may use (ANSEL with its diacritics before
-// the letter, UTF-16 with and without a byte order mark, the 8-bit sets the header names),
-// splitting it into lines (levels, cross-references, tags and values, continuation text, the
-// lines that are not GEDCOM lines), and GEDCOM names as person names (the given part, the
-// capitalised surname without its blanks, the alternate part marked by ">", the characters file
-// names cannot hold).
+// the letter, UTF-16 with and without a byte order mark, the 8-bit sets the header names, UTF-8
+// line by line), splitting it into lines (levels,
+// cross-references, tags and values, continuation text, the lines that are not GEDCOM lines),
+// and GEDCOM names as person names (the given part, the capitalised surname words, the suffix,
+// the alternate part marked by ">", the characters file names cannot hold).
 #include <QStringEncoder>
 #include <QtTest>
 
@@ -31,6 +31,8 @@ QByteArray Named(const QByteArray& charset, const QByteArray& name) {
 
 const QByteArray kUtf8Name = "Ren\xC3\xA9 /M\xC3\xBCller/";
 const QByteArray kLatin1Name = "Ren\xE9 /M\xFCller/";
+const QByteArray kCodePageName = "Ren\x82 /M\x81ller/";  // 437 and 850 alike
+const QByteArray kMacName = "Ren\x8E /M\x9Fller/";
 
 }  // namespace
 
@@ -68,37 +70,59 @@ class GedcomReaderTest : public QObject {
     QCOMPARE(DecodeAnsel(bytes), text);
   }
 
-  // The set is recognised and the name comes through it whole, without a byte order mark.
+  // The set is recognised and the name comes through it whole, without a byte order mark; the
+  // lines not valid in it are counted.
   void DecodesEverySet_data() {
-    Columns<QByteArray, GedcomCharset>();
+    Columns<QByteArray, GedcomCharset, int>();
     const QString utf16 = QString::fromUtf8(Named("UNICODE", kUtf8Name));
-    Row("UTF-16 LE mark", Utf16(utf16, false, true), GedcomCharset::kUtf16Le);
-    Row("UTF-16 BE mark", Utf16(utf16, true, true), GedcomCharset::kUtf16Be);
-    Row("UTF-16 LE without mark", Utf16(utf16, false, false), GedcomCharset::kUtf16Le);
-    Row("UTF-16 BE without mark", Utf16(utf16, true, false), GedcomCharset::kUtf16Be);
-    Row("UTF-8", Named("UTF-8", kUtf8Name), GedcomCharset::kUtf8);
-    Row("UTF-8 mark", "\xEF\xBB\xBF" + Named("UTF-8", kUtf8Name), GedcomCharset::kUtf8);
+    Row("UTF-16 LE mark", Utf16(utf16, false, true), GedcomCharset::kUtf16Le, 0);
+    Row("UTF-16 BE mark", Utf16(utf16, true, true), GedcomCharset::kUtf16Be, 0);
+    Row("UTF-16 LE without mark", Utf16(utf16, false, false), GedcomCharset::kUtf16Le, 0);
+    Row("UTF-16 BE without mark", Utf16(utf16, true, false), GedcomCharset::kUtf16Be, 0);
+    Row("UTF-16 without mark, a blank line first", Utf16("\r\n" + utf16, false, false),
+        GedcomCharset::kUtf16Le, 0);
+    Row("UTF-8", Named("UTF-8", kUtf8Name), GedcomCharset::kUtf8, 0);
+    Row("UTF-8 mark", "\xEF\xBB\xBF" + Named("UTF-8", kUtf8Name), GedcomCharset::kUtf8, 0);
     Row("ANSEL",
         Named("ANSEL",
               "Ren\xE2"_ba
               "e /M\xE8"_ba
               "uller/"),
-        GedcomCharset::kAnsel);
-    Row("ANSI", Named("ANSI", kLatin1Name), GedcomCharset::kWindows1252);
-    Row("IBM WINDOWS", Named("IBM WINDOWS", kLatin1Name), GedcomCharset::kWindows1252);
-    Row("ASCII read as UTF-8", Named("ASCII", kUtf8Name), GedcomCharset::kAscii);
-    Row("UTF-8 that is not", Named("UTF-8", kLatin1Name), GedcomCharset::kWindows1252);
+        GedcomCharset::kAnsel, 0);
+    Row("ANSI", Named("ANSI", kLatin1Name), GedcomCharset::kWindows1252, 0);
+    Row("IBM WINDOWS", Named("IBM WINDOWS", kLatin1Name), GedcomCharset::kWindows1252, 0);
+    Row("IBMPC", Named("IBMPC", kCodePageName), GedcomCharset::kCodePage437, 0);
+    Row("IBM DOS", Named("IBM DOS", kCodePageName), GedcomCharset::kCodePage437, 0);
+    Row("IBMPC, version 850", Named("IBMPC\r\n2 VERS 850", kCodePageName),
+        GedcomCharset::kCodePage850, 0);
+    Row("MACINTOSH", Named("MACINTOSH", kMacName), GedcomCharset::kMacRoman, 0);
+    Row("ASCII read as UTF-8", Named("ASCII", kUtf8Name), GedcomCharset::kAscii, 0);
+    Row("a line that is not UTF-8", Named("UTF-8", kLatin1Name), GedcomCharset::kUtf8, 1);
     Row("CHAR after the header is not the header's",
         "0 HEAD\r\n0 @N1@ NOTE\r\n1 CHAR ANSEL\r\n0 @I1@ INDI\r\n1 NAME " + kUtf8Name + "\r\n",
-        GedcomCharset::kUtf8);
+        GedcomCharset::kUtf8, 0);
   }
 
   void DecodesEverySet() {
-    const auto [bytes, charset] = Fetch<QByteArray, GedcomCharset>();
+    const auto [bytes, charset, bad_lines] = Fetch<QByteArray, GedcomCharset, int>();
     const DecodedGedcom decoded = DecodeGedcom(bytes);
     QCOMPARE(decoded.charset, charset);
-    QVERIFY2(decoded.text.startsWith(u"0 HEAD\r\n"), qPrintable(decoded.text.left(20)));
+    QCOMPARE(decoded.bad_line_count, bad_lines);
+    QVERIFY2(decoded.text.trimmed().startsWith(u"0 HEAD\r\n"), qPrintable(decoded.text.left(20)));
     QVERIFY2(decoded.text.contains(u"\r\n1 NAME René /Müller/\r\n"), qPrintable(decoded.text));
+  }
+
+  // One stray byte garbles only its own line: the lines around it stay UTF-8.
+  void DecodesUtf8LineByLine() {
+    const QByteArray bytes =
+        "0 HEAD\n1 CHAR UTF-8\r\n0 @I1@ INDI\r1 NAME Zo\xC3\xAB\n"
+        "1 NOTE M\xFCller\n1 NOTE \xC3\n1 OCCU B\xC3\xA4"
+        "cker";
+    const DecodedGedcom decoded = DecodeGedcom(bytes);
+    QCOMPARE(decoded.text,
+             u"0 HEAD\n1 CHAR UTF-8\r\n0 @I1@ INDI\r1 NAME Zoë\n1 NOTE Müller\n"
+             u"1 NOTE Ã\n1 OCCU Bäcker"_qs);
+    QCOMPARE(decoded.bad_lines, (std::vector<int>{5, 6}));
   }
 
   void SplitsALine_data() {
@@ -106,6 +130,7 @@ class GedcomReaderTest : public QObject {
     Row("record", "0 @I1@ INDI", 0, "@I1@", "INDI", "");
     Row("value", "1 NAME John /Smith/", 1, "", "NAME", "John /Smith/");
     Row("value kept as written", "2 CONT  two  blanks ", 2, "", "CONT", " two  blanks ");
+    Row("a TAB in a value reads as a blank", "1 NAME John\t/Smith/", 1, "", "NAME", "John /Smith/");
     Row("a blank after the tag", "1 DIV ", 1, "", "DIV", "");
     Row("leading white space", " \t1 SEX M", 1, "", "SEX", "M");
     Row("two-digit level", "12 _TAG x", 12, "", "_TAG", "x");
@@ -154,15 +179,19 @@ class GedcomReaderTest : public QObject {
   void CleansTheName_data() {
     Columns<QString, QString, QString>();  // the NAME value, the name, the alternate name
     Row("upper-case surname", "John Paul /SMITH/", "John Paul Smith", " ");
-    Row("blanks of a surname go", "Mary /de la Cruz/", "Mary delacruz", " ");
-    Row("text after the surname", "John /Smith/ Jr", "John Smithjr", " ");
+    Row("a surname of several words", "Mary /de la Cruz/", "Mary de la Cruz", " ");
+    Row("each surname word capitalised", "John /DE WASHINGTON/", "John De Washington", " ");
+    Row("text after the surname", "Joseph Patrick /KENNEDY/ Jr.", "Joseph Patrick Kennedy Jr.",
+        " ");
+    Row("an empty surname", "Jack //", "Jack", " ");
     Row("no surname", "Anna", "Anna", " ");
-    Row("no blank before the slash", "Joe/Williams/", "JoeWilliams", " ");
+    Row("no blank before the slash", "Joe/Williams/", "Joe Williams", " ");
+    Row("white space read as one blank", "  John\t\t/Smith/\tJr ", "John Smith Jr", " ");
     Row("apostrophe", "Pat /O'BRIEN/", "Pat O'brien", " ");
-    Row("file name characters go", "A:B* /C?D/", "AB Cd", " ");
-    Row("alternate surname", "John /Schmidt>Smith/", "SmithSmith", "John /Schmidt Schmidt");
+    Row("file name and control characters go", "A:B*\x01 /C?D/", "AB Cd", " ");
+    Row("alternate surname", "John /Schmidt>Smith/", "Smith Smith", "John /Schmidt Schmidt");
     Row("alternate given name", "Jan>John /Berg/", "John Berg", "Jan ");
-    Row("a mark right after the slash", "John />Smith/", "Smithsmith", "John / ");
+    Row("a mark right after the slash", "John />Smith/", "Smith smith", "John / ");
     Row("empty", "", "", " ");
   }
 

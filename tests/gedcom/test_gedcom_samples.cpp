@@ -29,7 +29,7 @@ const QString kSamples = QStringLiteral(KINVALE_SAMPLES_DIR);
 // What the file itself says, read with a regular expression line by line.
 struct SampleIndividual {
   QString xref;
-  QString name;  // the last NAME value; empty when there is none
+  QString name;  // the first NAME value; empty when there is none
   bool has_name = false;
   QStringList spouse_families;
   QStringList child_families;
@@ -66,7 +66,7 @@ Sample ReadSample(const QString& path) {
     if (level != u"1") continue;
     if (record_tag == u"INDI") {
       SampleIndividual& person = sample.individuals.back();
-      if (tag == u"NAME") {
+      if (tag == u"NAME" && !person.has_name) {
         person.name = QString(value).replace(QStringLiteral("@@"), QStringLiteral("@"));
         person.has_name = true;
       }

@@ -67,8 +67,18 @@ QString StripFileNameChars(const QString& t) {
   return out;
 }
 
+// Each word of the text through CapitaliseWord, one blank between words.
+QString CapitaliseWords(const QString& t) {
+  QStringList words = t.simplified().split(u' ', Qt::SkipEmptyParts);
+  for (QString& word : words) word = CapitaliseWord(word);
+  return words.join(u' ');
+}
+
+// As first described, with the later decision: the surname keeps one blank between its words,
+// ends at its closing slash, and the text after that slash follows after one blank; the name
+// has no blanks at its ends.
 QString CleanGedcomName(const QString& s, QString* alternate_box) {
-  QString given, prefix_text, alternate, surname;
+  QString given, prefix_text, alternate, surname, suffix;
   const qsizetype gt = s.indexOf(u'>');
   if (gt >= 0 && s.indexOf(u'/', gt + 1) >= 0) {
     const qsizetype slash = s.indexOf(u'/', gt + 1);
@@ -80,17 +90,22 @@ QString CleanGedcomName(const QString& s, QString* alternate_box) {
   }
   const qsizetype slash = s.indexOf(u'/');
   const qsizetype gt_after = slash >= 0 ? s.indexOf(u'>', slash + 1) : -1;
+  qsizetype surname_start = -1;
   if (gt_after >= 0 && gt_after - slash - 1 >= 1) {
     alternate = s.mid(slash + 1, gt_after - slash - 1);
-    surname = s.mid(gt_after + 1);
-    surname.chop(1);
+    surname_start = gt_after + 1;
   } else if (slash >= 0) {
-    for (QChar c : s.mid(slash + 1)) {
-      if (c != u'/') surname += c;
-    }
+    surname_start = slash + 1;
   }
-  *alternate_box = prefix_text + u' ' + CapitaliseWord(alternate);
-  return StripFileNameChars(given) + StripFileNameChars(CapitaliseWord(surname));
+  if (surname_start >= 0) {
+    const qsizetype closing = s.indexOf(u'/', surname_start);
+    surname = closing >= 0 ? s.mid(surname_start, closing - surname_start) : s.mid(surname_start);
+    if (closing >= 0) suffix = s.mid(closing + 1).remove(u'/');
+  }
+  *alternate_box = prefix_text + u' ' + CapitaliseWords(alternate);
+  return (StripFileNameChars(given) + u' ' + StripFileNameChars(CapitaliseWords(surname)) + u' ' +
+          StripFileNameChars(suffix))
+      .simplified();
 }
 
 class LiteralImport {
@@ -155,7 +170,8 @@ class LiteralImport {
       ReadAhead(nullptr, &burial_);
     }
     if (line_.startsWith(u"0 @I")) StartIndividual();
-    if (line_.startsWith(u"1 NAME")) {
+    // Later decision: the first NAME line gives the name.
+    if (line_.startsWith(u"1 NAME") && table_.back()[1].isEmpty()) {
       name_box_ = CleanGedcomName(LineValue(line_), &alternate_box_);
       table_.back()[1] = name_box_;
     }

@@ -1,7 +1,7 @@
 // A preload library that makes the file system refuse writes, for the write-failure tests:
 //   KINVALE_FAIL_WRITE_AFTER=N   regular-file writes succeed for N bytes in all, then fail
 //   KINVALE_FAIL_WRITE_ERRNO=E   the error they fail with (default ENOSPC, a full disk)
-//   KINVALE_FAIL_RENAME=1        every rename fails with EIO
+//   KINVALE_FAIL_RENAME=1        every rename (rename, renameat2) fails with EIO
 //   KINVALE_KILL_AT_CALL=N       the process dies (SIGKILL) at its Nth regular-file write or
 //                                rename: a write is cut after half its bytes, a rename is not done
 // Writes to pipes and terminals (the program's own output) are never touched.
@@ -74,13 +74,23 @@ extern "C" ssize_t write(int fd, const void* buffer, size_t count) {
   return real_write(fd, buffer, count);
 }
 
+// True when the rename is to fail (errno set); dies when it is the call to die at.
+static bool RenameRefused() {
+  if (DiesNow()) Die();
+  if (Setting("KINVALE_FAIL_RENAME", 0) == 0) return false;
+  errno = EIO;
+  return true;
+}
+
 extern "C" int rename(const char* from, const char* to) {
   using RenameFunction = int (*)(const char*, const char*);
   static const auto real_rename = reinterpret_cast<RenameFunction>(dlsym(RTLD_NEXT, "rename"));
-  if (DiesNow()) Die();
-  if (Setting("KINVALE_FAIL_RENAME", 0) != 0) {
-    errno = EIO;
-    return -1;
-  }
-  return real_rename(from, to);
+  return RenameRefused() ? -1 : real_rename(from, to);
+}
+
+extern "C" int renameat2(int from_dir, const char* from, int to_dir, const char* to,
+                         unsigned flags) {
+  using RenameFunction = int (*)(int, const char*, int, const char*, unsigned);
+  static const auto real_rename = reinterpret_cast<RenameFunction>(dlsym(RTLD_NEXT, "renameat2"));
+  return RenameRefused() ? -1 : real_rename(from_dir, from, to_dir, to, flags);
 }

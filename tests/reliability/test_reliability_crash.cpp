@@ -1,9 +1,10 @@
-// Crash safety: the command line's changing operations (editing, details, rename, photos) and
-// the undo of each are killed (SIGKILL) at every file write and rename they make, and at random
-// moments. After every kill and the next start (check) the family is whole, all of it as it was
-// before the operation or all of it as it is after it; nobody is lost or doubled; the family
-// loads without an error. First starts, which seed a new application folder, are killed at
-// every write too, and run two at once: the folder appears whole, and nothing stays beside it.
+// Crash safety: the command line's changing operations (editing, details, rename, photos, a
+// replacing import) and the undo of each edit are killed (SIGKILL) at every file write and
+// rename they make, and at random moments. After every kill and the next start (check) the
+// family is whole, all of it as it was before the operation or all of it as it is after it;
+// nobody is lost or doubled; the family loads without an error. First starts, which seed a new
+// application folder, are killed at every write too, and run two at once: the folder appears
+// whole, and nothing stays beside it.
 //   KINVALE_CRASH_TRIALS=N   random-moment kills, and pairs of first starts (default 30)
 #include <QDirIterator>
 #include <QProcess>
@@ -214,6 +215,61 @@ class CrashTest : public QObject {
       }
       CheckWholeFirstStart(parent.path(), app);
     }
+  }
+
+  // An import that replaces the open family, killed at each of its writes and renames and at
+  // random moments: the family is the family as it was or the whole import, never a mix, and
+  // the next import settles what the killed one left, keeping the old family whole.
+  void ImportKilledAnywhere() {
+    const QString gedcom = QDir(dir_.path()).filePath("Demo.ged");
+    QVERIFY(QFile::copy(QStringLiteral(KINVALE_SAMPLES_DIR "/The_Kennedy_Family.ged"), gedcom));
+    const QStringList import = {"import", gedcom, "--yes"};
+    const QString whole_app = FreshCopy();
+    QCOMPARE(RunCli(whole_app, import).exit_code, 0);
+    const Snapshot imported = TakeSnapshot(whole_app, dir_.path());
+    QCOMPARE(imported.size(), 70);
+    auto check = [&](const QString& app) {
+      const Snapshot now = TakeSnapshot(app, dir_.path());
+      QVERIFY2(now == before_ || now == imported, "the family is neither the old nor the new one");
+      QCOMPARE(RunCli(app, import).exit_code, 0);
+      QVERIFY(TakeSnapshot(app, dir_.path()) == imported);
+      QCOMPARE(QDir(app).entryList({".Demo*"}, QDir::AllEntries | QDir::Hidden), QStringList());
+      Snapshot kept;  // the old family's records, wherever the Replaced folders put them
+      QDirIterator it(FamilyOf(app), {"*.dat"}, QDir::Files, QDirIterator::Subdirectories);
+      while (it.hasNext()) {
+        const QString path = it.next();
+        if (path.contains("/Replaced ")) kept.insert(QFileInfo(path).fileName(), {});
+      }
+      for (const QString& name : before_.keys().filter(".dat")) {
+        QVERIFY2(kept.contains(name), qPrintable(name + " of the old family is lost"));
+      }
+    };
+    int calls = 0;
+    for (int call = 1;; ++call, ++calls) {
+      QVERIFY2(call < 500, "the import never ran to its end");
+      const QString app = FreshCopy();
+      const CliResult run = RunCli(app, import, {}, KillAtCall(call));
+      ++kills_;
+      check(app);
+      if (run.exit_code == 0) break;
+    }
+    QRandomGenerator random(20261207);
+    QElapsedTimer clock;
+    clock.start();
+    RunCli(FreshCopy(), import);
+    const qint64 typical_us = clock.nsecsElapsed() / 1000;
+    for (int trial = 0; trial < 20; ++trial) {
+      const QString app = FreshCopy();
+      QProcess process;
+      process.start(QStringLiteral(KINVALE_CLI), QStringList{"--data-dir", app} + import);
+      QVERIFY(process.waitForStarted());
+      QThread::usleep(static_cast<unsigned long>(random.bounded(typical_us)));
+      process.kill();
+      process.waitForFinished();
+      ++kills_;
+      check(app);
+    }
+    qInfo("import: %d writes and renames", calls);
   }
 
   void cleanupTestCase() { qInfo("%d kills survived", kills_); }

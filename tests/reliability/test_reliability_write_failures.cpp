@@ -8,7 +8,6 @@
 #include "mainwindow/startup.h"
 #include "store/app_folder.h"
 #include "store/app_lock.h"
-#include "store/record_reader.h"
 #include "store/session.h"
 #include "store/settings.h"
 #include "store/text_codec.h"
@@ -140,25 +139,31 @@ class WriteFailuresTest : public QObject {
     QVERIFY(TakeSnapshot(app) != before);
   }
 
-  // An import that runs out of disk stops with a message; what it wrote is whole.
-  void ImportStopsWithWholeRecords() {
+  // An import that replaces the open family and runs out of disk, at once or part-way, or whose
+  // renames are refused, leaves every file as it was and nothing beside the family; with room
+  // again it goes through.
+  void ImportLeavesTheFamilyAsItWas_data() {
+    QTest::addColumn<QString>("failure");  // bytes allowed, or "rename"
+    for (const char* failure : {"0", "20000", "rename"}) QTest::newRow(failure) << failure;
+  }
+  void ImportLeavesTheFamilyAsItWas() {
+    QFETCH(QString, failure);
     QTemporaryDir dir;
     const QString app = QDir(dir.path()).filePath("app");
     QCOMPARE(RunCli(app, {"families"}).exit_code, 0);
-    const CliResult failed = RunCli(app, {"import", kGedcom, "--yes"}, {}, FailingWrites(20000));
+    const QString gedcom = QDir(dir.path()).filePath("Demo.ged");
+    QVERIFY(QFile::copy(kGedcom, gedcom));
+    const Snapshot before = TakeSnapshot(app);
+    Environment environment = FailingWrites(failure == "rename" ? -1 : failure.toLongLong());
+    if (failure == "rename") environment.insert("KINVALE_FAIL_RENAME", "1");
+    const CliResult failed = RunCli(app, {"import", gedcom, "--yes"}, {}, environment);
     QCOMPARE(failed.exit_code, 1);
-    QVERIFY2(failed.err.contains("Could not save"), qPrintable(failed.err));
-    const QString family = QDir(app).filePath("The");
-    const QStringList written = QDir(family).entryList({"*.dat"}, QDir::Files);
-    QVERIFY(!written.isEmpty());
-    for (const QString& file : written) {
-      QCOMPARE(ReadRecordFile(QDir(family).filePath(file)).stopped_before, RecordPart::kEnd);
-    }
-    QCOMPARE(TemporaryFiles(app), QStringList());
-    const CliResult people = RunCli(app, {"people", "The"});
-    QCOMPARE(people.exit_code, 0);
-    QCOMPARE(people.err, QString());
-    QCOMPARE(people.out.size(), written.size());
+    QVERIFY2(failed.err.contains("Could not"), qPrintable(failed.err));
+    QVERIFY(TakeSnapshot(app) == before);
+    QCOMPARE(QDir(app).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList({"Demo", "kinvale.lock", "logo.bmp", "settings.db"}));
+    QCOMPARE(RunCli(app, {"import", gedcom, "--yes"}).exit_code, 0);
+    QCOMPARE(RunCli(app, {"people", "Demo"}).out.size(), 70);
   }
 
   // In a running program: a change whose records could not be saved is said so, and the next

@@ -201,7 +201,7 @@ void ImportGedcomDialog::RunImport() {
   ShowTexts();
   SetControlsEnabled(true);
   resume_->setChecked(false);
-  if (result.outcome == ImportOutcome::kCompleted || result.outcome == ImportOutcome::kFailed) {
+  if (result.outcome == ImportOutcome::kCompleted) {
     report_->setPlainText(ImportReportLines(result.report).join(u'\n'));
   }
   if (result.reload_open_family) {
