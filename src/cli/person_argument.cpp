@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+#include "relations/relation_texts.h"
 #include "store/family_index.h"
 #include "store/link_string.h"
 #include "store/person_number.h"
@@ -41,7 +42,7 @@ int PersonRowOfArgument(const FamilyIndex& index, const QString& argument, QStri
   const std::vector<int>& rows = index.RowsWithName(argument);
   if (rows.size() == 1) return rows.front();
   if (rows.empty()) {
-    *error = QStringLiteral("There is nobody named \"%1\" in this family.").arg(argument);
+    *error = NobodyNamedInFamily(argument);
     return -1;
   }
   const auto exact = [&](int row) { return index.row(row).name == argument; };

@@ -120,6 +120,15 @@ inline const QString kRelationSearchTitle = QStringLiteral("Relation Search");
 inline const QString kFindRelationCaption = QStringLiteral("Find Relation");
 inline const QString kNoPictureCaption = QStringLiteral("No Picture Available");
 
+// The "Relatives" window.
+inline const QString kRelativesTitle = QStringLiteral("Relatives");
+inline const QString kUpToCousinsCaption = QStringLiteral("Up to cousins of degree");
+inline const QStringList kRelativesColumns = {QStringLiteral("Name"), QStringLiteral("Number"),
+                                              QStringLiteral("Relationship")};
+inline QString NobodyNamedInFamily(const QString& name) {
+  return QStringLiteral("There is nobody named \"%1\" in this family.").arg(name);
+}
+
 // The "Descendants" window and its save file.
 inline const QString kDescendantsTitle = QStringLiteral("Descendants");
 inline const QString kIncludeRelationsCaption =

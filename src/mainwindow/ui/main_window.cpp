@@ -28,7 +28,9 @@
 #include "photos/ui/import_photo_dialog.h"
 #include "relations/ui/descendants_dialog.h"
 #include "relations/ui/relation_check_dialog.h"
+#include "relations/ui/relatives_dialog.h"
 #include "search/ui/keyword_search_dialog.h"
+#include "store/person_number.h"
 
 namespace kinvale {
 
@@ -111,12 +113,21 @@ void MainWindow::BuildMenus() {
   connect(AddItem(analysis, kRelationCheckItem, QStringLiteral("actionRelationCheck")),
           &QAction::triggered, this, [this] {
             RelationCheckDialog relation_check(session_, prompter_, this);
+            connect(&relation_check, &RelationCheckDialog::personChosen, this,
+                    &MainWindow::ShowPersonNumbered);
             relation_check.exec();
           });
   connect(AddItem(analysis, kKeywordSearchItem, QStringLiteral("actionKeywordSearch")),
           &QAction::triggered, this, &MainWindow::OpenKeywordSearch);
   connect(AddItem(analysis, kDescendantsItem, QStringLiteral("actionDescendants")),
           &QAction::triggered, this, &MainWindow::OpenDescendants);
+  connect(AddItem(analysis, kRelativesItem, QStringLiteral("actionRelatives")), &QAction::triggered,
+          this, [this] {
+            RelativesDialog relatives(session_, prompter_, this);
+            connect(&relatives, &RelativesDialog::personChosen, this,
+                    &MainWindow::ShowPersonNumbered);
+            relatives.exec();
+          });
 
   QMenu* help = menuBar()->addMenu(u'&' + kHelpMenu);
   connect(
@@ -221,6 +232,10 @@ void MainWindow::ShowPersonInfo(const QString& name) {
   PersonInfoDialog info(
       session_, name, QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
   info.exec();
+}
+
+void MainWindow::ShowPersonNumbered(int number) {
+  ShowPersonInfo(session_.index.NameOfNumber(FormatPersonNumber(number)));
 }
 
 void MainWindow::OpenPhotoWindow(PhotoMode mode) {

@@ -55,6 +55,8 @@ class MainWindow : public QMainWindow {
   void OpenDescendants();
   void OpenPhotoWindow(PhotoMode mode);
   void ShowPersonInfo(const QString& name);
+  // The information view of the person a relation window names by number.
+  void ShowPersonNumbered(int number);
   void RenderPhoto();
   void OpenFamilyTree();
   void EditPersonOfInterest();

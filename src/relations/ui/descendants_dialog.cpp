@@ -22,17 +22,6 @@
 
 namespace kinvale {
 
-namespace {
-
-QPushButton* MakeButton(const QString& object_name, const QString& caption, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(object_name);
-  button->setAutoDefault(false);
-  return button;
-}
-
-}  // namespace
-
 DescendantsDialog::DescendantsDialog(Session& session, Prompter& prompter,
                                      SavePathChooser choose_save_path, QWidget* parent)
     : QDialog(parent),

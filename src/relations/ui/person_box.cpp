@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QCompleter>
+#include <QPushButton>
 
 namespace kinvale {
 
@@ -14,6 +15,13 @@ QComboBox* MakePersonBox(const QString& object_name, const QStringList& names, Q
   box->completer()->setCaseSensitivity(Qt::CaseSensitive);
   box->setMinimumContentsLength(24);
   return box;
+}
+
+QPushButton* MakeButton(const QString& object_name, const QString& caption, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(object_name);
+  button->setAutoDefault(false);
+  return button;
 }
 
 }  // namespace kinvale
