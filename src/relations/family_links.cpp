@@ -25,6 +25,9 @@ int SpouseEntryOf(const FamilyIndex& index, int row) {
 FamilyLinks::FamilyLinks(const FamilyIndex& index)
     : index_(index), parents_(index.size()), children_(index.size()), spouses_(index.size()) {
   for (int row = 0; row < size(); ++row) {
+    // A row whose number an earlier row carries, or that carries none, cannot be named by
+    // number: no walk reaches it.
+    if (RowOf(NumberOf(row)) != row) continue;
     const QString& link = index.row(row).link;
     for (const Group group : {Group::kFather, Group::kMother}) {
       for (const QString& entry : GroupEntries(link, group)) {
@@ -39,7 +42,7 @@ FamilyLinks::FamilyLinks(const FamilyIndex& index)
   }
   // A spouse link may be written on one side only; both people count it.
   for (int row = 0; row < size(); ++row) {
-    const int spouse = SpouseEntryOf(index, row);
+    const int spouse = RowOf(NumberOf(row)) == row ? SpouseEntryOf(index, row) : -1;
     if (spouse >= 0) AddOnce(spouses_[spouse], row);
   }
 }

@@ -1,5 +1,6 @@
 // The links of the open family as the relationship walks follow them: each person's fathers,
-// mothers, children and spouses, every person found by their person number. Built once from the
+// mothers, children and spouses, every person found by their person number (a row whose number
+// an earlier row carries has no links). Built once from the
 // family index and valid while it is unchanged (the relation windows keep one while open).
 #pragma once
 

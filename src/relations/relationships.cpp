@@ -168,7 +168,7 @@ std::optional<BloodTie> NearestTieThrough(const AncestorLines& x, const Ancestor
 }
 
 // Two ancestors who are both parents of the two people the lines come down through are one
-// couple: the later joins the earlier.
+// couple: the later joins the earlier, whose lines the path follows.
 void JoinCouples(const FamilyLinks& links, std::vector<BloodTie>& ties) {
   QHash<int, int> tie_of_ancestor;
   for (int i = 0; i < static_cast<int>(ties.size()); ++i) {
@@ -189,15 +189,6 @@ void JoinCouples(const FamilyLinks& links, std::vector<BloodTie>& ties) {
       joined[other] = true;
       tie.ancestors.push_back(parent.row);
     }
-    // The couple as the child lists them, fathers first.
-    std::vector<int> couple;
-    for (const ParentLink parent : links.ParentsOf(x_child)) {
-      if (std::find(tie.ancestors.begin(), tie.ancestors.end(), parent.row) !=
-          tie.ancestors.end()) {
-        couple.push_back(parent.row);
-      }
-    }
-    tie.ancestors = std::move(couple);
   }
   std::vector<BloodTie> kept;
   for (std::size_t i = 0; i < ties.size(); ++i) {
