@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpression>
 #include <algorithm>
 
 #include "relations/relation_texts.h"
@@ -13,10 +14,18 @@ namespace kinvale {
 
 namespace {
 
-constexpr QSize kBoxSize(176, 48);
-constexpr int kColumnGap = 28;
-constexpr int kRowGap = 34;
+constexpr QSize kBoxSize(184, 40);
+constexpr int kColumnGap = 22;
+constexpr int kRowGap = 20;
 constexpr int kMargin = 6;
+
+// The year of a date as records write it ("4 FEB 1822", "ABT 1850"); the text when it has none.
+QString YearOf(const QString& date) {
+  static const QRegularExpression kYear(QStringLiteral("\\d{3,4}"));
+  QString year = date.trimmed();
+  for (auto match = kYear.globalMatch(date); match.hasNext();) year = match.next().captured();
+  return year;
+}
 
 QString DetailsOf(const FamilyIndex& index, int number) {
   const int row = index.RowOfNumber(number);
@@ -24,8 +33,8 @@ QString DetailsOf(const FamilyIndex& index, int number) {
   if (row < 0) return details;
   const IndexRow& person = index.row(row);
   if (!person.birth_date.trimmed().isEmpty() || !person.death_date.trimmed().isEmpty()) {
-    details += QStringLiteral("  %1\u2013%2")
-                   .arg(person.birth_date.trimmed(), person.death_date.trimmed());
+    details +=
+        QStringLiteral("  %1\u2013%2").arg(YearOf(person.birth_date), YearOf(person.death_date));
   }
   return details;
 }
@@ -110,7 +119,7 @@ void RelationPathView::paintEvent(QPaintEvent*) {
     painter.setBrush(palette().color(QPalette::Base));
     painter.drawRoundedRect(box.rect, 4, 4);
     painter.setPen(palette().color(QPalette::Text));
-    const QRect inner = box.rect.adjusted(6, 4, -6, -4);
+    const QRect inner = box.rect.adjusted(6, 3, -6, -3);
     QFont bold = font();
     bold.setBold(true);
     painter.setFont(bold);
