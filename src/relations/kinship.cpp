@@ -8,8 +8,6 @@
 
 namespace kinvale {
 
-namespace {
-
 const QString& ParentWord(GenderWords words) {
   switch (words) {
     case GenderWords::kMale:
@@ -21,6 +19,8 @@ const QString& ParentWord(GenderWords words) {
   }
   return kParentWord;
 }
+
+namespace {
 
 const QString& ChildWord(GenderWords words) {
   switch (words) {

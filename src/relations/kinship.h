@@ -33,6 +33,9 @@ struct Kinship {
   friend bool operator<(const Kinship& a, const Kinship& b);
 };
 
+// "father", "mother" or "parent" by the gender's words.
+const QString& ParentWord(GenderWords words);
+
 // What the relative is to self: "great grandmother", "uncle by marriage", "second cousin once
 // removed", "sibling with the same mother", "grandson", "niece", by the relative's gender.
 QString KinshipWords(const Kinship& kinship, GenderWords relative_words);

@@ -30,12 +30,9 @@ DescendantsDialog::DescendantsDialog(Session& session, Prompter& prompter,
       choose_save_path_(std::move(choose_save_path)) {
   setWindowTitle(kDescendantsTitle);
   setObjectName(QStringLiteral("Descendants"));
-  BuildFamilyFileList(session_, prompter_);
   graph_ = std::make_unique<RelationGraph>(session_.index);
 
-  person_ =
-      MakePersonBox(QStringLiteral("person"), RelationPersonNames(session_.family_files), this);
-  person_->setCurrentText(session_.view.HasPerson() ? session_.view.person_of_interest : QString());
+  person_ = MakePersonOfInterestBox(session_, prompter_, this);
   descendants_ = new QStringListModel(this);
   list_ = new QListView(this);
   list_->setObjectName(QStringLiteral("descendants"));

@@ -4,6 +4,9 @@
 #include <QCompleter>
 #include <QPushButton>
 
+#include "relations/relation_finder.h"
+#include "store/session.h"
+
 namespace kinvale {
 
 QComboBox* MakePersonBox(const QString& object_name, const QStringList& names, QWidget* parent) {
@@ -14,6 +17,14 @@ QComboBox* MakePersonBox(const QString& object_name, const QStringList& names, Q
   box->addItems(names);
   box->completer()->setCaseSensitivity(Qt::CaseSensitive);
   box->setMinimumContentsLength(24);
+  return box;
+}
+
+QComboBox* MakePersonOfInterestBox(Session& session, Prompter& prompter, QWidget* parent) {
+  BuildFamilyFileList(session, prompter);
+  QComboBox* box =
+      MakePersonBox(QStringLiteral("person"), RelationPersonNames(session.family_files), parent);
+  box->setCurrentText(session.view.HasPerson() ? session.view.person_of_interest : QString());
   return box;
 }
 

@@ -11,8 +11,14 @@ class QWidget;
 
 namespace kinvale {
 
+class Prompter;
+struct Session;
+
 // An editable list of the names, accepting typed text, with its text box named for tests.
 QComboBox* MakePersonBox(const QString& object_name, const QStringList& names, QWidget* parent);
+// The person box of a window that starts on the person of interest: the family's people as the
+// family folder lists them now.
+QComboBox* MakePersonOfInterestBox(Session& session, Prompter& prompter, QWidget* parent);
 // A button that Enter in the person box does not press.
 QPushButton* MakeButton(const QString& object_name, const QString& caption, QWidget* parent);
 

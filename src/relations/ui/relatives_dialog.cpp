@@ -36,12 +36,9 @@ RelativesDialog::RelativesDialog(Session& session, Prompter& prompter, QWidget* 
     : QDialog(parent), session_(session), prompter_(prompter) {
   setWindowTitle(kRelativesTitle);
   setObjectName(QStringLiteral("Relatives"));
-  BuildFamilyFileList(session_, prompter_);
   links_ = std::make_unique<FamilyLinks>(session_.index);
 
-  person_ =
-      MakePersonBox(QStringLiteral("person"), RelationPersonNames(session_.family_files), this);
-  person_->setCurrentText(session_.view.HasPerson() ? session_.view.person_of_interest : QString());
+  person_ = MakePersonOfInterestBox(session_, prompter_, this);
   max_degree_ = new QSpinBox(this);
   max_degree_->setObjectName(QStringLiteral("maxDegree"));
   max_degree_->setRange(0, kRelativesDegreeLimit);
