@@ -101,15 +101,16 @@ struct BloodTie {
   Kinship kinship;
 };
 
-Kinship BloodKinship(const FamilyLinks& links, const std::vector<int>& rows, int top,
-                     const std::vector<int>& ancestors) {
+Kinship BloodKinship(const FamilyLinks& links, const BloodTie& tie) {
+  const std::vector<int>& rows = tie.rows;
+  const int top = tie.top;
   Kinship k;
   k.self_up = top;
   k.relative_up = static_cast<int>(rows.size()) - 1 - top;
   k.self_parent_father = top > 0 && links.IsFatherOf(rows[1], rows[0]);
   k.relative_parent_father =
       k.relative_up > 0 && links.IsFatherOf(rows[rows.size() - 2], rows.back());
-  for (const int ancestor : ancestors) {
+  for (const int ancestor : tie.ancestors) {
     (links.IsFatherOf(ancestor, rows.front()) ? k.same_father : k.same_mother) = true;
   }
   return k;
@@ -168,7 +169,8 @@ std::optional<BloodTie> NearestTieThrough(const AncestorLines& x, const Ancestor
 }
 
 // Two ancestors who are both parents of the two people the lines come down through are one
-// couple: the later joins the earlier, whose lines the path follows.
+// couple: the later joins the earlier, whose lines the path follows. Both are as near, the lines
+// below them being the same.
 void JoinCouples(const FamilyLinks& links, std::vector<BloodTie>& ties) {
   QHash<int, int> tie_of_ancestor;
   for (int i = 0; i < static_cast<int>(ties.size()); ++i) {
@@ -182,10 +184,7 @@ void JoinCouples(const FamilyLinks& links, std::vector<BloodTie>& ties) {
     const int y_child = tie.rows[tie.top + 1];
     for (const ParentLink parent : links.ParentsOf(x_child)) {
       const int other = tie_of_ancestor.value(parent.row, -1);
-      if (other <= i || joined[other] || !links.IsParentOf(parent.row, y_child) ||
-          ties[other].kinship < tie.kinship || tie.kinship < ties[other].kinship) {
-        continue;
-      }
+      if (other <= i || joined[other] || !links.IsParentOf(parent.row, y_child)) continue;
       joined[other] = true;
       tie.ancestors.push_back(parent.row);
     }
@@ -216,11 +215,12 @@ std::vector<BloodTie> BloodTies(const FamilyLinks& links, int x, int y) {
       ties.push_back(std::move(*tie));
     }
   });
-  for (BloodTie& tie : ties) tie.kinship = BloodKinship(links, tie.rows, tie.top, tie.ancestors);
+  for (BloodTie& tie : ties) tie.kinship = BloodKinship(links, tie);
   std::stable_sort(ties.begin(), ties.end(),
                    [](const BloodTie& a, const BloodTie& b) { return a.kinship < b.kinship; });
   JoinCouples(links, ties);
-  for (BloodTie& tie : ties) tie.kinship = BloodKinship(links, tie.rows, tie.top, tie.ancestors);
+  // A couple's shared parents name the siblings' halves.
+  for (BloodTie& tie : ties) tie.kinship = BloodKinship(links, tie);
   return ties;
 }
 
