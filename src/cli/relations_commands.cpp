@@ -34,7 +34,8 @@ int PrintRelationships(Context& context, const FamilyLinks& links, const QString
   const int b = a < 0 ? -1 : PersonRowOfArgument(links.index(), second, &error);
   if (b < 0) return context.Fail(error);
   if (a == b) {
-    context.Out(SamePersonAnswer(first, second));
+    const QString& name = links.index().row(a).name;
+    context.Out(SamePersonAnswer(name, name));
     return kOk;
   }
   const std::vector<Relationship> found =

@@ -107,6 +107,7 @@ void RelationPathView::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
     painter.drawLine(start, end);
     const QString& label = boxes_[i].joint_label;
+    if (label.isEmpty()) continue;  // the two halves of a couple
     const QPoint middle = (start + end) / 2;
     const QRect text_rect(middle.x() - metrics.horizontalAdvance(label) / 2 - 2,
                           middle.y() - metrics.height() / 2, metrics.horizontalAdvance(label) + 4,
