@@ -8,30 +8,23 @@
 
 namespace kinvale {
 
-const QString& ParentWord(GenderWords words) {
-  switch (words) {
-    case GenderWords::kMale:
-      return kFatherWord;
-    case GenderWords::kFemale:
-      return kMotherWord;
-    case GenderWords::kNeutral:
-      break;
-  }
-  return kParentWord;
-}
-
 namespace {
 
-const QString& ChildWord(GenderWords words) {
+const QString& ByGender(GenderWords words, const QString& male, const QString& female,
+                        const QString& neutral) {
   switch (words) {
     case GenderWords::kMale:
-      return kSonWord;
+      return male;
     case GenderWords::kFemale:
-      return kDaughterWord;
+      return female;
     case GenderWords::kNeutral:
       break;
   }
-  return kChildWord;
+  return neutral;
+}
+
+const QString& ChildWord(GenderWords words) {
+  return ByGender(words, kSonWord, kDaughterWord, kChildWord);
 }
 
 // " great" count times then " grand" and the word, without the leading blank.
@@ -113,6 +106,10 @@ SentencePeople Reversed(const SentencePeople& p) {
 }
 
 }  // namespace
+
+const QString& ParentWord(GenderWords words) {
+  return ByGender(words, kFatherWord, kMotherWord, kParentWord);
+}
 
 Kinship Kinship::Reversed() const {
   Kinship k = *this;
