@@ -1,6 +1,7 @@
 #include "relations/relatives.h"
 
 #include <QHash>
+#include <QSet>
 #include <algorithm>
 
 #include "relations/family_links.h"
@@ -54,17 +55,19 @@ class Nearest {
   std::vector<int> order_;
 };
 
-// Reach: a list of rows with the generations at which a walk first reached them.
+// The rows a walk up through parents (or down through children) reaches within the generations,
+// each with the generation that first reaches them, the start first. Each row is reached once,
+// so cyclic records end like any others.
 std::vector<std::pair<int, int>> WalkGenerations(const FamilyLinks& links, int start,
                                                  int generations, bool upwards) {
   std::vector<std::pair<int, int>> reached{{start, 0}};
-  QHash<int, bool> seen{{start, true}};
+  QSet<int> seen{start};
   for (std::size_t i = 0; i < reached.size(); ++i) {
     const auto [row, depth] = reached[i];
     if (depth == generations) continue;
     auto visit = [&](int next) {
       if (!seen.contains(next)) {
-        seen.insert(next, true);
+        seen.insert(next);
         reached.emplace_back(next, depth + 1);
       }
     };
