@@ -1,6 +1,6 @@
-// Relation queries and the descendants search on synthetic families of 9999 people over 30
-// generations with pedigree collapse, and the same queries against the literal reference on
-// families small enough for it to finish.
+// Relation queries, every relationship with its path, a person's relatives and the descendants
+// search on synthetic families of 9999 people over 30 generations with pedigree collapse, and
+// the same queries against the literal reference on families small enough for it to finish.
 #include <benchmark/benchmark.h>
 #include <QDir>
 #include <QTemporaryDir>
@@ -10,9 +10,12 @@
 
 #include "reference/relations_reference.h"
 #include "relations/descendants.h"
+#include "relations/family_links.h"
 #include "relations/relation_finder.h"
 #include "relations/relation_graph.h"
 #include "relations/relation_primitives.h"
+#include "relations/relationships.h"
+#include "relations/relatives.h"
 #include "store/session.h"
 #include "support/scripted_prompter.h"
 #include "synthetic_family.h"
@@ -29,16 +32,20 @@ const std::vector<SyntheticPerson>& BigFamily() {
   return people;
 }
 
-std::vector<std::pair<QString, QString>> RandomPairs(const std::vector<SyntheticPerson>& people,
-                                                     int count) {
+// Random ordered pairs of people, as indexes; the same pairs for every benchmark.
+std::vector<std::pair<int, int>> RandomPairs(const std::vector<SyntheticPerson>& people,
+                                             int count) {
   std::mt19937 random(17);
-  std::vector<std::pair<QString, QString>> pairs;
+  std::vector<std::pair<int, int>> pairs;
   for (int i = 0; i < count; ++i) {
-    pairs.emplace_back(people[random() % people.size()].name,
-                       people[random() % people.size()].name);
+    const int a = static_cast<int>(random() % people.size());
+    pairs.emplace_back(a, static_cast<int>(random() % people.size()));
   }
   return pairs;
 }
+
+// The synthetic people carry the numbers 0001 upwards in their order.
+int NumberOfPerson(int person) { return person + 1; }
 
 GenderLookup IndexGenders(const FamilyIndex& index) {
   return [&index](const QString& name) {
@@ -55,29 +62,40 @@ double ThreadMicros() {
   return now.tv_sec * 1e6 + now.tv_nsec / 1e3;
 }
 
-// Times every query on its own and reports the median, the 99th percentile and the slowest.
-template <typename Query>
-void TimeEachQuery(benchmark::State& state, const std::vector<std::pair<QString, QString>>& pairs,
-                   Query&& query) {
+// Times every query on its own and reports the median, the 99th percentile and the slowest;
+// "found" adds up what each query reports finding (answers, relationships, relatives).
+template <typename Item, typename Query>
+void TimeEachQuery(benchmark::State& state, const std::vector<Item>& items, Query&& query) {
   std::vector<double> micros;
-  micros.reserve(pairs.size());
-  int related = 0;
+  micros.reserve(items.size());
+  int64_t found = 0;
   for (auto _ : state) {
     micros.clear();
-    related = 0;
-    for (const auto& [a, b] : pairs) {
+    found = 0;
+    for (const Item& item : items) {
       const double start = ThreadMicros();
-      const QString answer = query(a, b);
+      const int64_t count = query(item);
       micros.push_back(ThreadMicros() - start);
-      related += answer != QLatin1String("No relation found.");
+      found += count;
     }
   }
   std::sort(micros.begin(), micros.end());
   state.counters["median_us"] = micros[micros.size() / 2];
   state.counters["p99_us"] = micros[micros.size() * 99 / 100];
   state.counters["slowest_us"] = micros.back();
-  state.counters["related"] = related;
-  state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(pairs.size()));
+  state.counters["found"] = static_cast<double>(found);
+  state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(items.size()));
+}
+
+// The finder's answer as a count: 1 when it names a relation.
+int64_t Related(const QString& answer) { return answer != QLatin1String("No relation found."); }
+
+// One finder query on the pair, by the two people's names.
+template <typename Ask>
+auto ByName(Ask ask) {
+  return [ask](const std::pair<int, int>& pair) {
+    return Related(ask(BigFamily()[pair.first].name, BigFamily()[pair.second].name));
+  };
 }
 
 // The windows and the batch command keep one graph while the index stays unchanged.
@@ -85,9 +103,10 @@ void BM_RelationQueriesSharedGraph(benchmark::State& state) {
   const FamilyIndex index(SyntheticIndexRows(BigFamily()));
   RelationGraph graph(index);
   const GenderLookup genders = IndexGenders(index);
-  TimeEachQuery(state, RandomPairs(BigFamily(), kPairs), [&](const QString& a, const QString& b) {
-    return FindRelation(graph, genders, a, b).answer;
-  });
+  TimeEachQuery(state, RandomPairs(BigFamily(), kPairs),
+                ByName([&](const QString& a, const QString& b) {
+                  return FindRelation(graph, genders, a, b).answer;
+                }));
 }
 BENCHMARK(BM_RelationQueriesSharedGraph)->Unit(benchmark::kMillisecond)->Iterations(1);
 
@@ -95,10 +114,11 @@ BENCHMARK(BM_RelationQueriesSharedGraph)->Unit(benchmark::kMillisecond)->Iterati
 void BM_RelationQueriesFreshGraph(benchmark::State& state) {
   const FamilyIndex index(SyntheticIndexRows(BigFamily()));
   const GenderLookup genders = IndexGenders(index);
-  TimeEachQuery(state, RandomPairs(BigFamily(), kPairs), [&](const QString& a, const QString& b) {
-    RelationGraph graph(index);
-    return FindRelation(graph, genders, a, b).answer;
-  });
+  TimeEachQuery(state, RandomPairs(BigFamily(), kPairs),
+                ByName([&](const QString& a, const QString& b) {
+                  RelationGraph graph(index);
+                  return FindRelation(graph, genders, a, b).answer;
+                }));
 }
 BENCHMARK(BM_RelationQueriesFreshGraph)->Unit(benchmark::kMillisecond)->Iterations(1);
 
@@ -109,11 +129,53 @@ void BM_RelationQueriesReadingRecords(benchmark::State& state) {
   testing::ScriptedPrompter prompter;
   OpenSyntheticFamily(session, prompter, dir.path(), BigFamily());
   RelationGraph graph(session.index);
-  TimeEachQuery(state, RandomPairs(BigFamily(), kPairs), [&](const QString& a, const QString& b) {
-    return FindRelation(session, graph, prompter, a, b);
-  });
+  TimeEachQuery(state, RandomPairs(BigFamily(), kPairs),
+                ByName([&](const QString& a, const QString& b) {
+                  return FindRelation(session, graph, prompter, a, b);
+                }));
 }
 BENCHMARK(BM_RelationQueriesReadingRecords)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Every relationship of each pair with its sentence and path, the links kept for all pairs as
+// the windows and relate --batch --path keep them; "found" counts the relationships.
+void BM_AllRelationshipsWithPaths(benchmark::State& state) {
+  const FamilyIndex index(SyntheticIndexRows(BigFamily()));
+  const FamilyLinks links(index);
+  TimeEachQuery(state, RandomPairs(BigFamily(), kPairs), [&](const std::pair<int, int>& pair) {
+    return static_cast<int64_t>(
+        AllRelationships(links, NumberOfPerson(pair.first), NumberOfPerson(pair.second)).size());
+  });
+}
+BENCHMARK(BM_AllRelationshipsWithPaths)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The relatives to fifth cousins of 200 people of the last ten generations, who have the most
+// ancestors; "found" counts the relatives listed.
+void BM_RelativesToFifthCousins(benchmark::State& state) {
+  const FamilyIndex index(SyntheticIndexRows(BigFamily()));
+  const FamilyLinks links(index);
+  std::vector<int> people;
+  for (const auto& [person, other] : RandomPairs(BigFamily(), 4000)) {
+    if (BigFamily()[person].generation >= 20 && people.size() < 200) people.push_back(person);
+  }
+  TimeEachQuery(state, people, [&](int person) {
+    int64_t listed = 0;
+    for (const RelativeGroup& group : RelativesOf(links, NumberOfPerson(person), 5)) {
+      listed += static_cast<int64_t>(group.relatives.size());
+    }
+    return listed;
+  });
+}
+BENCHMARK(BM_RelativesToFifthCousins)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Building the links of the whole family, once for each window or command.
+void BM_FamilyLinks(benchmark::State& state) {
+  const FamilyIndex index(SyntheticIndexRows(BigFamily()));
+  for (auto _ : state) {
+    const FamilyLinks links(index);
+    benchmark::DoNotOptimize(links.size());
+  }
+}
+BENCHMARK(BM_FamilyLinks)->Unit(benchmark::kMillisecond);
 
 void BM_DescendantsOfOldestAncestor(benchmark::State& state) {
   const FamilyIndex index(SyntheticIndexRows(BigFamily()));

@@ -50,8 +50,11 @@ int Context::FindPerson(const Session& session, const QString& person) {
   const FamilyIndex& index = session.index;
   const std::vector<int> rows = RowsMatching(index, person);
   if (rows.empty()) {
-    Fail(QStringLiteral("There is nobody named \"%1\" in the family \"%2\".")
-             .arg(person, session.family));
+    Fail(person.startsWith(u'#')
+             ? QStringLiteral("Nobody in the family \"%2\" has the person number %1.")
+                   .arg(person.mid(1), session.family)
+             : QStringLiteral("There is nobody named \"%1\" in the family \"%2\".")
+                   .arg(person, session.family));
     return -1;
   }
   if (rows.size() > 1) {

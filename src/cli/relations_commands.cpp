@@ -1,21 +1,61 @@
-// Commands of the relation finder and the descendants window: relate and descendants.
+// Commands of the relation finder, the relatives window and the descendants window: relate,
+// relatives and descendants.
 #include <QTextStream>
+#include <functional>
 
 #include "cli/cli.h"
 #include "relations/descendants.h"
+#include "relations/family_links.h"
 #include "relations/genders.h"
 #include "relations/relation_finder.h"
 #include "relations/relation_graph.h"
+#include "relations/relation_texts.h"
+#include "relations/relationships.h"
+#include "relations/relatives.h"
+#include "store/person_number.h"
 
 namespace kinvale::cli {
 
 namespace {
 
-// One pair a line, NAME1 TAB NAME2; one answer line each. Blank lines are passed over.
-int RelateBatch(Context& context, const Session& session, RelationGraph& graph) {
+// "NNNN<tab>Name", as a line of a path or of the relatives.
+QString NumberAndName(const FamilyLinks& links, int number) {
+  return FormatPersonNumber(number) + u'\t' +
+         links.index().NameOfNumber(FormatPersonNumber(number));
+}
+
+// Each relationship of the two people: its sentence, then its path one person a line, each but
+// the last followed by how that person stands to the next.
+int PrintRelationships(Context& context, const Session& session, const FamilyLinks& links,
+                       const QString& first, const QString& second) {
+  const int a = context.FindPerson(session, first);
+  const int b = a < 0 ? -1 : context.FindPerson(session, second);
+  if (b < 0) return kUserError;
+  if (a == b) {
+    const QString& name = links.index().row(a).name;
+    context.Out(SamePersonAnswer(name, name));
+    return kOk;
+  }
+  const std::vector<Relationship> found =
+      AllRelationships(links, links.NumberOf(a), links.NumberOf(b));
+  if (found.empty()) context.Out(kNoRelationFound);
+  for (const Relationship& relationship : found) {
+    context.Out(relationship.sentence);
+    for (std::size_t i = 0; i < relationship.people.size(); ++i) {
+      const QString step =
+          i < relationship.steps.size() ? u'\t' + PathStepText(relationship.steps[i]) : QString();
+      context.Out(QStringLiteral("  ") + NumberAndName(links, relationship.people[i]) + step);
+    }
+  }
+  return kOk;
+}
+
+// One pair a line, NAME1 TAB NAME2; each answered in turn. Blank lines are passed over.
+int RelateBatch(Context& context,
+                const std::function<int(const QString&, const QString&)>& answer) {
   QTextStream in(stdin);
   int line_number = 0;
-  bool all_read = true;
+  bool all_answered = true;
   QString line;
   while (in.readLineInto(&line)) {
     ++line_number;
@@ -26,34 +66,67 @@ int RelateBatch(Context& context, const Session& session, RelationGraph& graph) 
       context.Err(
           QStringLiteral("Line %1: expected two names separated by a tab.").arg(line_number));
       context.Out(QString());
-      all_read = false;
+      all_answered = false;
       continue;
     }
-    const std::optional<QString> first = context.RelationPerson(session, line.left(tab));
-    const std::optional<QString> second = context.RelationPerson(session, line.mid(tab + 1));
-    if (!first || !second) {
-      context.Out(QString());
-      all_read = false;
-      continue;
-    }
-    context.Out(FindRelation(session, graph, context.prompter, *first, *second));
+    all_answered = answer(line.left(tab), line.mid(tab + 1)) == kOk && all_answered;
   }
-  return all_read ? kOk : kUserError;
+  return all_answered ? kOk : kUserError;
 }
 
 int Relate(Context& context, const QStringList& arguments) {
   QStringList args = arguments;
   const bool batch = TakeFlag(args, QStringLiteral("--batch"));
+  const bool with_paths = TakeFlag(args, QStringLiteral("--path"));
   const int count = batch ? 1 : 3;
   if (!ArgumentCountIs(context, QStringLiteral("relate"), args, count, count)) return kUsageError;
   Session session;
   if (!context.OpenFamily(session, args[0])) return kUserError;
   RelationGraph graph(session.index);
-  if (batch) return RelateBatch(context, session, graph);
-  const std::optional<QString> first = context.RelationPerson(session, args[1]);
-  const std::optional<QString> second = context.RelationPerson(session, args[2]);
-  if (!first || !second) return kUserError;
-  context.Out(FindRelation(session, graph, context.prompter, *first, *second));
+  const FamilyLinks links(session.index);
+  const auto answer = [&](const QString& first, const QString& second) {
+    if (with_paths) {
+      // A blank line ends each pair's relationships in a batch.
+      const int code = PrintRelationships(context, session, links, first, second);
+      if (batch) context.Out(QString());
+      return code;
+    }
+    const std::optional<QString> a = context.RelationPerson(session, first);
+    const std::optional<QString> b = a ? context.RelationPerson(session, second) : std::nullopt;
+    if (!b) {
+      if (batch) context.Out(QString());
+      return static_cast<int>(kUserError);
+    }
+    context.Out(FindRelation(session, graph, context.prompter, *a, *b));
+    return static_cast<int>(kOk);
+  };
+  return batch ? RelateBatch(context, answer) : answer(args[1], args[2]);
+}
+
+int ListRelatives(Context& context, const QStringList& arguments) {
+  QStringList args = arguments;
+  QString degree_text = QStringLiteral("3");
+  bool degree_missing = false;
+  TakeOption(args, QStringLiteral("--max-degree"), &degree_text, &degree_missing);
+  bool is_number = false;
+  const int max_degree = degree_text.toInt(&is_number);
+  if (degree_missing || !is_number || max_degree < 0 || max_degree > kRelativesDegreeLimit) {
+    return context.Fail(QStringLiteral("--max-degree takes a whole number from 0 to %1.")
+                            .arg(kRelativesDegreeLimit));
+  }
+  if (!ArgumentCountIs(context, QStringLiteral("relatives"), args, 2, 2)) return kUsageError;
+  Session session;
+  if (!context.OpenFamily(session, args[0])) return kUserError;
+  const int row = context.FindPerson(session, args[1]);
+  if (row < 0) return kUserError;
+  const FamilyLinks links(session.index);
+  for (const RelativeGroup& group : RelativesOf(links, links.NumberOf(row), max_degree)) {
+    context.Out(group.title);
+    for (const Relative& relative : group.relatives) {
+      context.Out(QStringLiteral("  ") + relative.words + u'\t' +
+                  NumberAndName(links, relative.person));
+    }
+  }
   return kOk;
 }
 
@@ -79,12 +152,23 @@ int ListDescendants(Context& context, const QStringList& arguments) {
 }
 
 const CommandRegistration kRelate{
-    {QStringLiteral("relate"), QStringLiteral("FAMILY NAME1 NAME2 | FAMILY --batch"),
+    {QStringLiteral("relate"),
+     QStringLiteral("FAMILY NAME1 NAME2 [--path] | FAMILY --batch [--path]"),
      QStringLiteral(
          "Prints how NAME1 is related to NAME2, as \"Find Relation\" answers it; its warnings\n"
-         "go to stderr first. With --batch, reads NAME1<tab>NAME2 lines from stdin and prints\n"
-         "one answer line for each, in order."),
+         "go to stderr first. With --path, prints every relationship of the two, nearest\n"
+         "first: its sentence, then the people between them one a line (number, name and how\n"
+         "each stands to the next); a person may be given as #NNNN. With --batch, reads\n"
+         "NAME1<tab>NAME2 lines from stdin and answers each in order (with --path, each\n"
+         "pair's relationships end with a blank line)."),
      Relate}};
+const CommandRegistration kRelatives{
+    {QStringLiteral("relatives"), QStringLiteral("FAMILY PERSON [--max-degree N]"),
+     QStringLiteral(
+         "Lists the relatives of PERSON (a name or #NNNN) up to cousins of degree N (default\n"
+         "3, at most 10), grouped by kind: the group's name, then one relative a line (what\n"
+         "they are to PERSON, number and name, tab-separated)."),
+     ListRelatives}};
 const CommandRegistration kDescendants{
     {QStringLiteral("descendants"), QStringLiteral("FAMILY NAME [--relations]"),
      QStringLiteral(

@@ -48,6 +48,7 @@ inline const QString kExitItem = QStringLiteral("Exit");
 inline const QString kRelationCheckItem = QStringLiteral("Relation Check");
 inline const QString kKeywordSearchItem = QStringLiteral("Keyword Search");
 inline const QString kDescendantsItem = QStringLiteral("Descendants");
+inline const QString kRelativesItem = QStringLiteral("Relatives");
 inline const QString kUserManualItem = QStringLiteral("User Manual");
 inline const QString kAboutItem = QStringLiteral("About Kinvale");
 

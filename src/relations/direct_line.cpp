@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "relations/generation_walk.h"
+#include "relations/kinship.h"
 #include "relations/relation_graph.h"
 #include "relations/relation_texts.h"
 #include "relations/two_passes.h"
@@ -28,18 +29,6 @@ std::optional<int> AncestorGeneration(RelationGraph& graph, const Person& person
   return std::nullopt;
 }
 
-const QString& GrandWord(GenderWords words) {
-  switch (words) {
-    case GenderWords::kMale:
-      return kFatherWord;
-    case GenderWords::kFemale:
-      return kMotherWord;
-    case GenderWords::kNeutral:
-      break;
-  }
-  return kParentWord;
-}
-
 // One pass: b the candidate ancestor, a the descendant.
 std::optional<QString> DirectLinePass(RelationGraph& graph, const GenderLookup& gender_of,
                                       const QString& a, const Person& person_a, const QString& b,
@@ -49,7 +38,7 @@ std::optional<QString> DirectLinePass(RelationGraph& graph, const GenderLookup& 
   if (Holds(person_a.mothers, target)) return b + kIsMotherOf + a + kFullStop;
   const std::optional<int> generation = AncestorGeneration(graph, person_a, target);
   if (!generation) return std::nullopt;
-  return b + kIsA + Greats(*generation) + kGrand + GrandWord(WordsForGender(gender_of(b))) + kOf +
+  return b + kIsA + Greats(*generation) + kGrand + ParentWord(WordsForGender(gender_of(b))) + kOf +
          a + kFullStop;
 }
 

@@ -36,6 +36,7 @@ inline const QString kOf = QStringLiteral(" of ");
 inline QString Greats(int count) { return kGreat.repeated(count); }
 
 // Uncles, aunts, great-uncles and great-aunts.
+inline const QString kIsAn = QStringLiteral(" is an ");
 inline const QString kIsAnUncle = QStringLiteral(" is an uncle");
 inline const QString kIsAnAunt = QStringLiteral(" is an aunt");
 inline const QString kUncle = QStringLiteral(" uncle");
@@ -75,6 +76,31 @@ inline const QStringList kCousinRemovals = {
     QStringLiteral("seven times removed"), QStringLiteral("eight times removed"),
     QStringLiteral("nine times removed"),  QStringLiteral("ten times removed")};
 
+// Relationships and relatives: the steps of a path and the words for a relative of any kind,
+// beside the relation finder's own words above.
+inline const QString kFatherOfStep = QStringLiteral("father of");
+inline const QString kMotherOfStep = QStringLiteral("mother of");
+inline const QString kChildOfStep = QStringLiteral("child of");
+inline const QString kSpouseOfStep = QStringLiteral("spouse of");
+inline const QString kParentsOfStep = QStringLiteral("parents of");
+inline const QString kSonWord = QStringLiteral("son");
+inline const QString kDaughterWord = QStringLiteral("daughter");
+inline const QString kChildWord = QStringLiteral("child");
+inline const QString kSiblingWord = QStringLiteral("sibling");
+inline const QString kSpouseWord = QStringLiteral("spouse");
+inline const QString kNephewWord = QStringLiteral(" nephew");
+inline const QString kNieceWord = QStringLiteral(" niece");
+inline const QString kSiblingOfA = QStringLiteral("sibling of a");
+inline const QString kSiblingOfParent = QStringLiteral("sibling of a parent");
+inline const QString kOfASibling = QStringLiteral(" of a sibling");
+inline const QString kAreSiblingsByMarriage = QStringLiteral(" are siblings by marriage.");
+// The groups of the relatives list, in the order shown.
+inline const QStringList kRelativeGroupTitles = {
+    QStringLiteral("Spouses"),          QStringLiteral("Parents and grandparents"),
+    QStringLiteral("Siblings"),         QStringLiteral("Children and grandchildren"),
+    QStringLiteral("Uncles and aunts"), QStringLiteral("Nieces and nephews"),
+    QStringLiteral("Cousins"),          QStringLiteral("In-laws")};
+
 // The relation finder.
 inline const QString kWarningTitle = QStringLiteral("Warning");
 inline const QString kGenderMissingStart = QStringLiteral("Gender attribute is missing for ");
@@ -93,6 +119,15 @@ inline QString SamePersonAnswer(const QString& first, const QString& second) {
 inline const QString kRelationSearchTitle = QStringLiteral("Relation Search");
 inline const QString kFindRelationCaption = QStringLiteral("Find Relation");
 inline const QString kNoPictureCaption = QStringLiteral("No Picture Available");
+
+// The "Relatives" window.
+inline const QString kRelativesTitle = QStringLiteral("Relatives");
+inline const QString kUpToCousinsCaption = QStringLiteral("Up to cousins of degree");
+inline const QStringList kRelativesColumns = {QStringLiteral("Name"), QStringLiteral("Number"),
+                                              QStringLiteral("Relationship")};
+inline QString NobodyNamedInFamily(const QString& name) {
+  return QStringLiteral("There is nobody named \"%1\" in this family.").arg(name);
+}
 
 // The "Descendants" window and its save file.
 inline const QString kDescendantsTitle = QStringLiteral("Descendants");

@@ -30,6 +30,7 @@
 #include "photos/ui/import_photo_dialog.h"
 #include "relations/ui/descendants_dialog.h"
 #include "relations/ui/relation_check_dialog.h"
+#include "relations/ui/relatives_dialog.h"
 #include "search/ui/keyword_search_dialog.h"
 #include "store/person_lookup.h"
 
@@ -127,12 +128,21 @@ void MainWindow::BuildMenus() {
   connect(AddItem(analysis, kRelationCheckItem, QStringLiteral("actionRelationCheck")),
           &QAction::triggered, this, [this] {
             RelationCheckDialog relation_check(session_, prompter_, this);
+            connect(&relation_check, &RelationCheckDialog::personChosen, this,
+                    &MainWindow::ShowPersonNumbered);
             relation_check.exec();
           });
   connect(AddItem(analysis, kKeywordSearchItem, QStringLiteral("actionKeywordSearch")),
           &QAction::triggered, this, &MainWindow::OpenKeywordSearch);
   connect(AddItem(analysis, kDescendantsItem, QStringLiteral("actionDescendants")),
           &QAction::triggered, this, &MainWindow::OpenDescendants);
+  connect(AddItem(analysis, kRelativesItem, QStringLiteral("actionRelatives")), &QAction::triggered,
+          this, [this] {
+            RelativesDialog relatives(session_, prompter_, this);
+            connect(&relatives, &RelativesDialog::personChosen, this,
+                    &MainWindow::ShowPersonNumbered);
+            relatives.exec();
+          });
 
   QMenu* help = menuBar()->addMenu(u'&' + kHelpMenu);
   connect(
@@ -245,6 +255,10 @@ void MainWindow::ShowPersonInfo(int row) {
   PersonInfoDialog info(
       session_, row, QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
   info.exec();
+}
+
+void MainWindow::ShowPersonNumbered(int number) {
+  if (const int row = session_.index.RowOfNumber(number); row >= 0) ShowPersonInfo(row);
 }
 
 void MainWindow::OpenPhotoWindow(PhotoMode mode) {

@@ -56,6 +56,8 @@ class MainWindow : public QMainWindow {
   void OpenDescendants();
   void OpenPhotoWindow(PhotoMode mode);
   void ShowPersonInfo(int row);
+  // The information view of the person a relation window names by number.
+  void ShowPersonNumbered(int number);
   void RenderPhoto();
   void OpenFamilyTree();
   void EditPersonOfInterest();

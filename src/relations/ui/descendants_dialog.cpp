@@ -25,17 +25,6 @@
 
 namespace kinvale {
 
-namespace {
-
-QPushButton* MakeButton(const QString& object_name, const QString& caption, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(object_name);
-  button->setAutoDefault(false);
-  return button;
-}
-
-}  // namespace
-
 DescendantsDialog::DescendantsDialog(Session& session, Prompter& prompter,
                                      SavePathChooser choose_save_path, QWidget* parent)
     : QDialog(parent),
@@ -44,15 +33,9 @@ DescendantsDialog::DescendantsDialog(Session& session, Prompter& prompter,
       choose_save_path_(std::move(choose_save_path)) {
   setWindowTitle(kDescendantsTitle);
   setObjectName(QStringLiteral("Descendants"));
-  BuildFamilyFileList(session_, prompter_);
   graph_ = std::make_unique<RelationGraph>(session_.index);
 
-  person_ = MakePersonBox(QStringLiteral("person"),
-                          RelationPersonNames(session_.index, session_.family_files), this);
-  const int poi = session_.index.RowOfNumber(session_.view.poi_number);
-  person_->setCurrentText(!session_.view.HasPerson() ? QString()
-                          : poi >= 0                 ? PersonLabel(session_.index, poi)
-                                                     : session_.view.person_of_interest);
+  person_ = MakePersonOfInterestBox(session_, prompter_, this);
   descendants_ = new QStringListModel(this);
   list_ = new QListView(this);
   list_->setObjectName(QStringLiteral("descendants"));

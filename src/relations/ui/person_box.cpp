@@ -2,6 +2,12 @@
 
 #include <QComboBox>
 #include <QCompleter>
+#include <QPushButton>
+
+#include "mainwindow/main_view.h"
+#include "store/person_lookup.h"
+#include "relations/relation_finder.h"
+#include "store/session.h"
 
 namespace kinvale {
 
@@ -14,6 +20,24 @@ QComboBox* MakePersonBox(const QString& object_name, const QStringList& names, Q
   box->completer()->setCaseSensitivity(Qt::CaseSensitive);
   box->setMinimumContentsLength(24);
   return box;
+}
+
+QComboBox* MakePersonOfInterestBox(Session& session, Prompter& prompter, QWidget* parent) {
+  BuildFamilyFileList(session, prompter);
+  QComboBox* box = MakePersonBox(QStringLiteral("person"),
+                                 RelationPersonNames(session.index, session.family_files), parent);
+  const int poi = PersonOfInterestRow(session.view, session.index);
+  box->setCurrentText(poi >= 0 ? PersonLabel(session.index, poi)
+                               : session.view.HasPerson() ? session.view.person_of_interest
+                                                          : QString());
+  return box;
+}
+
+QPushButton* MakeButton(const QString& object_name, const QString& caption, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(object_name);
+  button->setAutoDefault(false);
+  return button;
 }
 
 }  // namespace kinvale

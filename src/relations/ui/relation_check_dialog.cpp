@@ -9,10 +9,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "relations/family_links.h"
 #include "relations/relation_finder.h"
 #include "relations/relation_graph.h"
+#include "relations/relation_primitives.h"
 #include "relations/relation_texts.h"
+#include "relations/relationships.h"
 #include "relations/ui/person_box.h"
+#include "relations/ui/relationships_view.h"
 #include "store/session.h"
 
 namespace kinvale {
@@ -38,6 +42,7 @@ RelationCheckDialog::RelationCheckDialog(Session& session, Prompter& prompter, Q
   setObjectName(QStringLiteral("RelationCheck"));
   BuildFamilyFileList(session_, prompter_);
   graph_ = std::make_unique<RelationGraph>(session_.index);
+  links_ = std::make_unique<FamilyLinks>(session_.index);
   const QStringList names = RelationPersonNames(session_.index, session_.family_files);
 
   first_ = MakePersonBox(QStringLiteral("firstPerson"), names, this);
@@ -56,6 +61,9 @@ RelationCheckDialog::RelationCheckDialog(Session& session, Prompter& prompter, Q
   answer_->setObjectName(QStringLiteral("answer"));
   answer_->setReadOnly(true);
   answer_->setFixedHeight(answer_->fontMetrics().lineSpacing() * 3 + 12);
+  relationships_ = new RelationshipsView(this);
+  connect(relationships_, &RelationshipsView::personClicked, this,
+          &RelationCheckDialog::personChosen);
 
   auto* find = new QPushButton(kFindRelationCaption, this);
   find->setObjectName(QStringLiteral("findRelation"));
@@ -79,6 +87,7 @@ RelationCheckDialog::RelationCheckDialog(Session& session, Prompter& prompter, Q
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(people);
   layout->addWidget(answer_);
+  layout->addWidget(relationships_, 1);
   layout->addLayout(buttons);
 }
 
@@ -88,6 +97,12 @@ void RelationCheckDialog::FindRelation() {
   const QString first = first_->currentText();
   const QString second = second_->currentText();
   answer_->setPlainText(kinvale::FindRelation(session_, *graph_, prompter_, first, second));
+  const int first_row = RowOfName(session_.index, first);
+  const int second_row = RowOfName(session_.index, second);
+  relationships_->Show(session_.index, first_row < 0 || second_row < 0
+                                           ? std::vector<Relationship>()
+                                           : AllRelationships(*links_, links_->NumberOf(first_row),
+                                                              links_->NumberOf(second_row)));
   ShowPhoto(first_photo_, first);
   ShowPhoto(second_photo_, second);
 }

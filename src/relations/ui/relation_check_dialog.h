@@ -1,5 +1,5 @@
-// The "Relation Search" window: two people picked from the family, "Find Relation", the answer
-// and both people's photos.
+// The "Relation Search" window: two people picked from the family, "Find Relation", the answer,
+// every relationship of the two with its path, and both people's photos.
 #pragma once
 
 #include <QDialog>
@@ -11,8 +11,10 @@ class QPlainTextEdit;
 
 namespace kinvale {
 
+class FamilyLinks;
 class Prompter;
 class RelationGraph;
+class RelationshipsView;
 struct Session;
 
 class RelationCheckDialog : public QDialog {
@@ -21,6 +23,10 @@ class RelationCheckDialog : public QDialog {
  public:
   RelationCheckDialog(Session& session, Prompter& prompter, QWidget* parent = nullptr);
   ~RelationCheckDialog() override;
+
+ signals:
+  // A person's box in a path was clicked.
+  void personChosen(int number);
 
  private:
   struct PhotoPlace {
@@ -34,9 +40,11 @@ class RelationCheckDialog : public QDialog {
   Session& session_;
   Prompter& prompter_;
   std::unique_ptr<RelationGraph> graph_;  // the index cannot change while the window is open
+  std::unique_ptr<FamilyLinks> links_;
   QComboBox* first_ = nullptr;
   QComboBox* second_ = nullptr;
   QPlainTextEdit* answer_ = nullptr;
+  RelationshipsView* relationships_ = nullptr;
   PhotoPlace first_photo_;
   PhotoPlace second_photo_;
 };

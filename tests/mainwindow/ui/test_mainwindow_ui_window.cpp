@@ -99,6 +99,7 @@ class MainWindowTest : public QObject {
     row("RelationCheck", "Relation Check", {}, "Relation Search");
     row("KeywordSearch", "Keyword Search", {}, "Keyword Search");
     row("Descendants", "Descendants", {}, "Descendants");
+    row("Relatives", "Relatives", {}, "Relatives");
     row("UserManual", "User Manual", Qt::Key_F1, "");
     row("About", "About Kinvale", {}, "Kinvale");
   }

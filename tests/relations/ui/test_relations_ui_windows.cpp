@@ -1,17 +1,23 @@
-// The "Relation Search" and "Descendants" windows on the demo family, as the program starts on a
-// fresh application folder: the lists, the answers, the warning boxes, each person's photo or
-// "No Picture Available", a click on a descendant, and "Save" through an injected save-as answer.
+// The "Relation Search", "Relatives" and "Descendants" windows on the demo family, as the program
+// starts on a fresh application folder: the lists, the answers, the warning boxes, each person's
+// photo or "No Picture Available", every relationship's path and a click on its boxes, the
+// relatives by kind, a click on a descendant, and "Save" through an injected save-as answer.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
 #include <QStringListModel>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include "relations/ui/descendants_dialog.h"
 #include "relations/ui/relation_check_dialog.h"
+#include "relations/ui/relation_path_view.h"
+#include "relations/ui/relatives_dialog.h"
 #include "support/gedcom_fixture.h"
 #include "support/test_table.h"
 #include "support/widget_helpers.h"
@@ -24,6 +30,23 @@ namespace {
 
 QStringList Listed(const QListView* list) {
   return qobject_cast<const QStringListModel*>(list->model())->stringList();
+}
+
+QStringList Sentences(const QWidget& window) {
+  QStringList sentences;
+  for (const QLabel* label : window.findChildren<QLabel*>("relationshipSentence")) {
+    sentences.append(label->text());
+  }
+  return sentences;
+}
+
+// Clicks the person's box in the first path shown; the window names them by number.
+void ClickBox(QWidget& window, int number) {
+  QSignalSpy chosen(&window, SIGNAL(personChosen(int)));
+  auto* path = Child<RelationPathView>(window, "relationPath");
+  QTest::mouseClick(path, Qt::LeftButton, {}, path->BoxOf(number).center());
+  QCOMPARE(chosen.size(), 1);
+  QCOMPARE(chosen.first().first().toInt(), number);
 }
 
 }  // namespace
@@ -82,6 +105,45 @@ class RelationWindowsTest : public QObject {
     }
     Click(dialog, "return");
     QVERIFY(!dialog.isVisible());
+  }
+
+  void RelationSearchShowsEveryRelationship() {
+    RelationCheckDialog dialog(session_, prompter_);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    Child<QComboBox>(dialog, "firstPerson")->setCurrentText("Samuel Hart");
+    Child<QComboBox>(dialog, "secondPerson")->setCurrentText("Thomas Whitfield");
+    Click(dialog, "findRelation");
+    QCOMPARE(Child<QPlainTextEdit>(dialog, "answer")->toPlainText(), "No relation found.");
+    QCOMPARE(Sentences(dialog),
+             QStringList{"Samuel Hart is a father by marriage of Thomas Whitfield."});
+    ClickBox(dialog, 5);  // Eleanor Hart Whitfield, between the two
+  }
+
+  void RelativesByKind() {
+    session_.view.person_of_interest = "Jack Whitfield";
+    RelativesDialog dialog(session_, prompter_);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.windowTitle(), "Relatives");
+    QCOMPARE(Child<QComboBox>(dialog, "person")->currentText(), "Jack Whitfield");
+    Child<QSpinBox>(dialog, "maxDegree")->setValue(0);
+    Click(dialog, "search");
+    auto* tree = Child<QTreeWidget>(dialog, "relatives");
+    QStringList groups;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) groups << tree->topLevelItem(i)->text(0);
+    QCOMPARE(groups, QStringList({"Spouses", "Parents and grandparents", "Siblings",
+                                  "Children and grandchildren", "In-laws"}));
+    QTreeWidgetItem* son = tree->topLevelItem(3)->child(0);
+    QCOMPARE(QStringList({son->text(0), son->text(1), son->text(2)}),
+             QStringList({"Colin Whitfield", "0047", "son"}));
+    tree->setCurrentItem(son);
+    QCOMPARE(Sentences(dialog), QStringList{"Jack Whitfield is a father of Colin Whitfield."});
+    ClickBox(dialog, 47);
+    Child<QComboBox>(dialog, "person")->setCurrentText("Nobody");
+    Click(dialog, "search");
+    QCOMPARE(tree->topLevelItemCount(), 0);
+    QCOMPARE(prompter_.messages, QStringList{"There is nobody named \"Nobody\" in this family."});
   }
 
   void DescendantsSearchAndClick() {

@@ -1,0 +1,26 @@
+// A scrolling list of relationships, each its sentence above its path of person boxes; a click
+// on a box names that person.
+#pragma once
+
+#include <QScrollArea>
+#include <vector>
+
+namespace kinvale {
+
+class FamilyIndex;
+struct Relationship;
+
+class RelationshipsView : public QScrollArea {
+  Q_OBJECT
+
+ public:
+  explicit RelationshipsView(QWidget* parent = nullptr);
+
+  // Replaces what is shown.
+  void Show(const FamilyIndex& index, const std::vector<Relationship>& relationships);
+
+ signals:
+  void personClicked(int number);
+};
+
+}  // namespace kinvale
