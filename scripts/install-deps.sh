@@ -10,6 +10,9 @@ packages=(
   qt6-qpa-plugins
   libbenchmark-dev
   xvfb xauth                  # running the GUI without a display
+  librsvg2-bin                # rendering the application icon's PNG sizes
+  desktop-file-utils appstream man-db groff-base   # checking the menu entry, metadata, man pages
+  dpkg-dev file               # cpack -G DEB: the package's library dependencies
   "$@"
 )
 

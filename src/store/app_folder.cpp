@@ -1,5 +1,6 @@
 #include "store/app_folder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -17,7 +18,13 @@ namespace {
 
 const QString kDemoResources = QStringLiteral(":/demo");
 
-QByteArray ResourceBytes(const QString& path) {
+// Where the demo family and the logo are copied from.
+QString DemoSource() {
+  const QString installed = InstalledDataFolder();
+  return installed.isEmpty() ? kDemoResources : QDir(installed).filePath(QStringLiteral("demo"));
+}
+
+QByteArray FileBytes(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
@@ -45,17 +52,18 @@ QString DemoPersonOne(const QString& app_folder) {
 // Writes the demo family, the logo and the settings into staging; photo paths name their place
 // under app_folder, where staging will be moved.
 bool SeedDemo(const QString& staging, const QString& app_folder, QString* error) {
-  QDirIterator it(kDemoResources, QDir::Files, QDirIterator::Subdirectories);
+  const QDir source(DemoSource());
+  QDirIterator it(source.path(), QDir::Files, QDirIterator::Subdirectories);
   while (it.hasNext()) {
-    const QString resource = it.next();
-    const QString relative = resource.mid(kDemoResources.size() + 1);
+    const QString demo_file = it.next();
+    const QString relative = source.relativeFilePath(demo_file);
     const QString target = QDir(staging).filePath(relative);
     const QString folder = QFileInfo(target).absolutePath();
     if (!QDir().mkpath(folder)) {
       if (error) *error = QStringLiteral("Could not create the folder %1.").arg(folder);
       return false;
     }
-    QByteArray bytes = ResourceBytes(resource);
+    QByteArray bytes = FileBytes(demo_file);
     if (target.endsWith(QStringLiteral(".dat"))) {
       bytes =
           WithFullPhotoPath(bytes, QFileInfo(QDir(app_folder).filePath(relative)).absolutePath());
@@ -66,6 +74,14 @@ bool SeedDemo(const QString& staging, const QString& app_folder, QString* error)
 }
 
 }  // namespace
+
+QString InstalledDataFolder() {
+  const QString program_folder = QCoreApplication::applicationDirPath();
+  if (program_folder.isEmpty()) return {};
+  const QString folder =
+      QDir::cleanPath(QDir(program_folder).filePath(QStringLiteral(KINVALE_DATA_FROM_BIN)));
+  return QFileInfo(folder).isDir() ? folder : QString();
+}
 
 QString ResolveAppFolder(const QString& dir_option) {
   QString folder = dir_option;
@@ -80,7 +96,7 @@ bool PrepareAppFolder(const QString& app_folder, QString* error) {
   const QString logo = QDir(app_folder).filePath(kLogoFileName);
   if (QFileInfo(app_folder).isDir()) {
     if (QFileInfo::exists(logo)) return true;
-    return WriteFileAtomically(logo, ResourceBytes(kDemoResources + u'/' + kLogoFileName), error);
+    return WriteFileAtomically(logo, FileBytes(QDir(DemoSource()).filePath(kLogoFileName)), error);
   }
   // Seeded beside its final place and renamed in one step, so an interrupted seeding never
   // leaves a half-filled application folder that would then be taken as complete.

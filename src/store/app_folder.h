@@ -14,9 +14,15 @@ inline const QString kDemoFamily = QStringLiteral("Demo");
 // separator. QCoreApplication's application name must be set first.
 QString ResolveAppFolder(const QString& dir_option);
 
+// The folder of the read-only files installed with the program (the demo family and the user
+// manual): share/kinvale under the installation prefix, found from the executable's folder.
+// Empty when the program runs from its build tree, which uses the copies compiled into it.
+QString InstalledDataFolder();
+
 // Creates the application folder when it does not exist and seeds it with the demo family, the
-// logo and settings naming the demo family and its person 0001. An existing folder only gets
-// the logo back when it is missing. False with a message when the folder cannot be prepared.
+// logo and settings naming the demo family and its person 0001, taken from the installed demo
+// folder or else the compiled-in copy. An existing folder only gets the logo back when it is
+// missing. False with a message when the folder cannot be prepared.
 bool PrepareAppFolder(const QString& app_folder, QString* error);
 
 // The folder of a family: the application folder itself for an empty family name.

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -97,11 +98,7 @@ void MainWindow::BuildMenus() {
             exporter.exec();
           });
   connect(AddItem(file, kImportGedcomItem, QStringLiteral("actionImportGedcom")),
-          &QAction::triggered, this, [this] {
-            ImportGedcomDialog import(session_, prompter_, this);
-            connect(&import, &ImportGedcomDialog::familyReloaded, this, &MainWindow::Redraw);
-            import.exec();
-          });
+          &QAction::triggered, this, [this] { OpenImportWindow(); });
   file->addSeparator();
   QAction* exit =
       AddItem(file, kExitItem, QStringLiteral("actionExit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -127,6 +124,15 @@ void MainWindow::BuildMenus() {
             AboutDialog about(session_.app_folder, this);
             about.exec();
           });
+}
+
+void MainWindow::OpenImportWindow(const QString& file) {
+  ImportGedcomDialog import(session_, prompter_, this);
+  connect(&import, &ImportGedcomDialog::familyReloaded, this, &MainWindow::Redraw);
+  if (!file.isEmpty() && !import.SelectFile(file)) {
+    prompter_.Message(kGedcomFileMissing.arg(QDir::toNativeSeparators(file)), kImportWindowTitle);
+  }
+  import.exec();
 }
 
 void MainWindow::ConnectEditingButtons() {
