@@ -85,8 +85,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   // The menu entry's icon where the icon theme has it (an installed Kinvale), else the logo.
-  QApplication::setWindowIcon(QIcon::fromTheme(
-      QStringLiteral(KINVALE_APP_ID), QIcon(QDir(app_folder).filePath(kLogoFileName))));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(KINVALE_APP_ID),
+                                               QIcon(QDir(app_folder).filePath(kLogoFileName))));
   if (parser.isSet(screenshot)) return SaveScreenshot(window, parser.value(screenshot));
   window.show();
   if (!parser.positionalArguments().isEmpty()) {

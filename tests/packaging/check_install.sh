@@ -31,12 +31,11 @@ for size in 16 24 32 48 64 128 256; do
 done
 # The demo family is installed as it stands in the source tree.
 source_demo=$(dirname "$0")/../../data/demo
-expected+=($(cd "$source_demo" && find . -type f | sed 's|^\./|share/kinvale/demo/|'))
+mapfile -t -O ${#expected[@]} expected < <(cd "$source_demo" && find . -type f | sed 's|^\./|share/kinvale/demo/|')
 
-if [ "$(cd "$work/stage" && find . -type f | sed "s|^\./${prefix#/}/||" | sort)" != \
-     "$(printf '%s\n' "${expected[@]}" | sort)" ]; then
-  echo "The installed files differ from the expected ones:"
-  diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$work/stage" && find . -type f | sed "s|^\./${prefix#/}/||" | sort) || true
+installed() { (cd "$work/stage" && find . -type f | sed "s|^\./${prefix#/}/||" | sort); }
+if ! diff <(printf '%s\n' "${expected[@]}" | sort) <(installed); then
+  echo "The installed files (>) differ from the expected ones (<)."
   exit 1
 fi
 
