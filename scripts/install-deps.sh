@@ -11,6 +11,9 @@ packages=(
   libbenchmark-dev
   xvfb xauth                  # running the GUI without a display
   libgedcom-perl              # Gedcom.pm, the GEDCOM 5.5 validator the export tests run
+  librsvg2-bin                # rendering the application icon's PNG sizes
+  desktop-file-utils appstream man-db groff-base   # checking the menu entry, metadata, man pages
+  dpkg-dev file               # cpack -G DEB: the package's library dependencies
   "$@"
 )
 

@@ -1,11 +1,14 @@
 // kinvale: the window program. Options: --data-dir DIR (the application folder) and
-// --screenshot FILE.png (start as usual, save a picture of the main window, and exit).
+// --screenshot FILE.png (start as usual, save a picture of the main window, and exit); a GEDCOM
+// file given (as the desktop does for a double-clicked .ged file) opens the import window on it.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QTimer>
 #include <cstdio>
 
 #include "mainwindow/ui/main_window.h"
@@ -34,6 +37,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(kApplicationTitle);
   QApplication::setApplicationVersion(QStringLiteral(KINVALE_VERSION));
+  // The desktop matches the windows with the menu entry of that name.
+  QApplication::setDesktopFileName(QStringLiteral(KINVALE_APP_ID));
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Kinvale, a family tree program."));
@@ -49,7 +54,15 @@ int main(int argc, char** argv) {
       QStringLiteral("FILE"));
   parser.addOption(data_dir);
   parser.addOption(screenshot);
+  parser.addPositionalArgument(
+      QStringLiteral("FILE.ged"),
+      QStringLiteral("A GEDCOM file to import: the \"Import From GEDCOM\" window opens on it."),
+      QStringLiteral("[FILE.ged]"));
   parser.process(app);
+  if (parser.positionalArguments().size() > 1) {
+    std::fprintf(stderr, "Give one GEDCOM file at most.\n");
+    return 2;
+  }
 
   QString error;
   const QString app_folder = ResolveAppFolder(parser.value(data_dir));
@@ -71,8 +84,14 @@ int main(int argc, char** argv) {
                           QStringLiteral("Kinvale cannot start: %1").arg(error));
     return 1;
   }
-  QApplication::setWindowIcon(QIcon(QDir(app_folder).filePath(kLogoFileName)));
+  // The menu entry's icon where the icon theme has it (an installed Kinvale), else the logo.
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(KINVALE_APP_ID),
+                                               QIcon(QDir(app_folder).filePath(kLogoFileName))));
   if (parser.isSet(screenshot)) return SaveScreenshot(window, parser.value(screenshot));
   window.show();
+  if (!parser.positionalArguments().isEmpty()) {
+    const QString file = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
+    QTimer::singleShot(0, &window, [&window, file] { window.OpenImportWindow(file); });
+  }
   return QApplication::exec();
 }

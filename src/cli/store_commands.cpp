@@ -89,12 +89,13 @@ int CheckFamily(Context& context, QStringList args) {
 const CommandRegistration kCheck{
     {QStringLiteral("check"), QStringLiteral("FAMILY [--repair]"),
      QStringLiteral(
-         "Loads FAMILY as the window program does, finishes a change that a crash interrupted,\n"
-         "removes the temporary files it left behind, and reports files that cannot be read or are no records, person\n"
-         "numbers carried by two files, link strings that are not well formed or name people\n"
-         "no record carries, and links only one side holds (which the program's own rules\n"
-         "leave too). Exit status 1 for any but the one-sided links. With --repair it mends\n"
-         "what needs no guess: link strings rewritten as they are read, missing people cleared."),
+         "Loads FAMILY as the window program does, finishes a change that a crash\n"
+         "interrupted, removes the temporary files it left behind, and reports files that\n"
+         "cannot be read or are no records, person numbers carried by two files, link\n"
+         "strings that are not well formed or name people no record carries, and links only\n"
+         "one side holds (which the program's own rules leave too). Exit status 1 for any\n"
+         "but the one-sided links. With --repair it mends what needs no guess: link strings\n"
+         "rewritten as they are read, missing people cleared."),
      CheckFamily, /*writes=*/true}};
 const CommandRegistration kFamilies{{QStringLiteral("families"), QString(),
                                      QStringLiteral("Lists the families, as the family chooser "

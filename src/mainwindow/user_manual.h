@@ -1,4 +1,5 @@
-// The user manual as a file in the application folder, where the desktop's viewer can open it.
+// The user manual as a file the desktop's viewer can open: the one installed with the program,
+// or, for a program run from its build tree, a copy written into the application folder.
 #pragma once
 
 #include <QByteArray>
@@ -7,6 +8,8 @@
 namespace kinvale {
 
 inline const QString kManualFileName = QStringLiteral("Kinvale_Manual.html");
+// The manual's name in the folder of installed files (InstalledDataFolder).
+inline const QString kInstalledManualName = QStringLiteral("manual.html");
 inline const QString kManualOpenFailed =
     QStringLiteral("No program to show the user manual was found. The manual is the file %1.");
 

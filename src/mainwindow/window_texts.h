@@ -56,6 +56,9 @@ inline const QString kAboutItem = QStringLiteral("About Kinvale");
 inline const QString kOpenCaption = QStringLiteral("Open");
 inline const QString kCreateCaption = QStringLiteral("Create");
 
+// kinvale FILE.ged names a file that is not there.
+inline const QString kGedcomFileMissing = QStringLiteral("The GEDCOM file %1 cannot be found.");
+
 // The save-as window.
 inline const QString kSaveAsTitle = QStringLiteral("Save As");
 

@@ -4,6 +4,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -26,7 +27,13 @@ namespace {
 
 const QString kDemoResources = QStringLiteral(":/demo");
 
-QByteArray ResourceBytes(const QString& path) {
+// Where the demo family and the logo are copied from.
+QString DemoSource() {
+  const QString installed = InstalledDataFolder();
+  return installed.isEmpty() ? kDemoResources : QDir(installed).filePath(QStringLiteral("demo"));
+}
+
+QByteArray FileBytes(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
@@ -54,17 +61,18 @@ QString DemoPersonOne(const QString& app_folder) {
 // Writes the demo family, the logo and the settings into staging; photo paths name their place
 // under app_folder, where staging will be moved.
 bool SeedDemo(const QString& staging, const QString& app_folder, QString* error) {
-  QDirIterator it(kDemoResources, QDir::Files, QDirIterator::Subdirectories);
+  const QDir source(DemoSource());
+  QDirIterator it(source.path(), QDir::Files, QDirIterator::Subdirectories);
   while (it.hasNext()) {
-    const QString resource = it.next();
-    const QString relative = resource.mid(kDemoResources.size() + 1);
+    const QString demo_file = it.next();
+    const QString relative = source.relativeFilePath(demo_file);
     const QString target = QDir(staging).filePath(relative);
     const QString folder = QFileInfo(target).absolutePath();
     if (!QDir().mkpath(folder)) {
       if (error) *error = QStringLiteral("Could not create the folder %1.").arg(folder);
       return false;
     }
-    QByteArray bytes = ResourceBytes(resource);
+    QByteArray bytes = FileBytes(demo_file);
     if (target.endsWith(QStringLiteral(".dat"))) {
       bytes =
           WithFullPhotoPath(bytes, QFileInfo(QDir(app_folder).filePath(relative)).absolutePath());
@@ -148,6 +156,14 @@ bool SeedAppFolder(const QString& app_folder, QString* reason) {
 
 }  // namespace
 
+QString InstalledDataFolder() {
+  const QString program_folder = QCoreApplication::applicationDirPath();
+  if (program_folder.isEmpty()) return {};
+  const QString folder =
+      QDir::cleanPath(QDir(program_folder).filePath(QStringLiteral(KINVALE_DATA_FROM_BIN)));
+  return QFileInfo(folder).isDir() ? folder : QString();
+}
+
 QString ResolveAppFolder(const QString& dir_option) {
   QString folder = dir_option;
   if (folder.isEmpty()) folder = qEnvironmentVariable("KINVALE_HOME");
@@ -178,7 +194,7 @@ bool PrepareAppFolder(const QString& app_folder, QString* error) {
   const FolderLock lock(parent);
   if (QFileInfo(app_folder).isDir()) {
     return QFileInfo::exists(logo) ||
-           WriteFileAtomically(logo, ResourceBytes(kDemoResources + u'/' + kLogoFileName), error);
+           WriteFileAtomically(logo, FileBytes(QDir(DemoSource()).filePath(kLogoFileName)), error);
   }
   if (lock.held()) RemoveStaleStagings(app_folder);
   QString reason;

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -179,6 +180,16 @@ QString ImportGedcomDialog::SelectedFile() const {
   const QModelIndex current = file_list_->currentIndex();
   if (!current.isValid() || files_->isDir(current)) return {};
   return files_->filePath(current);
+}
+
+bool ImportGedcomDialog::SelectFile(const QString& path) {
+  const QFileInfo file(path);
+  if (!file.isFile()) return false;
+  const QModelIndex folder = folders_->index(file.absolutePath());
+  folder_tree_->setCurrentIndex(folder);
+  folder_tree_->scrollTo(folder);
+  file_list_->setCurrentIndex(files_->index(file.absoluteFilePath()));
+  return true;
 }
 
 void ImportGedcomDialog::RunImport() {

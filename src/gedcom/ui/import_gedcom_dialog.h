@@ -34,6 +34,9 @@ class ImportGedcomDialog : public QDialog, private ImportObserver {
 
   // The GEDCOM file chosen in the file list; empty when none is.
   QString SelectedFile() const;
+  // Shows the folder of path and chooses the file in it, as the user would (kinvale FILE.ged);
+  // false when path is no file.
+  bool SelectFile(const QString& path);
 
  signals:
   // The open family was imported into and has been loaded again: the main window redraws.

@@ -10,6 +10,7 @@
 
 #include "mainwindow/user_manual.h"
 #include "mainwindow/window_texts.h"
+#include "store/app_folder.h"
 
 namespace kinvale {
 
@@ -34,11 +35,19 @@ bool CanShowWebPages() {
   return !query.waitForFinished(3000) || !query.readAllStandardOutput().trimmed().isEmpty();
 }
 
+// An installed program opens the manual installed with it; from the build tree the compiled-in
+// copy is written out first.
+QString ManualPath(const QString& app_folder, QString* error) {
+  const QString installed = InstalledDataFolder();
+  if (!installed.isEmpty()) return QDir(installed).filePath(kInstalledManualName);
+  return InstallManual(app_folder, BuiltInManual(), error);
+}
+
 }  // namespace
 
 void OpenUserManual(QWidget* parent, const QString& app_folder) {
   QString error;
-  const QString path = InstallManual(app_folder, BuiltInManual(), &error);
+  const QString path = ManualPath(app_folder, &error);
   if (path.isEmpty()) {
     QMessageBox::warning(parent, kApplicationTitle, error);
     return;

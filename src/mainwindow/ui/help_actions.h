@@ -8,8 +8,9 @@ class QWidget;
 
 namespace kinvale {
 
-// Writes the manual built into the program to the application folder (when missing or
-// different) and opens it; a message tells where it is when no viewer can be started.
+// Opens the manual installed with the program, or, run from the build tree, the built-in one
+// written to the application folder (when missing or different); a message tells where it is
+// when no viewer can be started.
 void OpenUserManual(QWidget* parent, const QString& app_folder);
 
 // Opens the program's home page in the desktop browser.

@@ -101,11 +101,7 @@ void MainWindow::BuildMenus() {
             exporter.exec();
           });
   connect(AddItem(file, kImportGedcomItem, QStringLiteral("actionImportGedcom")),
-          &QAction::triggered, this, [this] {
-            ImportGedcomDialog import(session_, prompter_, this);
-            connect(&import, &ImportGedcomDialog::familyReloaded, this, &MainWindow::Redraw);
-            import.exec();
-          });
+          &QAction::triggered, this, [this] { OpenImportWindow(); });
   file->addSeparator();
   QAction* exit =
       AddItem(file, kExitItem, QStringLiteral("actionExit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -153,6 +149,15 @@ void MainWindow::BuildMenus() {
             AboutDialog about(session_.app_folder, this);
             about.exec();
           });
+}
+
+void MainWindow::OpenImportWindow(const QString& file) {
+  ImportGedcomDialog import(session_, prompter_, this);
+  connect(&import, &ImportGedcomDialog::familyReloaded, this, &MainWindow::Redraw);
+  if (!file.isEmpty() && !import.SelectFile(file)) {
+    prompter_.Message(kGedcomFileMissing.arg(QDir::toNativeSeparators(file)), kImportWindowTitle);
+  }
+  import.exec();
 }
 
 void MainWindow::ConnectEditingButtons() {

@@ -35,6 +35,8 @@ class MainWindow : public QMainWindow {
   void Redraw();
   // Loads the family index again from the records and draws the person of interest.
   void ReloadFamily();
+  // The "Import From GEDCOM" window, with file chosen in it when given (kinvale FILE.ged).
+  void OpenImportWindow(const QString& file = QString());
   // What the person of interest button opens after the family chooser: the details editor,
   // unless tests put something else in its place.
   void SetDetailsEditor(std::function<void()> open_editor);

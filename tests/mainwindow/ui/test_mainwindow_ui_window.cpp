@@ -1,9 +1,10 @@
 // The main window driven as a user drives it: start-up on the demo family, every menu item,
 // double-click information, the person of interest button, opening a family, the manual, the
-// about box, and exit.
+// about box, the import window on a given file, and exit.
 #include <QtTest>
 #include <QtWidgets>
 
+#include "gedcom/ui/import_gedcom_dialog.h"
 #include "mainwindow/ui/photo_view.h"
 #include "mainwindow/user_manual.h"
 #include "store/settings.h"
@@ -302,6 +303,40 @@ class MainWindowTest : public QObject {
     QCOMPARE(recorder.urls.size(), 1);
     QCOMPARE(recorder.urls.first().scheme(), QStringLiteral("https"));
     QVERIFY(!QApplication::activeModalWidget());
+  }
+
+  // kinvale FILE.ged: the import window opens with the file chosen, in whatever folder it is; a
+  // file that is not there is reported first and the window opens with none chosen.
+  void ImportWindowOpensOnTheGivenFile_data() {
+    Columns<QString, QString>();  // file under the test folder, message
+    Row("present", "downloads/tree.ged", "");
+    Row("missing", "downloads/gone.ged", "The GEDCOM file %1 cannot be found.");
+  }
+  void ImportWindowOpensOnTheGivenFile() {
+    const auto [name, message] = Fetch<QString, QString>();
+    DemoWindow demo;
+    demo.folder.WriteFile("downloads", "tree.ged", "0 HEAD\r\n0 TRLR\r\n");
+    const QString file = demo.folder.FamilyPath(name);
+    QString shown_message;
+    QString chosen = "(no import window)";
+    auto answer_import = [&] {
+      WhenModalShown([&](QWidget* import) {
+        chosen = qobject_cast<ImportGedcomDialog*>(import)->SelectedFile();
+        import->close();
+      });
+    };
+    if (message.isEmpty()) {
+      answer_import();
+    } else {
+      WhenModalShown([&](QWidget* box) {
+        shown_message = qobject_cast<QMessageBox*>(box)->text();
+        box->close();
+        answer_import();
+      });
+    }
+    demo.window.OpenImportWindow(file);
+    QCOMPARE(shown_message, message.isEmpty() ? message : message.arg(file));
+    QCOMPARE(chosen, message.isEmpty() ? file : QString());
   }
 };
 
