@@ -36,6 +36,7 @@ inline const QString kNoFamilyStatus =
 
 // Menus and their items.
 inline const QString kFileMenu = QStringLiteral("File");
+inline const QString kViewMenu = QStringLiteral("View");
 inline const QString kAnalysisMenu = QStringLiteral("Analysis");
 inline const QString kHelpMenu = QStringLiteral("Help");
 inline const QString kLoadFamilyTreeItem = QStringLiteral("Load Family Tree");

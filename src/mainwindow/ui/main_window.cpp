@@ -11,6 +11,8 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 
+#include "chart/chart_texts.h"
+#include "chart/ui/chart_window.h"
 #include "details/ui/update_person_dialog.h"
 #include "editing/family_editing.h"
 #include "gedcom/ui/export_gedcom_dialog.h"
@@ -29,6 +31,8 @@
 #include "relations/ui/descendants_dialog.h"
 #include "relations/ui/relation_check_dialog.h"
 #include "search/ui/keyword_search_dialog.h"
+#include "store/link_string.h"
+#include "store/person_number.h"
 
 namespace kinvale {
 
@@ -106,6 +110,11 @@ void MainWindow::BuildMenus() {
   QAction* exit =
       AddItem(file, kExitItem, QStringLiteral("actionExit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
   connect(exit, &QAction::triggered, this, &QWidget::close);
+
+  QMenu* view = menuBar()->addMenu(u'&' + kViewMenu);
+  connect(AddItem(view, kFamilyChartTitle, QStringLiteral("actionFamilyChart"),
+                  QKeySequence(Qt::CTRL | Qt::Key_T)),
+          &QAction::triggered, this, &MainWindow::OpenFamilyChart);
 
   QMenu* analysis = menuBar()->addMenu(u'&' + kAnalysisMenu);
   connect(AddItem(analysis, kRelationCheckItem, QStringLiteral("actionRelationCheck")),
@@ -237,6 +246,22 @@ void MainWindow::OpenDescendants() {
   };
   DescendantsDialog descendants(session_, prompter_, choose_save_path, this);
   descendants.exec();
+}
+
+void MainWindow::OpenFamilyChart() {
+  const int row = session_.index.FindRowExact(session_.view.person_of_interest);
+  const int centre = row >= 0 ? NumberValue(OwnNumber(session_.index.row(row).link)) : 0;
+  ChartWindowActions actions{
+      [this](int chosen) { GoToPerson(chosen); },
+      [this](int chosen) { ShowPersonInfo(session_.index.row(chosen).name); }};
+  ChartWindow chart(session_, centre, std::move(actions), this);
+  chart.exec();
+}
+
+void MainWindow::GoToPerson(int row) {
+  session_.view.person_of_interest = session_.index.row(row).name;
+  RefreshMainView(session_);
+  Redraw();
 }
 
 void MainWindow::OpenKeywordSearch() {

@@ -53,6 +53,9 @@ class MainWindow : public QMainWindow {
   void ConnectEditingButtons();
   void OpenKeywordSearch();
   void OpenDescendants();
+  void OpenFamilyChart();
+  // Makes the person of that index row the person of interest and draws them.
+  void GoToPerson(int row);
   void OpenPhotoWindow(PhotoMode mode);
   void ShowPersonInfo(const QString& name);
   void RenderPhoto();
