@@ -67,7 +67,6 @@ int DrawChart(Context& context, const QStringList& arguments) {
     context.Err(QStringLiteral("A number of generations is a whole number from 0, or \"all\"."));
     return kUsageError;
   }
-  if (!ChartFileFormatOf(output)) return context.Fail(kChartFormatMessage.arg(output));
 
   Session session;
   if (!context.OpenFamily(session, args[0])) return kUserError;

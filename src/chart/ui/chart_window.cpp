@@ -19,6 +19,7 @@
 #include "chart/chart_texts.h"
 #include "chart/paint/chart_export.h"
 #include "chart/ui/chart_view.h"
+#include "mainwindow/window_texts.h"
 #include "store/link_string.h"
 #include "store/person_number.h"
 #include "store/session.h"
@@ -104,16 +105,16 @@ QWidget* ChartWindow::BuildControls() {
     row->addWidget(button);
   };
   row->addStretch();
-  add_action(kZoomInCaption, QStringLiteral("actionZoomIn"),
+  add_action(kChartZoomInCaption, QStringLiteral("actionZoomIn"),
              {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
              [this] { view_->ZoomBy(1.25); });
-  add_action(kZoomOutCaption, QStringLiteral("actionZoomOut"), {QKeySequence::ZoomOut},
+  add_action(kChartZoomOutCaption, QStringLiteral("actionZoomOut"), {QKeySequence::ZoomOut},
              [this] { view_->ZoomBy(0.8); });
-  add_action(kFitCaption, QStringLiteral("actionFit"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
+  add_action(kChartFitCaption, QStringLiteral("actionFit"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
              [this] { view_->FitToWindow(); });
-  add_action(kExportCaption, QStringLiteral("actionExportChart"),
+  add_action(kChartExportCaption, QStringLiteral("actionExportChart"),
              {QKeySequence(Qt::CTRL | Qt::Key_E)}, &ChartWindow::ExportToFile);
-  add_action(kPrintCaption, QStringLiteral("actionPrintChart"), {QKeySequence::Print},
+  add_action(kChartPrintCaption, QStringLiteral("actionPrintChart"), {QKeySequence::Print},
              &ChartWindow::Print);
   auto* close = new QPushButton(kCloseCaption, bar);
   close->setObjectName(QStringLiteral("chartClose"));
