@@ -1,11 +1,13 @@
-// kinvale: the window program. Options: --data-dir DIR (the application folder) and
-// --screenshot FILE.png (start as usual, save a picture of the main window, and exit).
+// kinvale: the window program. Options: --data-dir DIR (the application folder),
+// --screenshot FILE.png (start as usual, save a picture of the main window, and exit) and
+// --chart (open the family chart at start; with --screenshot, its picture is saved).
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QTimer>
 #include <cstdio>
 
 #include "mainwindow/ui/main_window.h"
@@ -17,15 +19,29 @@ using namespace kinvale;
 
 namespace {
 
-// Renders the main window once, as it would first appear, into a picture file.
-int SaveScreenshot(MainWindow& window, const QString& path) {
-  window.show();
-  QApplication::processEvents();
+int SavePicture(QWidget& window, const QString& path) {
   if (!window.grab().save(path)) {
     std::fprintf(stderr, "Could not write the screenshot %s.\n", qPrintable(path));
     return 1;
   }
   return 0;
+}
+
+// Renders the main window once, as it would first appear, into a picture file; with the chart,
+// the chart window opened over it instead.
+int SaveScreenshot(MainWindow& window, const QString& path, bool chart) {
+  window.show();
+  QApplication::processEvents();
+  if (!chart) return SavePicture(window, path);
+  int result = 1;
+  // Runs inside the chart window's own event loop, once it is shown.
+  QTimer::singleShot(0, &window, [&] {
+    QWidget* chart_window = QApplication::activeModalWidget();
+    result = SavePicture(*chart_window, path);
+    chart_window->close();
+  });
+  window.OpenFamilyChart();
+  return result;
 }
 
 }  // namespace
@@ -47,8 +63,12 @@ int main(int argc, char** argv) {
       QStringLiteral("screenshot"),
       QStringLiteral("Start as usual, save a picture of the main window to FILE and exit."),
       QStringLiteral("FILE"));
+  const QCommandLineOption chart(
+      QStringLiteral("chart"),
+      QStringLiteral("Open the family chart of the person of interest at start."));
   parser.addOption(data_dir);
   parser.addOption(screenshot);
+  parser.addOption(chart);
   parser.process(app);
 
   QString error;
@@ -72,7 +92,10 @@ int main(int argc, char** argv) {
     return 1;
   }
   QApplication::setWindowIcon(QIcon(QDir(app_folder).filePath(kLogoFileName)));
-  if (parser.isSet(screenshot)) return SaveScreenshot(window, parser.value(screenshot));
+  if (parser.isSet(screenshot)) {
+    return SaveScreenshot(window, parser.value(screenshot), parser.isSet(chart));
+  }
   window.show();
+  if (parser.isSet(chart)) QTimer::singleShot(0, &window, &MainWindow::OpenFamilyChart);
   return QApplication::exec();
 }

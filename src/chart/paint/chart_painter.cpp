@@ -96,7 +96,7 @@ class BoxPainter {
 
   QPainter& painter_;
   ChartPictures& pictures_;
-  QFont name_font_ = FontOfSize(13, true);
+  QFont name_font_ = FontOfSize(12, true);
   QFont date_font_ = FontOfSize(11);
   QFont mark_font_ = FontOfSize(10, false, true);
   QFontMetricsF name_metrics_{name_font_};
