@@ -3,6 +3,8 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 #include "chart/chart_photos.h"
 #include "chart/chart_texts.h"
@@ -43,70 +45,127 @@ QFont FontOfSize(double pixels, bool bold = false, bool italic = false) {
   return font;
 }
 
-class BoxPainter {
- public:
-  BoxPainter(QPainter& painter, ChartPictures& pictures) : painter_(painter), pictures_(pictures) {}
-
-  void Outline(const ChartBox& box, bool selected) {
-    const GenderColours colours = ColoursOf(box.gender);
-    QPen pen(selected ? QColor(0xe0, 0x7b, 0x00) : colours.border, selected ? 3 : 1.2);
-    if (box.repeated) pen.setStyle(Qt::DashLine);
-    painter_.setPen(pen);
-    painter_.setBrush(colours.fill);
-    painter_.drawRoundedRect(box.rect, 6, 6);
-  }
-
-  void Contents(const ChartBox& box) {
-    QRectF text = box.rect.adjusted(kPadding, 4, -kPadding, -4);
-    const QImage& photo = pictures_.Of(box);
-    if (!photo.isNull()) {
-      const QRectF frame(text.topLeft(), kPhotoSize);
-      QSizeF size = photo.size();
-      size.scale(kPhotoSize, Qt::KeepAspectRatio);
-      QRectF place(QPointF(), size);
-      place.moveCenter(frame.center());
-      painter_.drawImage(place, photo);
-      text.setLeft(frame.right() + kPadding);
-    }
-    painter_.setPen(Qt::black);
-    Line(text, 0, 16, name_font_, name_metrics_, box.name, Qt::AlignLeft);
-    double y = 17;
-    if (!box.birth_date.isEmpty()) {
-      Line(text, y, 13, date_font_, date_metrics_, kBornPrefix + box.birth_date, Qt::AlignLeft);
-      y += 13;
-    }
-    if (!box.death_date.isEmpty()) {
-      Line(text, y, 13, date_font_, date_metrics_, kDiedPrefix + box.death_date, Qt::AlignLeft);
-    }
-    painter_.setPen(QColor(0x60, 0x60, 0x60));
-    const double bottom = text.height() - 13;
-    Line(text, bottom, 13, date_font_, date_metrics_,
-         kNumberPrefix + FormatPersonNumber(box.number), Qt::AlignRight);
-    if (box.repeated) Line(text, bottom, 13, mark_font_, mark_metrics_, kRepeatMark, Qt::AlignLeft);
-  }
-
- private:
-  void Line(const QRectF& area, double y, double height, const QFont& font,
-            const QFontMetricsF& metrics, const QString& text, Qt::Alignment alignment) {
-    painter_.setFont(font);
-    const QRectF line(area.left(), area.top() + y, area.width(), height);
-    painter_.drawText(line, alignment | Qt::AlignVCenter,
-                      metrics.elidedText(text, Qt::ElideRight, line.width()));
-  }
-
-  QPainter& painter_;
-  ChartPictures& pictures_;
-  QFont name_font_ = FontOfSize(12, true);
-  QFont date_font_ = FontOfSize(11);
-  QFont mark_font_ = FontOfSize(10, false, true);
-  QFontMetricsF name_metrics_{name_font_};
-  QFontMetricsF date_metrics_{date_font_};
-  QFontMetricsF mark_metrics_{mark_font_};
-};
-
 bool Meets(const QRectF& exposed, const QRectF& rect) {
   return exposed.isNull() || exposed.intersects(rect);
 }
+
+// The text as it fits into the width, cut short with an ellipsis when it is too long, and its
+// width. Most texts fit by the sum of their characters' advances, which needs no shaping of the
+// text (shaping only brings the letters of names and dates closer); the others are measured.
+std::pair<QString, double> Fitted(const QFontMetricsF& metrics, const QString& text, double width) {
+  double advance = 0;
+  for (const QChar c : text) advance += c.isSurrogate() ? width : metrics.horizontalAdvance(c);
+  if (advance <= width) return {text, advance};
+  QString elided = metrics.elidedText(text, Qt::ElideRight, width);
+  return {elided, metrics.horizontalAdvance(elided)};
+}
+
+struct TextLine {
+  double top;  // below the top of the box's text area
+  QString text;
+};
+
+// Draws the boxes in passes, each with one pen, brush and font for every box, so that a picture
+// file changes its drawing state a handful of times rather than for every box.
+class BoxPasses {
+ public:
+  BoxPasses(QPainter& painter, const ChartLayout& layout, ChartPictures& pictures,
+            std::vector<int> boxes)
+      : painter_(painter), layout_(layout), pictures_(pictures), boxes_(std::move(boxes)) {}
+
+  void Outlines(int selected_box) {
+    for (const ChartGender gender :
+         {ChartGender::kMale, ChartGender::kFemale, ChartGender::kOther}) {
+      for (const bool repeated : {false, true}) {
+        const GenderColours colours = ColoursOf(gender);
+        painter_.setPen(QPen(colours.border, 1.2, repeated ? Qt::DashLine : Qt::SolidLine));
+        painter_.setBrush(colours.fill);
+        for (int i : boxes_) {
+          const ChartBox& box = layout_.boxes[i];
+          if (box.gender == gender && box.repeated == repeated && i != selected_box) Outline(box);
+        }
+      }
+    }
+    if (std::find(boxes_.begin(), boxes_.end(), selected_box) == boxes_.end()) return;
+    const ChartBox& selected = layout_.boxes[selected_box];
+    painter_.setPen(QPen(QColor(0xe0, 0x7b, 0x00), 3));
+    painter_.setBrush(ColoursOf(selected.gender).fill);
+    Outline(selected);
+  }
+
+  void Contents() {
+    for (int i : boxes_) {
+      const ChartBox& box = layout_.boxes[i];
+      const QImage& photo = pictures_.Of(box);
+      if (photo.isNull()) continue;
+      QSizeF size = photo.size();
+      size.scale(kPhotoSize, Qt::KeepAspectRatio);
+      QRectF place(QPointF(), size);
+      place.moveCenter(PhotoFrame(box).center());
+      painter_.drawImage(place, photo);
+    }
+    const QColor black(Qt::black), grey(0x60, 0x60, 0x60);
+    TextPass(FontOfSize(12, true), black, Qt::AlignLeft, [](const ChartBox& box) {
+      return TextLine{0, box.name};
+    });
+    TextPass(FontOfSize(11), black, Qt::AlignLeft, [](const ChartBox& box) {
+      return box.birth_date.isEmpty() ? std::nullopt
+                                      : std::optional(TextLine{17, kBornPrefix + box.birth_date});
+    });
+    TextPass(FontOfSize(11), black, Qt::AlignLeft, [](const ChartBox& box) {
+      const double top = box.birth_date.isEmpty() ? 17 : 30;
+      return box.death_date.isEmpty() ? std::nullopt
+                                      : std::optional(TextLine{top, kDiedPrefix + box.death_date});
+    });
+    TextPass(FontOfSize(11), grey, Qt::AlignRight, [](const ChartBox& box) {
+      return std::optional(TextLine{kBottomLine, kNumberPrefix + FormatPersonNumber(box.number)});
+    });
+    TextPass(FontOfSize(10, false, true), grey, Qt::AlignLeft, [](const ChartBox& box) {
+      return box.repeated ? std::optional(TextLine{kBottomLine, kRepeatMark}) : std::nullopt;
+    });
+  }
+
+ private:
+  static constexpr double kLineHeight = 13;
+  static constexpr double kBottomLine = kChartBoxHeight - 8 - kLineHeight;
+
+  void Outline(const ChartBox& box) { painter_.drawRoundedRect(box.rect, 6, 6); }
+
+  QRectF PhotoFrame(const ChartBox& box) const {
+    return QRectF(box.rect.topLeft() + QPointF(kPadding, 4), kPhotoSize);
+  }
+
+  // Where a box's texts go: right of the photo when there is one.
+  QRectF TextArea(const ChartBox& box) {
+    QRectF area = box.rect.adjusted(kPadding, 4, -kPadding, -4);
+    if (!pictures_.Of(box).isNull()) area.setLeft(PhotoFrame(box).right() + kPadding);
+    return area;
+  }
+
+  template <typename LineOf>
+  void TextPass(const QFont& font, const QColor& colour, Qt::Alignment alignment,
+                const LineOf& line_of) {
+    painter_.setFont(font);
+    painter_.setPen(colour);
+    const QFontMetricsF metrics(font);
+    // Drawing at a baseline spares the text layout a rectangle would need for every box.
+    const double baseline = (kLineHeight + metrics.ascent() - metrics.descent()) / 2;
+    for (int i : boxes_) {
+      const ChartBox& box = layout_.boxes[i];
+      const std::optional<TextLine> line = line_of(box);
+      if (!line) continue;
+      const QRectF area = TextArea(box);
+      const auto [text, width] = Fitted(metrics, line->text, area.width());
+      const double x = alignment == Qt::AlignRight ? area.right() - width : area.left();
+      painter_.drawText(QPointF(x, area.top() + line->top + baseline), text);
+    }
+  }
+
+  QPainter& painter_;
+  const ChartLayout& layout_;
+  ChartPictures& pictures_;
+  std::vector<int> boxes_;
+};
 
 }  // namespace
 
@@ -139,15 +198,14 @@ void PaintChart(QPainter& painter, const ChartLayout& layout, ChartPictures& pic
       painter.drawLine(line.line);
     }
   }
-  const double device_height = kChartBoxHeight * painter.worldTransform().m22();
-  const bool legible = options.full_detail || device_height >= kLegibleBoxHeight;
-  BoxPainter boxes(painter, pictures);
+  std::vector<int> shown;
   for (std::size_t i = 0; i < layout.boxes.size(); ++i) {
-    const ChartBox& box = layout.boxes[i];
-    if (!Meets(options.exposed, box.rect)) continue;
-    boxes.Outline(box, static_cast<int>(i) == options.selected_box);
-    if (legible) boxes.Contents(box);
+    if (Meets(options.exposed, layout.boxes[i].rect)) shown.push_back(static_cast<int>(i));
   }
+  BoxPasses boxes(painter, layout, pictures, std::move(shown));
+  boxes.Outlines(options.selected_box);
+  const double device_height = kChartBoxHeight * painter.worldTransform().m22();
+  if (options.full_detail || device_height >= kLegibleBoxHeight) boxes.Contents();
   painter.restore();
 }
 
