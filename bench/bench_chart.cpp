@@ -1,11 +1,14 @@
 // The family chart on the 9999-person, 30-generation synthetic family (full records): the
 // descendants of its oldest ancestor laid out and first painted in the chart view, an
 // 8-generation pedigree the same way, and the whole descendants chart exported to SVG and PDF.
+// `bench_chart --write-family DIR` writes the family for timing kinvale-cli on it.
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <cstring>
 
 #include "chart/chart_layout.h"
 #include "chart/paint/chart_export.h"
@@ -99,11 +102,22 @@ BENCHMARK(BM_ExportDescendantsSvg)->Unit(benchmark::kMillisecond);
 void BM_ExportDescendantsPdf(benchmark::State& state) { Export(state, "chart.pdf"); }
 BENCHMARK(BM_ExportDescendantsPdf)->Unit(benchmark::kMillisecond);
 
+// With --write-family DIR: writes the family as "Big" into the application folder DIR and prints
+// the number of its oldest ancestor, for timing whole kinvale-cli chart runs on it.
+int WriteFamily(const QString& app_folder) {
+  BigFamily& family = Family();
+  const QString folder = QDir(app_folder).filePath(QStringLiteral("Big"));
+  WriteSyntheticFamily(folder, family.people, /*full_records=*/true);
+  std::printf("%s #%04d\n", qPrintable(folder), family.oldest);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  if (argc == 3 && std::strcmp(argv[1], "--write-family") == 0) return WriteFamily(argv[2]);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
