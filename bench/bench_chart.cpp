@@ -56,7 +56,7 @@ BigFamily& Family() {
 
 // What opening the chart window costs: the layout, then the view at its opening zoom painted
 // once into a window-sized picture.
-void LayoutAndFirstPaint(benchmark::State& state, int centre, ChartScope scope) {
+void LayoutAndFirstPaint(benchmark::State& state, int centre, ChartScope scope, bool fit = false) {
   BigFamily& family = Family();
   std::size_t boxes = 0;
   for (auto _ : state) {
@@ -66,6 +66,7 @@ void LayoutAndFirstPaint(benchmark::State& state, int centre, ChartScope scope) 
     view.resize(1100, 700);
     view.ShowLayout(&layout, 0);
     view.ZoomToOpen();
+    if (fit) view.FitToWindow();
     benchmark::DoNotOptimize(view.grab());
     boxes = layout.boxes.size();
   }
@@ -76,6 +77,12 @@ void BM_DescendantsOfOldestAncestor(benchmark::State& state) {
   LayoutAndFirstPaint(state, Family().oldest, {0, kAllGenerations});
 }
 BENCHMARK(BM_DescendantsOfOldestAncestor)->Unit(benchmark::kMillisecond);
+
+// The same chart fitted to the window: every box drawn, too small for its texts.
+void BM_DescendantsOfOldestAncestorFitted(benchmark::State& state) {
+  LayoutAndFirstPaint(state, Family().oldest, {0, kAllGenerations}, /*fit=*/true);
+}
+BENCHMARK(BM_DescendantsOfOldestAncestorFitted)->Unit(benchmark::kMillisecond);
 
 void BM_PedigreeOf8Generations(benchmark::State& state) {
   LayoutAndFirstPaint(state, Family().youngest, {8, 0});

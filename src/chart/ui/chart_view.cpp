@@ -16,7 +16,7 @@ namespace kinvale {
 
 namespace {
 
-constexpr double kSmallestZoom = 0.02;
+constexpr double kSmallestZoom = 0.0002;  // a chart of 24,000 boxes still fits a window
 constexpr double kLargestZoom = 4;
 constexpr double kWheelStep = 1.25;  // the zoom of one wheel notch
 constexpr double kSmallestOpeningZoom = 0.6;
