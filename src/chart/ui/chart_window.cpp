@@ -1,6 +1,7 @@
 #include "chart/ui/chart_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -162,9 +163,10 @@ void ChartWindow::ExportToFile() {
         u'.' + QLatin1String(kFileKinds[std::max<qsizetype>(0, filters.indexOf(filter))].suffix);
   }
   QString error;
-  if (!ExportChart(layout_, pictures_, path, &error)) {
-    QMessageBox::warning(this, kFamilyChartTitle, error);
-  }
+  QApplication::setOverrideCursor(Qt::WaitCursor);  // a chart of thousands takes a second or two
+  const bool written = ExportChart(layout_, pictures_, path, &error);
+  QApplication::restoreOverrideCursor();
+  if (!written) QMessageBox::warning(this, kFamilyChartTitle, error);
 }
 
 void ChartWindow::Print() {
