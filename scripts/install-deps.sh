@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-svg-dev                 # the family chart's SVG export
   qt6-image-formats-plugins   # TIFF, WebP and other picture formats for photos
   qt6-qpa-plugins
   libbenchmark-dev

@@ -1,5 +1,6 @@
-// kinvale: the window program. Options: --data-dir DIR (the application folder) and
-// --screenshot FILE.png (start as usual, save a picture of the main window, and exit); a GEDCOM
+// kinvale: the window program. Options: --data-dir DIR (the application folder),
+// --screenshot FILE.png (start as usual, save a picture of the main window, and exit) and
+// --chart (open the family chart at start; with --screenshot, its picture is saved); a GEDCOM
 // file given (as the desktop does for a double-clicked .ged file) opens the import window on it.
 #include <QApplication>
 #include <QCommandLineParser>
@@ -20,15 +21,29 @@ using namespace kinvale;
 
 namespace {
 
-// Renders the main window once, as it would first appear, into a picture file.
-int SaveScreenshot(MainWindow& window, const QString& path) {
-  window.show();
-  QApplication::processEvents();
+int SavePicture(QWidget& window, const QString& path) {
   if (!window.grab().save(path)) {
     std::fprintf(stderr, "Could not write the screenshot %s.\n", qPrintable(path));
     return 1;
   }
   return 0;
+}
+
+// Renders the main window once, as it would first appear, into a picture file; with the chart,
+// the chart window opened over it instead.
+int SaveScreenshot(MainWindow& window, const QString& path, bool chart) {
+  window.show();
+  QApplication::processEvents();
+  if (!chart) return SavePicture(window, path);
+  int result = 1;
+  // Runs inside the chart window's own event loop, once it is shown.
+  QTimer::singleShot(0, &window, [&] {
+    QWidget* chart_window = QApplication::activeModalWidget();
+    result = SavePicture(*chart_window, path);
+    chart_window->close();
+  });
+  window.OpenFamilyChart();
+  return result;
 }
 
 }  // namespace
@@ -52,8 +67,12 @@ int main(int argc, char** argv) {
       QStringLiteral("screenshot"),
       QStringLiteral("Start as usual, save a picture of the main window to FILE and exit."),
       QStringLiteral("FILE"));
+  const QCommandLineOption chart(
+      QStringLiteral("chart"),
+      QStringLiteral("Open the family chart of the person of interest at start."));
   parser.addOption(data_dir);
   parser.addOption(screenshot);
+  parser.addOption(chart);
   parser.addPositionalArgument(
       QStringLiteral("FILE.ged"),
       QStringLiteral("A GEDCOM file to import: the \"Import From GEDCOM\" window opens on it."),
@@ -87,8 +106,11 @@ int main(int argc, char** argv) {
   // The menu entry's icon where the icon theme has it (an installed Kinvale), else the logo.
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(KINVALE_APP_ID),
                                                QIcon(QDir(app_folder).filePath(kLogoFileName))));
-  if (parser.isSet(screenshot)) return SaveScreenshot(window, parser.value(screenshot));
+  if (parser.isSet(screenshot)) {
+    return SaveScreenshot(window, parser.value(screenshot), parser.isSet(chart));
+  }
   window.show();
+  if (parser.isSet(chart)) QTimer::singleShot(0, &window, &MainWindow::OpenFamilyChart);
   if (!parser.positionalArguments().isEmpty()) {
     const QString file = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
     QTimer::singleShot(0, &window, [&window, file] { window.OpenImportWindow(file); });

@@ -49,6 +49,8 @@ struct Command {
   std::function<int(Context&, const QStringList&)> run;
   // Commands that change files run only while this copy holds the application folder's lock.
   bool writes = false;
+  // Commands that draw run in a GUI application on the offscreen platform (fonts need one).
+  bool paints = false;
 
   // "name arguments", or the name alone for a command without arguments.
   QString UsageText() const { return synopsis.isEmpty() ? name : name + u' ' + synopsis; }

@@ -1,6 +1,9 @@
 // kinvale-cli: the scripting interface to the same core operations the windows use.
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <algorithm>
+#include <cstdio>
+#include <memory>
 
 #include "cli/cli.h"
 #include "store/app_folder.h"
@@ -47,10 +50,37 @@ int UsageError(Context& context, const QString& message) {
   return kUsageError;
 }
 
+// The command the arguments name, looked for before the application object exists because the
+// commands that draw need a GUI application.
+const Command* CommandOfArguments(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const QString argument = QString::fromLocal8Bit(argv[i]);
+    if (argument == u"--data-dir") {
+      ++i;
+    } else {
+      return FindCommand(argument);
+    }
+  }
+  return nullptr;
+}
+
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
+  const Command* command = CommandOfArguments(argc, argv);
+  if (!command || !command->paints) return std::make_unique<QCoreApplication>(argc, argv);
+  // Drawing text needs the font database of a GUI application; the offscreen platform gives one
+  // without a display. Its notes (a missing runtime folder, say) are not for the user.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+      std::fprintf(stderr, "%s\n", qPrintable(message));
+  });
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
+  const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("Kinvale"));
   QStringList args = QCoreApplication::arguments().mid(1);
   Context context;

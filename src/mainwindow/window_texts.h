@@ -37,6 +37,7 @@ inline const QString kNoFamilyStatus =
 // Menus and their items.
 inline const QString kFileMenu = QStringLiteral("File");
 inline const QString kEditMenu = QStringLiteral("Edit");
+inline const QString kViewMenu = QStringLiteral("View");
 inline const QString kAnalysisMenu = QStringLiteral("Analysis");
 inline const QString kHelpMenu = QStringLiteral("Help");
 inline const QString kLoadFamilyTreeItem = QStringLiteral("Load Family Tree");

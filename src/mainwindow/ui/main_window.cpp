@@ -12,6 +12,8 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 
+#include "chart/chart_texts.h"
+#include "chart/ui/chart_window.h"
 #include "details/ui/update_person_dialog.h"
 #include "editing/family_editing.h"
 #include "gedcom/ui/export_gedcom_dialog.h"
@@ -33,6 +35,8 @@
 #include "relations/ui/relatives_dialog.h"
 #include "search/ui/keyword_search_dialog.h"
 #include "store/person_lookup.h"
+#include "store/link_string.h"
+#include "store/person_number.h"
 
 namespace kinvale {
 
@@ -119,6 +123,11 @@ void MainWindow::BuildMenus() {
     RedoLastChange(session_, prompter_);
     Redraw();
   });
+
+  QMenu* view = menuBar()->addMenu(u'&' + kViewMenu);
+  connect(AddItem(view, kFamilyChartTitle, QStringLiteral("actionFamilyChart"),
+                  QKeySequence(Qt::CTRL | Qt::Key_T)),
+          &QAction::triggered, this, &MainWindow::OpenFamilyChart);
 
   QMenu* analysis = menuBar()->addMenu(u'&' + kAnalysisMenu);
   connect(AddItem(analysis, kRelationCheckItem, QStringLiteral("actionRelationCheck")),
@@ -284,6 +293,21 @@ void MainWindow::OpenDescendants() {
   };
   DescendantsDialog descendants(session_, prompter_, choose_save_path, this);
   descendants.exec();
+}
+
+void MainWindow::OpenFamilyChart() {
+  const int row = PersonOfInterestRow(session_.view, session_.index);
+  const int centre = row >= 0 ? NumberValue(OwnNumber(session_.index.row(row).link)) : 0;
+  ChartWindowActions actions{[this](int chosen) { GoToPerson(chosen); },
+                             [this](int chosen) { ShowPersonInfo(chosen); }};
+  ChartWindow chart(session_, centre, std::move(actions), this);
+  chart.exec();
+}
+
+void MainWindow::GoToPerson(int row) {
+  SetPersonOfInterest(session_.view, session_.index, row);
+  RefreshMainView(session_);
+  Redraw();
 }
 
 void MainWindow::OpenKeywordSearch() {

@@ -40,6 +40,8 @@ class MainWindow : public QMainWindow {
   // What the person of interest button opens after the family chooser: the details editor,
   // unless tests put something else in its place.
   void SetDetailsEditor(std::function<void()> open_editor);
+  // View, Family Chart: the chart window on the person of interest, until it is closed.
+  void OpenFamilyChart();
 
  protected:
   // Exit and the frame's close button both end the session: temporary files go, settings stay.
@@ -56,6 +58,8 @@ class MainWindow : public QMainWindow {
   void ConnectEditingButtons();
   void OpenKeywordSearch();
   void OpenDescendants();
+  // Makes the person of that index row the person of interest and draws them.
+  void GoToPerson(int row);
   void OpenPhotoWindow(PhotoMode mode);
   void ShowPersonInfo(int row);
   // The information view of the person a relation window names by number.
