@@ -26,6 +26,8 @@ class SilentPrompter : public Prompter {
     return answers.isEmpty() ? QString() : answers.takeFirst();
   }
   bool Confirm(const QString&, const QString&) override { return true; }
+  int ChooseOne(const QString&, const QString&, const QStringList&) override { return -1; }
+  SaveAnswer AskToSave(const QString&, const QString&) override { return SaveAnswer::kDiscard; }
   void Message(const QString&, const QString&) override {}
 };
 

@@ -1,6 +1,8 @@
 // One add and one remove of a father on a 9999-person family, the record writes included:
-// saving only the records whose line 1 differs, against rewriting every record through a
-// temporary copy after each operation.
+// saving only the records whose line 1 differs (each change a journaled step of the undo
+// history), against rewriting every record through a temporary copy after each operation. And
+// what the history costs: the records of an add written as one step against written plainly,
+// and the history's size after 1,000 such steps.
 #include <benchmark/benchmark.h>
 #include <QDir>
 #include <QFile>
@@ -13,6 +15,7 @@
 #include "editing/unlinking.h"
 #include "mainwindow/main_view.h"
 #include "store/atomic_file.h"
+#include "store/change_history.h"
 #include "store/link_string.h"
 #include "store/person_number.h"
 #include "store/prompter.h"
@@ -34,6 +37,8 @@ class BenchPrompter : public Prompter {
   QString LineEntry(const QString&) override { return kNewFather; }
   bool Confirm(const QString&, const QString&) override { return true; }
   void Message(const QString& text, const QString&) override { messages.append(text); }
+  int ChooseOne(const QString&, const QString&, const QStringList&) override { return -1; }
+  SaveAnswer AskToSave(const QString&, const QString&) override { return SaveAnswer::kDiscard; }
   QStringList messages;
 };
 
@@ -120,12 +125,15 @@ void BM_AddAndRemoveFatherRewritingEveryRecord(benchmark::State& state) {
   Session& session = family.session;
   const Session loaded = session;
   for (auto _ : state) {
-    session.view.fathers.names.append(kNewFather);
-    AddPerson(session, kNewFather, NewPersonKind::kBlankRelative);
-    AssembleLinkString(session, session.view.person_of_interest, AssemblyMode::kParents);
+    const int father = AddPerson(session, kNewFather, NewPersonKind::kBlankRelative);
+    const QString number = OwnNumber(session.index.row(father).link).toString();
+    session.view.fathers.Append(NumberValue(number), kNewFather);
+    AssembleLinkString(session, PersonOfInterestRow(session.view, session.index),
+                       AssemblyMode::kParents);
     RewriteEveryRecord(session);
-    session.view.fathers.names.removeLast();
-    RemoveParentEntry(session, session.index.NumberOfName(kNewFather));
+    session.view.fathers.selected = static_cast<int>(session.view.fathers.numbers.size()) - 1;
+    session.view.fathers.TakeSelected();
+    RemoveParentEntry(session, number);
     RewriteEveryRecord(session);
     state.PauseTiming();
     Restore(session, loaded);
@@ -134,6 +142,77 @@ void BM_AddAndRemoveFatherRewritingEveryRecord(benchmark::State& state) {
   state.counters["people"] = session.index.size() + 1;
 }
 BENCHMARK(BM_AddAndRemoveFatherRewritingEveryRecord)->Unit(benchmark::kMillisecond);
+
+// The four records an add of a father rewrites (the person, a spouse, two new), as the family
+// folder of 9998 people holds them.
+FamilyChange TypicalAdd(const Session& session, int round) {
+  FamilyChange change{QStringLiteral("Add father %1").arg(round), {}};
+  const QDir folder(session.FamilyPath());
+  for (int row = 0; row < 4; ++row) {
+    const IndexRow& person = session.index.row(row * 97);
+    const QString file = RecordFileName(person.name, OwnNumber(person.link).toString());
+    QFile record(folder.filePath(file));
+    QByteArray bytes = record.open(QIODevice::ReadOnly) ? record.readAll() : QByteArray();
+    bytes.append(QByteArray::number(round));  // a change every round
+    change.Write(file, bytes);
+  }
+  return change;
+}
+
+// The records written as one step of the history: the step file first, then each record.
+void BM_FourRecordsAsAStep(benchmark::State& state) {
+  BenchFamily& family = Family();
+  int round = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    const FamilyChange change = TypicalAdd(family.session, ++round);
+    state.ResumeTiming();
+    QString error;
+    if (!ApplyChange(family.session.FamilyPath(), change, &error)) {
+      state.SkipWithError(qPrintable(error));
+    }
+  }
+}
+BENCHMARK(BM_FourRecordsAsAStep)->Unit(benchmark::kMillisecond);
+
+// The same records written plainly, each atomically, as before there was a history.
+void BM_FourRecordsWrittenPlainly(benchmark::State& state) {
+  BenchFamily& family = Family();
+  int round = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    const FamilyChange change = TypicalAdd(family.session, ++round);
+    state.ResumeTiming();
+    for (const FileChange& file : change.files) {
+      QString error;
+      if (!WriteFileAtomically(family.session.FamilyFilePath(file.file_name), *file.contents, &error)) {
+        state.SkipWithError(qPrintable(error));
+      }
+    }
+  }
+}
+BENCHMARK(BM_FourRecordsWrittenPlainly)->Unit(benchmark::kMillisecond);
+
+// The size of the history folder after 1,000 such steps (the counter "history_bytes").
+void BM_HistoryAfter1000Steps(benchmark::State& state) {
+  BenchFamily& family = Family();
+  for (auto _ : state) {
+    const QString history = QDir(family.session.FamilyPath()).filePath(kHistoryFolderName);
+    QDir(history).removeRecursively();
+    for (int round = 0; round < 1000; ++round) {
+      QString error;
+      if (!ApplyChange(family.session.FamilyPath(), TypicalAdd(family.session, round), &error)) {
+        state.SkipWithError(qPrintable(error));
+        break;
+      }
+    }
+    qint64 bytes = 0;
+    for (const QFileInfo& step : QDir(history).entryInfoList(QDir::Files)) bytes += step.size();
+    state.counters["history_bytes"] = static_cast<double>(bytes);
+    state.counters["steps"] = QDir(history).entryList(QDir::Files).size();
+  }
+}
+BENCHMARK(BM_HistoryAfter1000Steps)->Unit(benchmark::kSecond)->Iterations(1);
 
 }  // namespace
 

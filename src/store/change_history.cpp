@@ -87,17 +87,22 @@ std::optional<QByteArray> ReadImage(QDataStream& in) {
   return present ? std::optional(bytes) : std::nullopt;
 }
 
+// The name and time stand first, so that a listing reads no more; the files' contents follow
+// compressed (records are text, and a step holds each twice).
 QByteArray EncodeStep(const Step& step) {
+  QByteArray body;
+  QDataStream files(&body, QIODevice::WriteOnly);
+  files.setVersion(QDataStream::Qt_6_4);
+  files << static_cast<quint32>(step.files.size());
+  for (const FileImages& file : step.files) {
+    files << file.file_name;
+    WriteImage(files, file.before);
+    WriteImage(files, file.after);
+  }
   QByteArray bytes;
   QDataStream out(&bytes, QIODevice::WriteOnly);
   out.setVersion(QDataStream::Qt_6_4);
-  out << kStepMagic << kStepVersion << step.name << step.time
-      << static_cast<quint32>(step.files.size());
-  for (const FileImages& file : step.files) {
-    out << file.file_name;
-    WriteImage(out, file.before);
-    WriteImage(out, file.after);
-  }
+  out << kStepMagic << kStepVersion << step.name << step.time << qCompress(body, 1);
   return bytes;
 }
 
@@ -111,20 +116,28 @@ std::optional<Step> ReadStep(const QString& path, bool header_only) {
   quint32 magic = 0;
   quint16 version = 0;
   Step step;
-  quint32 count = 0;
-  in >> magic >> version >> step.name >> step.time >> count;
+  in >> magic >> version >> step.name >> step.time;
   if (magic != kStepMagic || version != kStepVersion || in.status() != QDataStream::Ok) {
     return std::nullopt;
   }
   if (header_only) return step;
-  for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+  QByteArray compressed;
+  in >> compressed;
+  const QByteArray body = qUncompress(compressed);
+  QDataStream files(body);
+  files.setVersion(QDataStream::Qt_6_4);
+  quint32 count = 0;
+  files >> count;
+  for (quint32 i = 0; i < count && files.status() == QDataStream::Ok; ++i) {
     FileImages images;
-    in >> images.file_name;
-    images.before = ReadImage(in);
-    images.after = ReadImage(in);
+    files >> images.file_name;
+    images.before = ReadImage(files);
+    images.after = ReadImage(files);
     step.files.push_back(std::move(images));
   }
-  if (in.status() != QDataStream::Ok) return std::nullopt;
+  if (in.status() != QDataStream::Ok || files.status() != QDataStream::Ok || body.isEmpty()) {
+    return std::nullopt;
+  }
   return step;
 }
 
