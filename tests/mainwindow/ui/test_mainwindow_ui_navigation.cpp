@@ -2,7 +2,6 @@
 // information view's "Go to", Back and Forward, and the "Find person" box; no record changes.
 #include <QtTest>
 #include <QtWidgets>
-#include <map>
 
 #include "support/demo_window.h"
 #include "support/widget_helpers.h"
@@ -12,28 +11,25 @@ using namespace kinvale::testing;
 
 namespace {
 
-std::map<QString, QByteArray> FolderBytes(const QString& folder) {
-  std::map<QString, QByteArray> bytes;
+QMap<QString, QByteArray> FolderBytes(const QString& folder) {
+  QMap<QString, QByteArray> bytes;
   for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden)) {
     QFile content(file.filePath());
-    if (content.open(QIODevice::ReadOnly)) bytes[file.fileName()] = content.readAll();
+    bytes[file.fileName()] = content.open(QIODevice::ReadOnly) ? content.readAll() : "unread";
   }
   return bytes;
 }
 
-// Focuses line row of a relative list and presses key there.
-void KeyOnLine(MainWindow& window, const QString& list_name, int row, QKeyCombination key) {
-  auto* list = Child<QListWidget>(window, list_name);
-  list->setFocus();
-  list->setCurrentRow(row);
-  QTest::keyClick(list, key.key(), key.keyboardModifiers());
-}
-
-// Presses key where the focus is, or on the window when nothing has it; the window is active
-// again once a dialog over it has closed.
-void KeyOnWindow(QWidget& window, QKeyCombination key) {
+// Presses key where the focus is: on line of the named list when one is named. The window is
+// made active again first, as it is once a dialog over it has closed.
+void Press(QWidget& window, QKeyCombination key, const QString& list_name = {}, int line = 0) {
   window.activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(&window));
+  if (!list_name.isEmpty()) {
+    auto* list = Child<QListWidget>(window, list_name);
+    list->setFocus();
+    list->setCurrentRow(line);
+  }
   QWidget* focus = QApplication::focusWidget();
   QTest::keyClick(focus ? focus : &window, key.key(), key.keyboardModifiers());
 }
@@ -46,56 +42,35 @@ class NavigationTest : public QObject {
  private slots:
   void WalkByKeyboardSavesNothing() {
     DemoWindow demo;
-    QVERIFY(QTest::qWaitForWindowActive(&demo.window));
-    const QString family = demo.window.session().FamilyPath();
-    const std::map<QString, QByteArray> before = FolderBytes(family);
-    const auto* back = demo.window.findChild<QAction*>("actionBack");
-    const auto* forward = demo.window.findChild<QAction*>("actionForward");
+    MainWindow& window = demo.window;
+    const QString family = window.session().FamilyPath();
+    const QMap<QString, QByteArray> before = FolderBytes(family);
+    const auto shows = [&window](const QString& person, bool back, bool forward) {
+      return window.session().view.person_of_interest == person &&
+             window.findChild<QAction*>("actionBack")->isEnabled() == back &&
+             window.findChild<QAction*>("actionForward")->isEnabled() == forward;
+    };
 
-    struct Step {
-      const char* what;
-      std::function<void()> act;
-      QString person_of_interest;
-      bool can_back, can_forward;
-    };
-    const Step walk[] = {
-        {"start", [] {}, "Thomas Whitfield", false, false},
-        {"Ctrl+Return on the father",
-         [&] { KeyOnLine(demo.window, "fatherList", 0, Qt::CTRL | Qt::Key_Return); },
-         "William Whitfield", true, false},
-        {"Alt+Left", [&] { KeyOnWindow(demo.window, Qt::ALT | Qt::Key_Left); }, "Thomas Whitfield",
-         false, true},
-        {"Alt+Right", [&] { KeyOnWindow(demo.window, Qt::ALT | Qt::Key_Right); },
-         "William Whitfield", true, false},
-        {"Alt+Left again", [&] { KeyOnWindow(demo.window, Qt::ALT | Qt::Key_Left); },
-         "Thomas Whitfield", false, true},
-        {"Enter on a child, then Go to in the information view",
-         [&] {
-           WhenModalShown([](QWidget* info) { Click(*info, "goToButton"); });
-           KeyOnLine(demo.window, "childrenList", 1, QKeyCombination(Qt::Key_Return));
-         },
-         "Susan Whitfield Grant", true, false},
-        {"Alt+Left past the start stays",
-         [&] {
-           KeyOnWindow(demo.window, Qt::ALT | Qt::Key_Left);
-           KeyOnWindow(demo.window, Qt::ALT | Qt::Key_Left);
-         },
-         "Thomas Whitfield", false, true},
-        {"Ctrl+F, a name and Enter",
-         [&] {
-           KeyOnWindow(demo.window, Qt::CTRL | Qt::Key_F);
-           QTest::keyClicks(QApplication::focusWidget(), "william whitfield");
-           KeyOnWindow(demo.window, QKeyCombination(Qt::Key_Return));
-         },
-         "William Whitfield", true, false},
-    };
-    for (const Step& step : walk) {
-      step.act();
-      QCOMPARE(demo.window.session().view.person_of_interest, step.person_of_interest);
-      QVERIFY2(back->isEnabled() == step.can_back, step.what);
-      QVERIFY2(forward->isEnabled() == step.can_forward, step.what);
-      QVERIFY2(!QApplication::activeModalWidget(), step.what);
-    }
+    QVERIFY(shows("Thomas Whitfield", false, false));
+    Press(window, Qt::CTRL | Qt::Key_Return, "fatherList", 0);
+    QVERIFY(shows("William Whitfield", true, false));
+    Press(window, Qt::ALT | Qt::Key_Left);
+    QVERIFY(shows("Thomas Whitfield", false, true));
+    Press(window, Qt::ALT | Qt::Key_Right);
+    QVERIFY(shows("William Whitfield", true, false));
+    Press(window, Qt::ALT | Qt::Key_Left);
+    WhenModalShown([](QWidget* info) { Click(*info, "goToButton"); });
+    Press(window, QKeyCombination(Qt::Key_Return), "childrenList", 1);
+    QVERIFY(shows("Susan Whitfield Grant", true, false));  // William, ahead, is forgotten
+    Press(window, Qt::ALT | Qt::Key_Left);
+    Press(window, Qt::ALT | Qt::Key_Left);
+    QVERIFY(shows("Thomas Whitfield", false, true));
+    Press(window, Qt::CTRL | Qt::Key_F);
+    QTest::keyClicks(QApplication::focusWidget(), "william whitfield");
+    Press(window, QKeyCombination(Qt::Key_Return));
+    QVERIFY(shows("William Whitfield", true, false));
+
+    QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(FolderBytes(family) == before);
   }
 };
