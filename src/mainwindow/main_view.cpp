@@ -33,6 +33,11 @@ int PersonOfInterestRow(const MainView& view, const FamilyIndex& index) {
   return index.FindRowExact(view.person_of_interest);
 }
 
+int PersonOfInterestNumber(const MainView& view, const FamilyIndex& index) {
+  const int row = PersonOfInterestRow(view, index);
+  return row < 0 ? 0 : NumberValue(OwnNumber(index.row(row).link));
+}
+
 QString LineLabel(const FamilyIndex& index, const RelativeList& list, size_t i) {
   const int row = index.RowOfNumber(list.numbers[i]);
   return row < 0 ? list.names[i] : PersonLabel(index, row);

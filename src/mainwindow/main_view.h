@@ -62,6 +62,8 @@ struct MainView {
 // The person of interest's row: the person numbered poi_number while they carry the caption's
 // name, else the first person of exactly that name; -1 while nobody is shown or has no row.
 int PersonOfInterestRow(const MainView& view, const FamilyIndex& index);
+// The person number of PersonOfInterestRow; 0 while nobody is shown or has no row.
+int PersonOfInterestNumber(const MainView& view, const FamilyIndex& index);
 
 // The text line i of a list shows: the name, with number and dates when another person of the
 // family carries it too; the name as listed when the line's number names nobody.

@@ -18,8 +18,11 @@ inline const QString kRemoveCaption = QStringLiteral("-");
 inline const QString kNoPhotoCaption = QStringLiteral("No photo");
 inline const QString kPersonButtonTip = QStringLiteral("Edit this person's details");
 inline const QString kSpouseButtonTip = QStringLiteral("Set or change the spouse");
-inline const QString kRelativeListTip =
-    QStringLiteral("Double-click a name to see that person's information");
+inline const QString kRelativeListTip = QStringLiteral(
+    "Double-click a name or press Enter to see that person's information; Ctrl+Return goes to "
+    "that person");
+// The context menu of a relative and of the spouse button.
+inline const QString kInformationItem = QStringLiteral("Information");
 inline const QString kAddFatherTip = QStringLiteral("Add a father");
 inline const QString kRemoveFatherTip = QStringLiteral("Remove the selected father");
 inline const QString kAddMotherTip = QStringLiteral("Add a mother");
@@ -50,8 +53,15 @@ inline const QString kRelationCheckItem = QStringLiteral("Relation Check");
 inline const QString kKeywordSearchItem = QStringLiteral("Keyword Search");
 inline const QString kDescendantsItem = QStringLiteral("Descendants");
 inline const QString kRelativesItem = QStringLiteral("Relatives");
+inline const QString kBackItem = QStringLiteral("Back");
+inline const QString kForwardItem = QStringLiteral("Forward");
+inline const QString kFindPersonItem = QStringLiteral("Find Person");
 inline const QString kUserManualItem = QStringLiteral("User Manual");
 inline const QString kAboutItem = QStringLiteral("About Kinvale");
+
+// The "Find person" box on the toolbar.
+inline const QString kFindPersonHint = QStringLiteral("Find person: name, number or date");
+inline const QString kNobodyMatches = QStringLiteral("Nobody in this family matches %1.");
 
 // The family chooser ("Load Family Tree").
 inline const QString kOpenCaption = QStringLiteral("Open");

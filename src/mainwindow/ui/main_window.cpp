@@ -3,14 +3,20 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCompleter>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QStringListModel>
+#include <QStyle>
+#include <QToolBar>
 
 #include "chart/chart_texts.h"
 #include "chart/ui/chart_window.h"
@@ -34,8 +40,8 @@
 #include "relations/ui/relation_check_dialog.h"
 #include "relations/ui/relatives_dialog.h"
 #include "search/ui/keyword_search_dialog.h"
-#include "store/person_lookup.h"
 #include "store/link_string.h"
+#include "store/person_lookup.h"
 #include "store/person_number.h"
 
 namespace kinvale {
@@ -53,6 +59,20 @@ QAction* AddItem(QMenu* menu, const QString& caption, const QString& object_name
   action->setObjectName(object_name);
   action->setShortcut(shortcut);
   return action;
+}
+
+// Keys that act while the widget, or a part of it, has the focus.
+void OnKeys(QWidget* widget, std::initializer_list<QKeyCombination> keys,
+            const std::function<void()>& act) {
+  for (const QKeyCombination key : keys) {
+    auto* shortcut = new QShortcut(QKeySequence(key), widget);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, widget, act);
+  }
+}
+
+PersonHistory::Exists InFamily(const FamilyIndex& index) {
+  return [&index](int number) { return index.RowOfNumber(number) >= 0; };
 }
 
 }  // namespace
@@ -75,8 +95,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), prompter_(this) {
     editor.exec();
   };
   BuildMenus();
+  BuildNavigationBar();
   ConnectBoard();
-  resize(board_->sizeHint() * 1.15 + QSize(0, menuBar()->sizeHint().height()));
+  resize(board_->sizeHint() * 1.15 + QSize(0, menuBar()->sizeHint().height() * 2));
   Redraw();
 }
 
@@ -125,6 +146,20 @@ void MainWindow::BuildMenus() {
   });
 
   QMenu* view = menuBar()->addMenu(u'&' + kViewMenu);
+  back_ =
+      AddItem(view, kBackItem, QStringLiteral("actionBack"), QKeySequence(Qt::ALT | Qt::Key_Left));
+  forward_ = AddItem(view, kForwardItem, QStringLiteral("actionForward"),
+                     QKeySequence(Qt::ALT | Qt::Key_Right));
+  connect(back_, &QAction::triggered, this,
+          [this] { GoToNumber(history_.Back(InFamily(session_.index))); });
+  connect(forward_, &QAction::triggered, this,
+          [this] { GoToNumber(history_.Forward(InFamily(session_.index))); });
+  connect(AddItem(view, kFindPersonItem, QStringLiteral("actionFindPerson"), QKeySequence::Find),
+          &QAction::triggered, this, [this] {
+            find_box_->setFocus(Qt::ShortcutFocusReason);
+            find_box_->selectAll();
+          });
+  view->addSeparator();
   connect(AddItem(view, kFamilyChartTitle, QStringLiteral("actionFamilyChart"),
                   QKeySequence(Qt::CTRL | Qt::Key_T)),
           &QAction::triggered, this, &MainWindow::OpenFamilyChart);
@@ -160,6 +195,56 @@ void MainWindow::BuildMenus() {
           });
 }
 
+void MainWindow::BuildNavigationBar() {
+  QToolBar* bar = addToolBar(kViewMenu);
+  bar->setObjectName(QStringLiteral("navigationBar"));
+  bar->setMovable(false);
+  back_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+  forward_->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+  bar->addAction(back_);
+  bar->addAction(forward_);
+  find_box_ = new QLineEdit(bar);
+  find_box_->setObjectName(QStringLiteral("findPerson"));
+  find_box_->setPlaceholderText(kFindPersonHint);
+  find_box_->setClearButtonEnabled(true);
+  find_box_->setMaximumWidth(find_box_->fontMetrics().averageCharWidth() * 48);
+  find_completions_ = new QStringListModel(this);
+  auto* completer = new QCompleter(find_completions_, find_box_);
+  completer->setCaseSensitivity(Qt::CaseInsensitive);
+  completer->setFilterMode(Qt::MatchContains);  // a number or a year finds the person too
+  find_box_->setCompleter(completer);
+  bar->addWidget(find_box_);
+  // The family can change while the box is away, so the completions are made when it is used.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now == find_box_) FillFindCompletions();
+  });
+  connect(find_box_, &QLineEdit::returnPressed, this, &MainWindow::FindPerson);
+  connect(completer, qOverload<const QString&>(&QCompleter::activated), this,
+          &MainWindow::FindPerson);
+}
+
+void MainWindow::FillFindCompletions() {
+  QStringList descriptions;
+  descriptions.reserve(session_.index.size());
+  for (int row = 0; row < session_.index.size(); ++row) {
+    descriptions.append(PersonDescription(session_.index, row));
+  }
+  find_completions_->setStringList(descriptions);
+}
+
+void MainWindow::FindPerson() {
+  const QString text = find_box_->text();
+  if (text.isEmpty()) return;  // already gone there: the completer and Enter both report a pick
+  const Resolution found =
+      ResolveTypedName(session_.index, prompter_, text, kWhichPersonQuestion.arg(text));
+  if (found.kind == Resolution::kNobody) {
+    prompter_.Message(kNobodyMatches.arg(text), kFindPersonItem);
+  }
+  if (found.kind != Resolution::kPerson) return;
+  find_box_->clear();
+  GoToPerson(found.row);
+}
+
 void MainWindow::OpenImportWindow(const QString& file) {
   ImportGedcomDialog import(session_, prompter_, this);
   connect(&import, &ImportGedcomDialog::familyReloaded, this, &MainWindow::Redraw);
@@ -186,8 +271,46 @@ void MainWindow::ConnectEditingButtons() {
   }
 }
 
+void MainWindow::ConnectGoTo() {
+  // The person of that number, offered from a context menu at the global point.
+  const auto offer = [this](QPoint at, int number) {
+    if (session_.index.RowOfNumber(number) < 0) return;  // a slot that names nobody
+    QMenu menu(this);
+    const QAction* go_to = menu.addAction(kGoToCaption);
+    const QAction* information = menu.addAction(kInformationItem);
+    const QAction* chosen = menu.exec(at);
+    if (chosen == go_to) GoToNumber(number);
+    if (chosen == information) ShowPersonNumbered(number);
+  };
+  for (const ListBinding& binding : lists_) {
+    QListWidget* list = binding.widget;
+    const auto current_number = [list] {
+      const QListWidgetItem* item = list->currentItem();
+      return item ? item->data(Qt::UserRole).toInt() : 0;
+    };
+    OnKeys(list, {Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter},
+           [this, current_number] { GoToNumber(current_number()); });
+    OnKeys(list, {QKeyCombination(Qt::Key_Return), QKeyCombination(Qt::Key_Enter)},
+           [this, current_number] { ShowPersonNumbered(current_number()); });
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list, &QWidget::customContextMenuRequested, this, [list, offer](QPoint at) {
+      if (const QListWidgetItem* item = list->itemAt(at)) {
+        offer(list->viewport()->mapToGlobal(at), item->data(Qt::UserRole).toInt());
+      }
+    });
+  }
+  QPushButton* spouse = board_->spouse_button;
+  OnKeys(spouse, {Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter},
+         [this] { GoToNumber(session_.view.spouse_number); });
+  spouse->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(spouse, &QWidget::customContextMenuRequested, this, [this, spouse, offer](QPoint at) {
+    offer(spouse->mapToGlobal(at), session_.view.spouse_number);
+  });
+}
+
 void MainWindow::ConnectBoard() {
   ConnectEditingButtons();
+  ConnectGoTo();
   connect(board_->person_button, &QPushButton::clicked, this, &MainWindow::EditPersonOfInterest);
   for (const ListBinding& binding : lists_) {
     RelativeList MainView::*list = binding.list;
@@ -221,9 +344,22 @@ void MainWindow::Redraw() {
   redo_->setText(RedoCaption(session_));
   redo_->setEnabled(redo_->text() != kRedoItem);
   RenderPhoto();
+  RecordHistory();
   status_->setText(session_.HasFamily()
                        ? kFamilyStatus.arg(session_.family).arg(session_.index.size())
                        : kNoFamilyStatus);
+}
+
+void MainWindow::RecordHistory() {
+  if (session_.FamilyPath() != history_family_) {
+    history_.Clear();
+    history_family_ = session_.FamilyPath();
+  }
+  if (const int number = PersonOfInterestNumber(session_.view, session_.index)) {
+    history_.Visit(number);
+  }
+  back_->setEnabled(history_.CanGoBack(InFamily(session_.index)));
+  forward_->setEnabled(history_.CanGoForward(InFamily(session_.index)));
 }
 
 void MainWindow::RenderPhoto() {
@@ -268,7 +404,7 @@ void MainWindow::ShowRelativeInfo(const QListWidgetItem* item) {
 void MainWindow::ShowPersonInfo(int row) {
   PersonInfoDialog info(
       session_, row, QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
-  info.exec();
+  if (info.exec() == PersonInfoDialog::kGoToResult) GoToPerson(row);
 }
 
 void MainWindow::ShowPersonNumbered(int number) {
@@ -293,11 +429,11 @@ void MainWindow::OpenDescendants() {
   };
   DescendantsDialog descendants(session_, prompter_, choose_save_path, this);
   descendants.exec();
+  if (descendants.go_to_row() >= 0) GoToPerson(descendants.go_to_row());
 }
 
 void MainWindow::OpenFamilyChart() {
-  const int row = PersonOfInterestRow(session_.view, session_.index);
-  const int centre = row >= 0 ? NumberValue(OwnNumber(session_.index.row(row).link)) : 0;
+  const int centre = PersonOfInterestNumber(session_.view, session_.index);
   ChartWindowActions actions{[this](int chosen) { GoToPerson(chosen); },
                              [this](int chosen) { ShowPersonInfo(chosen); }};
   ChartWindow chart(session_, centre, std::move(actions), this);
@@ -310,10 +446,15 @@ void MainWindow::GoToPerson(int row) {
   Redraw();
 }
 
+void MainWindow::GoToNumber(int number) {
+  if (const int row = session_.index.RowOfNumber(number); row >= 0) GoToPerson(row);
+}
+
 void MainWindow::OpenKeywordSearch() {
   KeywordSearchDialog search(
       session_, prompter_, [this](int row) { ShowPersonInfo(row); }, this);
   search.exec();
+  if (search.go_to_row() >= 0) GoToPerson(search.go_to_row());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -5,14 +5,17 @@
 #include <QMainWindow>
 #include <functional>
 
+#include "mainwindow/person_history.h"
 #include "mainwindow/ui/widget_prompter.h"
 #include "photos/photo_import.h"
 #include "store/session.h"
 
 class QAction;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
+class QStringListModel;
 
 namespace kinvale {
 
@@ -54,12 +57,24 @@ class MainWindow : public QMainWindow {
   };
 
   void BuildMenus();
+  void BuildNavigationBar();
+  // "Go to" and "Information" for the relative lists and the spouse button: context menus,
+  // Ctrl+Return and Enter.
+  void ConnectGoTo();
   void ConnectBoard();
   void ConnectEditingButtons();
   void OpenKeywordSearch();
   void OpenDescendants();
-  // Makes the person of that index row the person of interest and draws them.
+  // Makes the person of that index row the person of interest and draws them; nothing is saved.
   void GoToPerson(int row);
+  // The same for a person number; a number that names nobody (0 among them) does nothing.
+  void GoToNumber(int number);
+  // Keeps the person of interest in the history (a new family starts it again) and sets what
+  // Back and Forward may do.
+  void RecordHistory();
+  // The "Find person" box: every person's description to complete from, and Enter on its text.
+  void FillFindCompletions();
+  void FindPerson();
   void OpenPhotoWindow(PhotoMode mode);
   void ShowPersonInfo(int row);
   // The information view of the person a relation window names by number.
@@ -75,6 +90,12 @@ class MainWindow : public QMainWindow {
   QLabel* status_ = nullptr;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
+  QAction* back_ = nullptr;
+  QAction* forward_ = nullptr;
+  QLineEdit* find_box_ = nullptr;
+  QStringListModel* find_completions_ = nullptr;
+  PersonHistory history_;
+  QString history_family_;  // the family folder the history belongs to
   std::vector<ListBinding> lists_;
   std::function<void()> details_editor_;
   QString last_save_folder_;  // where the descendants were saved last

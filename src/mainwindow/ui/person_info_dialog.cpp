@@ -70,6 +70,11 @@ PersonInfoDialog::PersonInfoDialog(const Session& session, int row, QWidget* par
   back->setObjectName(QStringLiteral("returnButton"));
   back->setDefault(true);
   connect(back, &QPushButton::clicked, this, &QDialog::accept);
+  if (row >= 0) {
+    QPushButton* go_to = buttons->addButton(kGoToCaption, QDialogButtonBox::ActionRole);
+    go_to->setObjectName(QStringLiteral("goToButton"));
+    connect(go_to, &QPushButton::clicked, this, [this] { done(kGoToResult); });
+  }
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs);

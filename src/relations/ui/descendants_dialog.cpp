@@ -51,10 +51,17 @@ DescendantsDialog::DescendantsDialog(Session& session, Prompter& prompter,
 
   auto* search = MakeButton(QStringLiteral("search"), kSearchCaption, this);
   auto* save = MakeButton(QStringLiteral("save"), kSaveCaption, this);
+  auto* go_to = MakeButton(QStringLiteral("goTo"), kGoToCaption, this);
   auto* close = MakeButton(QStringLiteral("return"), kReturnCaption, this);
   connect(search, &QPushButton::clicked, this, &DescendantsDialog::Search);
   connect(save, &QPushButton::clicked, this, &DescendantsDialog::Save);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  connect(go_to, &QPushButton::clicked, this, [this] {
+    const int line = list_->currentIndex().row();
+    if (line < 0 || line >= static_cast<int>(rows_.size())) return;
+    go_to_row_ = rows_[line];
+    accept();
+  });
   // The answer follows the current line, however it moves.
   connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
           &DescendantsDialog::ShowRelation);
@@ -65,6 +72,7 @@ DescendantsDialog::DescendantsDialog(Session& session, Prompter& prompter,
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(include_relations_);
   buttons->addStretch();
+  buttons->addWidget(go_to);
   buttons->addWidget(save);
   buttons->addWidget(close);
   auto* layout = new QVBoxLayout(this);
@@ -88,6 +96,7 @@ void DescendantsDialog::Search() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   DescendantsList list = FindDescendants(session_.index, searched_person_);
   descendants_->setStringList(std::move(list.names));
+  rows_ = std::move(list.rows);
   QApplication::restoreOverrideCursor();
   if (!list.problem.isEmpty()) prompter_.Message(list.problem, kDescendantsTitle);
 }

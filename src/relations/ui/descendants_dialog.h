@@ -1,10 +1,11 @@
 // The "Descendants" window: the chosen person, "Search", the list of descendants, the relation
-// of the one clicked, and "Save" with or without the relations.
+// of the one clicked, "Save" with or without the relations, and "Go to" the one selected.
 #pragma once
 
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -31,6 +32,9 @@ class DescendantsDialog : public QDialog {
                     QWidget* parent = nullptr);
   ~DescendantsDialog() override;
 
+  // The row of the descendant the window was closed on with "Go to"; -1 when it was not.
+  int go_to_row() const { return go_to_row_; }
+
  private:
   void Search();
   void ShowRelation(const QModelIndex& item);
@@ -46,6 +50,8 @@ class DescendantsDialog : public QDialog {
   bool searched_ = false;
   QComboBox* person_ = nullptr;
   QStringListModel* descendants_ = nullptr;
+  std::vector<int> rows_;  // the person behind each listed name
+  int go_to_row_ = -1;
   QListView* list_ = nullptr;
   QPlainTextEdit* answer_ = nullptr;
   QCheckBox* include_relations_ = nullptr;

@@ -38,7 +38,9 @@ KeywordSearchDialog::KeywordSearchDialog(Session& session, Prompter& prompter,
   caption->setBuddy(search_text_);
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* search = buttons->addButton(kSearchCaption, QDialogButtonBox::ActionRole);
+  QPushButton* go_to = buttons->addButton(kGoToCaption, QDialogButtonBox::ActionRole);
   QPushButton* close = buttons->addButton(kReturnCaption, QDialogButtonBox::RejectRole);
+  go_to->setObjectName(QStringLiteral("goToButton"));
   search->setObjectName(QStringLiteral("searchButton"));
   close->setObjectName(QStringLiteral("returnButton"));
   search->setDefault(true);
@@ -54,6 +56,11 @@ KeywordSearchDialog::KeywordSearchDialog(Session& session, Prompter& prompter,
 
   connect(search, &QPushButton::clicked, this, &KeywordSearchDialog::Search);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  connect(go_to, &QPushButton::clicked, this, [this] {
+    const QListWidgetItem* item = results_->currentItem();
+    go_to_row_ = item ? item->data(Qt::UserRole).toInt() : -1;
+    if (go_to_row_ >= 0) accept();  // a result whose record names nobody of the index stays
+  });
   connect(results_, &QListWidget::itemClicked, this, &KeywordSearchDialog::ShowClickedPerson);
   connect(results_, &QListWidget::itemActivated, this, &KeywordSearchDialog::ShowClickedPerson);
 

@@ -1,5 +1,6 @@
 // The "Keyword Search" window: finds the persons whose records mention the words typed, and
-// hands a clicked result to whoever shows that person's information.
+// hands a clicked result to whoever shows that person's information; "Go to" closes it on the
+// result chosen.
 #pragma once
 
 #include <QDialog>
@@ -27,6 +28,9 @@ class KeywordSearchDialog : public QDialog {
   KeywordSearchDialog(Session& session, Prompter& prompter, ShowPerson show_person,
                       QWidget* parent = nullptr);
 
+  // The row of the result the window was closed on with "Go to"; -1 when it was not.
+  int go_to_row() const { return go_to_row_; }
+
  private:
   void Search();
   void ShowClickedPerson(QListWidgetItem* item);
@@ -38,6 +42,7 @@ class KeywordSearchDialog : public QDialog {
   QCheckBox* exact_phrase_;
   QListWidget* results_;
   QProgressBar* progress_;
+  int go_to_row_ = -1;
 };
 
 }  // namespace kinvale
