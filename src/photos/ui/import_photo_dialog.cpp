@@ -88,9 +88,15 @@ void ImportPhotoDialog::BuildPickers() {
 
   // Whatever volume is chosen, the folder picker goes back to the family folder.
   connect(drives_, &QComboBox::activated, this, [this] { ShowFolder(session_.FamilyPath()); });
-  connect(folders_, &QTreeView::clicked, this,
-          [this](const QModelIndex& index) { ShowFolder(folder_model_->filePath(index)); });
-  connect(files_, &QListWidget::itemClicked, this, [this](const QListWidgetItem* item) {
+  // The folder and the picture shown follow the current line however it moves: mouse, arrow
+  // keys, Home/End, typing.
+  connect(folders_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& index) {
+            const QString folder = folder_model_->filePath(index);
+            if (index.isValid() && folder != folder_) ShowFolder(folder);
+          });
+  connect(files_, &QListWidget::currentItemChanged, this, [this](const QListWidgetItem* item) {
+    if (!item) return preview_->clear();
     ShowPreview(QDir(folder_).filePath(item->text()));
   });
 }

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "store/record_reader.h"
 #include "support/demo_window.h"
 #include "support/widget_helpers.h"
 
@@ -77,6 +78,41 @@ class DetailsFromMainTest : public QObject {
     }
     QCOMPARE(shown, QStringList(2, "Hereford|first\nsecond|Female"));
     QCOMPARE(asked, QStringList(2, "Save the changes to Thomas Whitfield?"));
+  }
+
+  // The name list's current line is the person shown however it moves (arrow keys, typing the
+  // first letters), and Return writes that person and nobody else.
+  void KeyboardChoosesWhomReturnWrites() {
+    DemoWindow demo;
+    const QDir family(demo.window.session().FamilyPath());
+    auto birth_date = [&](const QString& file) {
+      return ReadRecordFile(family.filePath(file)).record.details.birth_date;
+    };
+    QFile thomas_file(family.filePath("Thomas Whitfield_0001.dat"));
+    QVERIFY(thomas_file.open(QIODevice::ReadOnly));
+    const QByteArray thomas = thomas_file.readAll();
+    thomas_file.close();
+    const QString rose = "Rose Whitfield_0019.dat";
+    const QString rose_born = birth_date(rose);
+    QStringList shown;
+    OpenEditor(demo, [&](QWidget* editor) {
+      auto* list = Child<QListWidget>(*editor, "nameList");
+      auto* born = Child<QLineEdit>(*editor, "Birth Date");
+      list->setFocus();
+      QTest::keyClick(list, Qt::Key_Home);
+      QTest::keyClicks(list, "Rose");
+      shown.append(born->text());
+      QTest::keyClick(list, Qt::Key_Down);
+      QTest::keyClick(list, Qt::Key_Up);  // back on Rose
+      shown.append(born->text());
+      born->setText("1 JAN 1920");
+      Click(*editor, "returnButton");
+    });
+    QCOMPARE(shown, QStringList({rose_born, rose_born}));
+    QCOMPARE(birth_date(rose), QStringLiteral("1 JAN 1920"));
+    QVERIFY(thomas_file.open(QIODevice::ReadOnly));
+    QCOMPARE(thomas_file.readAll(), thomas);
+    QCOMPARE(demo.window.session().view.person_of_interest, QStringLiteral("Rose Whitfield"));
   }
 
   void RenameFromTheEditor() {
