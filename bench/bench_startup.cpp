@@ -83,6 +83,28 @@ void BM_RefreshMainView(benchmark::State& state) {
 }
 BENCHMARK(BM_RefreshMainView)->Unit(benchmark::kMicrosecond);
 
+// "Go to" a relative and back: the person of interest by number, the view drawn from the index
+// and the window's lists and photo shown again; nothing is written.
+void BM_GoToRelative(benchmark::State& state) {
+  const BigFamilyFolder& folder = Folder();
+  MainWindow window;
+  QString error;
+  if (!window.Start(folder.app_folder, &error)) state.SkipWithError(qPrintable(error));
+  Session& session = window.session();
+  const int start = PersonOfInterestRow(session.view, session.index);
+  const int father = session.view.fathers.numbers.empty()
+                         ? start
+                         : session.index.RowOfNumber(session.view.fathers.numbers.front());
+  bool there = false;
+  for (auto _ : state) {
+    SetPersonOfInterest(session.view, session.index, there ? start : father);
+    RefreshMainView(session);
+    window.Redraw();
+    there = !there;
+  }
+}
+BENCHMARK(BM_GoToRelative)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
