@@ -24,8 +24,6 @@ QString SaveError(const QString& path, const QString& reason) {
   return QStringLiteral("Could not save %1: %2").arg(QDir::toNativeSeparators(path), reason);
 }
 
-}  // namespace
-
 bool StageFile(const QString& path, const QByteArray& data, QString* error, Durability durability) {
   const QString temporary = path + kTemporarySuffix;
   QFile file;
@@ -62,7 +60,7 @@ bool CommitStagedFile(const QString& path, QString* error) {
   return false;
 }
 
-void DiscardStagedFile(const QString& path) { QFile::remove(path + kTemporarySuffix); }
+}  // namespace
 
 bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* error,
                          Durability durability) {
@@ -76,19 +74,6 @@ bool SyncFolder(const QString& folder, QString* error) {
   if (fd >= 0) ::close(fd);
   if (!synced && error) *error = SaveError(folder, QString::fromLocal8Bit(std::strerror(reason)));
   return synced;
-}
-
-bool MoveFileAtomically(const QString& source, const QString& target, QString* error) {
-  if (std::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) ==
-      0) {
-    return true;
-  }
-  if (error) {
-    *error = QStringLiteral("Could not rename %1 to %2: %3")
-                 .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(target),
-                      QString::fromLocal8Bit(std::strerror(errno)));
-  }
-  return false;
 }
 
 void DeleteTemporaryFiles(const QString& folder) {

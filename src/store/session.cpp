@@ -44,12 +44,6 @@ bool ApplyFamilyChange(Session& session, const FamilyChange& change, QString* er
   return applied;
 }
 
-void NoteRecordLine1(Session& session, const QString& path, const QString& link) {
-  const QFileInfo file(path);
-  if (QFileInfo(session.FamilyPath()) != QFileInfo(file.path())) return;
-  session.record_line1.insert(file.fileName(), link);
-}
-
 void BuildFamilyFileList(Session& session, Prompter& prompter) {
   const std::optional<QStringList> files =
       session.HasFamily() ? ListRecordFiles(session.FamilyPath()) : QStringList();

@@ -21,10 +21,7 @@ struct Session {
   QStringList family_files;     // the "*.dat" names of the family folder
   int highest_file_number = 0;  // the highest person number among family_files
   MainView view;
-  QString pending_name;         // the last name entry answer, or the relative removed last
-  QString entry_prompt;         // the prompt of the next name entry
-  QString last_assembled_link;  // the link string assembled last
-  QString current_photo_path;   // line 7 of the record shown last
+  QString current_photo_path;  // line 7 of the record shown last
   QString last_photo_import_folder;
   // Line 1 of the open family's record files as it is on disk, by file name: filled when the
   // index is loaded and kept by every write of a record, so that saving link strings rewrites
@@ -45,10 +42,6 @@ struct Session {
 // keeps record_line1 in step with the records it writes and removes. False with error set when
 // nothing was changed.
 bool ApplyFamilyChange(Session& session, const FamilyChange& change, QString* error);
-
-// Notes that the record file at path (in the open family's folder) now has link as its line 1.
-// Every writer of a record of the open family calls this after a successful write.
-void NoteRecordLine1(Session& session, const QString& path, const QString& link);
 
 // Refills the family file list from the family folder; "Error reading family data." when the
 // folder cannot be listed (the list is then empty).

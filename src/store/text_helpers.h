@@ -9,7 +9,6 @@ namespace kinvale {
 
 // The text with every space (U+0020) removed; other white space stays.
 QString StripSpaces(QStringView text);
-QString UpperCase(QStringView text);
 // The key under which two names count as the same person: in composed form (NFC), spaces
 // removed, upper-cased.
 QString LooseNameKey(QStringView name);

@@ -101,6 +101,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), prompter_(this) {
   Redraw();
 }
 
+// Focus moves while the window's children are destroyed, after this part of it is gone.
+MainWindow::~MainWindow() { disconnect(find_focus_); }
+
 bool MainWindow::Start(const QString& app_folder, QString* error) {
   started_ = StartSession(
       session_, prompter_, app_folder, [this](const QString& title) { setWindowTitle(title); },
@@ -215,7 +218,7 @@ void MainWindow::BuildNavigationBar() {
   find_box_->setCompleter(completer);
   bar->addWidget(find_box_);
   // The family can change while the box is away, so the completions are made when it is used.
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+  find_focus_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
     if (now == find_box_) FillFindCompletions();
   });
   connect(find_box_, &QLineEdit::returnPressed, this, &MainWindow::FindPerson);

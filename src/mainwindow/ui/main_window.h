@@ -27,6 +27,7 @@ class MainWindow : public QMainWindow {
 
  public:
   explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // Start-up on the application folder: the settings, the family they name and its person of
   // interest, with the three start-up titles. False with a message when the folder is unusable.
@@ -99,6 +100,7 @@ class MainWindow : public QMainWindow {
   std::vector<ListBinding> lists_;
   std::function<void()> details_editor_;
   QString last_save_folder_;  // where the descendants were saved last
+  QMetaObject::Connection find_focus_;
   bool started_ = false;
   bool ended_ = false;
 };
