@@ -121,11 +121,10 @@ bool DetailsEditor::ConfirmLeave() {
 void DetailsEditor::MarkSaved() { fields_.loaded_details = fields_.details; }
 
 std::optional<int> DetailsEditor::RowToSave() {
-  const FamilyIndex& index = session_.index;
-  if (fields_.names.HasSelection()) return SubjectRow();
-  // The person loaded is never asked about while the name box holds their name.
-  const int loaded = index.RowOfNumber(fields_.loaded_number);
-  if (loaded >= 0 && index.row(loaded).name == fields_.name_box) return loaded;
+  // A listed person, or the one loaded while the name box holds their name, is never asked about.
+  const int loaded = session_.index.RowOfNumber(fields_.loaded_number);
+  const bool shown = loaded >= 0 && session_.index.row(loaded).name == fields_.name_box;
+  if (fields_.names.HasSelection() || shown) return SubjectRow();
   const Resolution found = ResolveTypedName(session_.index, prompter_, fields_.name_box,
                                             kWhichPersonQuestion.arg(fields_.name_box));
   if (found.kind == Resolution::kCancelled) return std::nullopt;

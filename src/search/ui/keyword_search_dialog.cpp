@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "search/keyword_search.h"
@@ -61,7 +62,12 @@ KeywordSearchDialog::KeywordSearchDialog(Session& session, Prompter& prompter,
     go_to_row_ = item ? item->data(Qt::UserRole).toInt() : -1;
     if (go_to_row_ >= 0) accept();  // a result whose record names nobody of the index stays
   });
-  connect(results_, &QListWidget::itemClicked, this, &KeywordSearchDialog::ShowClickedPerson);
+  // A click shows the person, and so does Enter. Where the style activates items on a single
+  // click, activation alone covers both, so that one click never opens the window twice.
+  if (!results_->style()->styleHint(QStyle::SH_ItemView_ActivateItemOnSingleClick, nullptr,
+                                    results_)) {
+    connect(results_, &QListWidget::itemClicked, this, &KeywordSearchDialog::ShowClickedPerson);
+  }
   connect(results_, &QListWidget::itemActivated, this, &KeywordSearchDialog::ShowClickedPerson);
 
   BuildFamilyFileList(session_, prompter_);
