@@ -10,8 +10,8 @@
 #include "photos/photo_import.h"
 #include "photos/photo_names.h"
 #include "photos/picture_signature.h"
+#include "session/session.h"
 #include "store/prompter.h"
-#include "store/session.h"
 #include "synthetic_family.h"
 
 using namespace kinvale;

@@ -14,7 +14,8 @@
 #include "editing/link_assembly.h"
 #include "editing/save_link_strings.h"
 #include "editing/unlinking.h"
-#include "mainwindow/main_view.h"
+#include "session/main_view.h"
+#include "session/session.h"
 #include "store/atomic_file.h"
 #include "store/change_history.h"
 #include "store/link_string.h"
@@ -22,7 +23,6 @@
 #include "store/prompter.h"
 #include "store/record.h"
 #include "store/record_writer.h"
-#include "store/session.h"
 #include "store/text_helpers.h"
 #include "synthetic_family.h"
 

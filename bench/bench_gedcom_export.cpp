@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 
 #include "gedcom/gedcom_export.h"
+#include "session/session.h"
 #include "store/prompter.h"
-#include "store/session.h"
 #include "synthetic_family.h"
 
 using namespace kinvale;

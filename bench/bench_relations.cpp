@@ -16,7 +16,7 @@
 #include "relations/relation_primitives.h"
 #include "relations/relationships.h"
 #include "relations/relatives.h"
-#include "store/session.h"
+#include "session/session.h"
 #include "support/scripted_prompter.h"
 #include "synthetic_family.h"
 

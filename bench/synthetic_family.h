@@ -6,9 +6,9 @@
 #include <QString>
 #include <vector>
 
+#include "session/session.h"
 #include "store/family_index.h"
 #include "store/prompter.h"
-#include "store/session.h"
 
 namespace kinvale::bench {
 

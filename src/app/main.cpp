@@ -16,6 +16,7 @@
 #include "store/app_folder.h"
 #include "store/app_lock.h"
 #include "store/prompter.h"
+#include "store/shared_texts.h"
 
 using namespace kinvale;
 

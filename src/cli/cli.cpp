@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "mainwindow/main_view.h"
-#include "mainwindow/startup.h"
-#include "mainwindow/undo.h"
+#include "session/main_view.h"
+#include "session/startup.h"
+#include "session/undo.h"
 #include "store/app_folder.h"
 #include "store/atomic_file.h"
 #include "store/families.h"

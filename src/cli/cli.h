@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/cli_prompter.h"
-#include "store/session.h"
+#include "session/session.h"
 
 namespace kinvale::cli {
 

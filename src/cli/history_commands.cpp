@@ -1,6 +1,6 @@
 // Commands over a family's undo history: history, undo, redo.
 #include "cli/cli.h"
-#include "mainwindow/undo.h"
+#include "session/undo.h"
 #include "store/change_history.h"
 
 namespace kinvale::cli {

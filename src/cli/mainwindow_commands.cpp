@@ -1,8 +1,8 @@
 // Commands for what the main window shows and for making families: view, create-family.
 #include "cli/cli.h"
-#include "mainwindow/main_view.h"
-#include "mainwindow/startup.h"
 #include "mainwindow/window_texts.h"
+#include "session/main_view.h"
+#include "session/startup.h"
 #include "store/families.h"
 #include "store/person_lookup.h"
 #include "store/settings.h"

@@ -9,6 +9,7 @@
 #include "editing/add_person.h"
 #include "editing/editing_texts.h"
 #include "editing/link_assembly.h"
+#include "session/session.h"
 #include "store/link_string.h"
 #include "store/name_check.h"
 #include "store/person_lookup.h"
@@ -16,7 +17,7 @@
 #include "store/prompter.h"
 #include "store/record_reader.h"
 #include "store/record_writer.h"
-#include "store/session.h"
+#include "store/shared_texts.h"
 #include "store/text_codec.h"
 #include "store/text_helpers.h"
 

@@ -8,7 +8,7 @@
 #include <array>
 #include <optional>
 
-#include "mainwindow/main_view.h"
+#include "session/main_view.h"
 #include "store/record.h"
 #include "store/record_fields.h"
 

@@ -3,6 +3,7 @@
 #include "details/details_editor.h"
 #include "details/details_texts.h"
 #include "store/prompter.h"
+#include "store/shared_texts.h"
 #include "store/text_codec.h"
 
 namespace kinvale {

@@ -4,8 +4,8 @@
 #include <QFileInfo>
 
 #include "details/details_texts.h"
+#include "session/session.h"
 #include "store/record.h"
-#include "store/session.h"
 
 namespace kinvale {
 

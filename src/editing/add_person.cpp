@@ -2,11 +2,11 @@
 
 #include "editing/editing_texts.h"
 #include "editing/shown_people.h"
+#include "session/session.h"
 #include "store/family_index.h"
 #include "store/link_string.h"
 #include "store/name_check.h"
 #include "store/person_number.h"
-#include "store/session.h"
 
 namespace kinvale {
 

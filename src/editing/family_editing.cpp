@@ -8,12 +8,13 @@
 #include "editing/save_link_strings.h"
 #include "editing/shown_people.h"
 #include "editing/unlinking.h"
+#include "session/session.h"
 #include "store/link_string.h"
 #include "store/name_check.h"
 #include "store/person_lookup.h"
 #include "store/person_number.h"
 #include "store/prompter.h"
-#include "store/session.h"
+#include "store/shared_texts.h"
 
 namespace kinvale {
 

@@ -2,9 +2,9 @@
 
 #include "editing/add_person.h"
 #include "editing/shown_people.h"
+#include "session/session.h"
 #include "store/link_string.h"
 #include "store/person_number.h"
-#include "store/session.h"
 
 namespace kinvale {
 

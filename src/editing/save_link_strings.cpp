@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "editing/editing_texts.h"
+#include "session/session.h"
 #include "store/atomic_file.h"
 #include "store/link_string.h"
 #include "store/prompter.h"
 #include "store/record.h"
 #include "store/record_writer.h"
-#include "store/session.h"
+#include "store/shared_texts.h"
 #include "store/text_codec.h"
 #include "store/text_helpers.h"
 

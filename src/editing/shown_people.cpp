@@ -1,10 +1,10 @@
 #include "editing/shown_people.h"
 
-#include "mainwindow/main_view.h"
+#include "session/main_view.h"
+#include "session/session.h"
 #include "store/family_index.h"
 #include "store/link_string.h"
 #include "store/person_number.h"
-#include "store/session.h"
 
 namespace kinvale {
 

@@ -1,9 +1,9 @@
 #include "editing/unlinking.h"
 
 #include "editing/shown_people.h"
+#include "session/session.h"
 #include "store/link_string.h"
 #include "store/person_number.h"
-#include "store/session.h"
 
 namespace kinvale {
 

@@ -10,12 +10,12 @@
 #include "gedcom/export_records.h"
 #include "gedcom/gedcom_mapping.h"
 #include "gedcom/gedcom_writer.h"
+#include "session/session.h"
 #include "store/atomic_file.h"
 #include "store/link_string.h"
 #include "store/person_number.h"
 #include "store/prompter.h"
 #include "store/record_reader.h"
-#include "store/session.h"
 #include "store/text_codec.h"
 
 namespace kinvale {

@@ -9,8 +9,8 @@
 #include "gedcom/import_staging.h"
 #include "gedcom/kinvale_reading.h"
 #include "gedcom/person_numbering.h"
-#include "mainwindow/main_view.h"
-#include "mainwindow/startup.h"
+#include "session/main_view.h"
+#include "session/startup.h"
 #include "store/app_folder.h"
 #include "store/families.h"
 #include "store/family_files.h"
@@ -19,7 +19,6 @@
 #include "store/person_number.h"
 #include "store/prompter.h"
 #include "store/record_writer.h"
-#include "store/session.h"
 #include "store/settings.h"
 #include "store/text_helpers.h"
 
@@ -412,14 +411,6 @@ QString EstimatedTime(int individuals) {
 ImportResult ImportGedcom(const ImportRequest& request, Prompter& prompter,
                           ImportObserver* observer) {
   return ImportRun(request, prompter, observer).Run();
-}
-
-void ReloadFamilyAfterImport(Session& session, Prompter& prompter) {
-  LoadFamilyIndex(session, prompter);
-  if (session.index.RowOfNumber(session.view.poi_number) < 0) {
-    PickDefaultPerson(session);
-  }
-  RefreshMainView(session);
 }
 
 }  // namespace kinvale

@@ -13,7 +13,6 @@
 namespace kinvale {
 
 class Prompter;
-struct Session;
 
 inline const QString kImportWindowTitle = QStringLiteral("Import From GEDCOM");
 inline const QString kResumeCaption = QStringLiteral("Resume");
@@ -123,9 +122,5 @@ QString EstimatedTime(int individuals);
 // "Import Completed".
 ImportResult ImportGedcom(const ImportRequest& request, Prompter& prompter,
                           ImportObserver* observer = nullptr);
-
-// Loads the open family again after an import into it, and draws its person of interest (the
-// family's default person when the old one is gone).
-void ReloadFamilyAfterImport(Session& session, Prompter& prompter);
 
 }  // namespace kinvale

@@ -1,8 +1,8 @@
 #include "mainwindow/person_info.h"
 
+#include "session/session.h"
 #include "store/record_fields.h"
 #include "store/record_reader.h"
-#include "store/session.h"
 #include "store/text_codec.h"
 #include "store/text_helpers.h"
 

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "store/prompter.h"
+#include "store/shared_texts.h"
 
 namespace kinvale {
 
@@ -70,14 +70,10 @@ inline const QString kCreateCaption = QStringLiteral("Create");
 // kinvale FILE.ged names a file that is not there.
 inline const QString kGedcomFileMissing = QStringLiteral("The GEDCOM file %1 cannot be found.");
 
-// The save-as window.
-inline const QString kSaveAsTitle = QStringLiteral("Save As");
-
 // The person information view.
 inline const QString kPersonInfoTitle = QStringLiteral("Personal Information");
 
 // The about box: its title is kApplicationTitle; clicking the logo opens the home page.
-inline const QString kCloseCaption = QStringLiteral("Close");
 inline const QString kHomePageUrl = QStringLiteral("https://kinvale.example.org/");
 inline const QString kLogoHint = QStringLiteral("Click the logo to visit the Kinvale home page.");
 inline const QString kHomePageOpenFailed =

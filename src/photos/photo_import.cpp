@@ -9,12 +9,13 @@
 #include "editing/editing_texts.h"
 #include "editing/shown_people.h"
 #include "photos/photo_names.h"
+#include "session/session.h"
+#include "store/file_access.h"
 #include "store/link_string.h"
 #include "store/prompter.h"
-#include "store/file_access.h"
 #include "store/record_reader.h"
 #include "store/record_writer.h"
-#include "store/session.h"
+#include "store/shared_texts.h"
 
 namespace kinvale {
 

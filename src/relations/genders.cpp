@@ -1,8 +1,8 @@
 #include "relations/genders.h"
 
 #include "relations/relation_primitives.h"
+#include "session/session.h"
 #include "store/record_reader.h"
-#include "store/session.h"
 
 namespace kinvale {
 

@@ -7,10 +7,10 @@
 #include "relations/relation_primitives.h"
 #include "relations/relation_texts.h"
 #include "relations/sibling_spouse.h"
+#include "session/session.h"
 #include "store/person_lookup.h"
 #include "store/prompter.h"
 #include "store/record_reader.h"
-#include "store/session.h"
 #include "store/text_helpers.h"
 
 namespace kinvale {

@@ -8,7 +8,7 @@
 #include <set>
 
 #include "editing/save_link_strings.h"
-#include "mainwindow/main_view.h"
+#include "session/main_view.h"
 #include "store/person_number.h"
 #include "store/record.h"
 #include "store/record_writer.h"

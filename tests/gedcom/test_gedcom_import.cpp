@@ -5,7 +5,8 @@
 #include <QRegularExpression>
 #include <QtTest>
 
-#include "mainwindow/main_view.h"
+#include "session/main_view.h"
+#include "session/startup.h"
 #include "support/gedcom_fixture.h"
 #include "support/test_table.h"
 

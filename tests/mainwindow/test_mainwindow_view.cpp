@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QtTest>
 
-#include "mainwindow/main_view.h"
 #include "mainwindow/person_info.h"
-#include "mainwindow/startup.h"
+#include "session/main_view.h"
+#include "session/startup.h"
 #include "store/record_writer.h"
 #include "store/settings.h"
 #include "store/text_codec.h"

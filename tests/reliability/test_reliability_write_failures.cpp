@@ -5,10 +5,10 @@
 #include <QtTest>
 
 #include "editing/family_editing.h"
-#include "mainwindow/startup.h"
+#include "session/session.h"
+#include "session/startup.h"
 #include "store/app_folder.h"
 #include "store/app_lock.h"
-#include "store/session.h"
 #include "store/settings.h"
 #include "store/text_codec.h"
 #include "support/cli_runner.h"

@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "editing/family_editing.h"
-#include "mainwindow/main_view.h"
+#include "session/main_view.h"
 #include "store/record.h"
 #include "store/text_codec.h"
 

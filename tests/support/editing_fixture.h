@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "store/session.h"
+#include "session/session.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_family.h"
 

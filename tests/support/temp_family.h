@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "session/session.h"
 #include "store/record.h"
-#include "store/session.h"
 
 namespace kinvale::testing {
 

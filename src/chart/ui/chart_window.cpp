@@ -20,10 +20,10 @@
 #include "chart/chart_texts.h"
 #include "chart/paint/chart_export.h"
 #include "chart/ui/chart_view.h"
-#include "mainwindow/window_texts.h"
+#include "session/session.h"
 #include "store/link_string.h"
 #include "store/person_number.h"
-#include "store/session.h"
+#include "store/shared_texts.h"
 
 namespace kinvale {
 

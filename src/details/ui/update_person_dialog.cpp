@@ -13,8 +13,9 @@
 #include <QVBoxLayout>
 
 #include "details/details_texts.h"
-#include "mainwindow/main_view.h"
-#include "store/session.h"
+#include "session/main_view.h"
+#include "session/session.h"
+#include "store/shared_texts.h"
 
 namespace kinvale {
 

@@ -9,9 +9,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "mainwindow/ui/save_as_dialog.h"
+#include "common/ui/save_as_dialog.h"
+#include "session/session.h"
 #include "store/prompter.h"
-#include "store/session.h"
+#include "store/shared_texts.h"
 
 namespace kinvale {
 

@@ -18,9 +18,11 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "session/session.h"
+#include "session/startup.h"
 #include "store/prompter.h"
 #include "store/record_fields.h"
-#include "store/session.h"
+#include "store/shared_texts.h"
 
 namespace kinvale {
 

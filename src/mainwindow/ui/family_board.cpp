@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "mainwindow/main_view.h"
 #include "mainwindow/ui/photo_view.h"
 #include "mainwindow/ui/twip_layout.h"
 #include "mainwindow/window_texts.h"
+#include "session/main_view.h"
 #include "store/settings.h"
 
 namespace kinvale {

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "mainwindow/family_choice.h"
+#include "session/family_choice.h"
 
 class QLineEdit;
 class QListWidget;

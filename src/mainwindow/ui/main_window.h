@@ -5,10 +5,10 @@
 #include <QMainWindow>
 #include <functional>
 
+#include "common/ui/widget_prompter.h"
 #include "mainwindow/person_history.h"
-#include "mainwindow/ui/widget_prompter.h"
 #include "photos/photo_import.h"
-#include "store/session.h"
+#include "session/session.h"
 
 class QAction;
 class QLabel;

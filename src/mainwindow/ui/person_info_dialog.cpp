@@ -12,9 +12,9 @@
 
 #include "mainwindow/person_info.h"
 #include "mainwindow/window_texts.h"
+#include "session/session.h"
 #include "store/person_lookup.h"
 #include "store/record_fields.h"
-#include "store/session.h"
 #include "store/text_codec.h"
 
 namespace kinvale {

@@ -14,7 +14,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "store/session.h"
+#include "session/session.h"
 
 namespace kinvale {
 

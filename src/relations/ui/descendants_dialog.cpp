@@ -19,9 +19,10 @@
 #include "relations/relation_graph.h"
 #include "relations/relation_texts.h"
 #include "relations/ui/person_box.h"
+#include "session/session.h"
 #include "store/person_lookup.h"
 #include "store/prompter.h"
-#include "store/session.h"
+#include "store/shared_texts.h"
 
 namespace kinvale {
 

@@ -4,10 +4,10 @@
 #include <QCompleter>
 #include <QPushButton>
 
-#include "mainwindow/main_view.h"
-#include "store/person_lookup.h"
 #include "relations/relation_finder.h"
-#include "store/session.h"
+#include "session/main_view.h"
+#include "session/session.h"
+#include "store/person_lookup.h"
 
 namespace kinvale {
 
@@ -27,9 +27,9 @@ QComboBox* MakePersonOfInterestBox(Session& session, Prompter& prompter, QWidget
   QComboBox* box = MakePersonBox(QStringLiteral("person"),
                                  RelationPersonNames(session.index, session.family_files), parent);
   const int poi = PersonOfInterestRow(session.view, session.index);
-  box->setCurrentText(poi >= 0 ? PersonLabel(session.index, poi)
-                               : session.view.HasPerson() ? session.view.person_of_interest
-                                                          : QString());
+  box->setCurrentText(poi >= 0                   ? PersonLabel(session.index, poi)
+                      : session.view.HasPerson() ? session.view.person_of_interest
+                                                 : QString());
   return box;
 }
 

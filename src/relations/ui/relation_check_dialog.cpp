@@ -17,7 +17,8 @@
 #include "relations/relationships.h"
 #include "relations/ui/person_box.h"
 #include "relations/ui/relationships_view.h"
-#include "store/session.h"
+#include "session/session.h"
+#include "store/shared_texts.h"
 
 namespace kinvale {
 

@@ -18,10 +18,11 @@
 #include "relations/relatives.h"
 #include "relations/ui/person_box.h"
 #include "relations/ui/relationships_view.h"
+#include "session/session.h"
 #include "store/family_index.h"
 #include "store/person_number.h"
 #include "store/prompter.h"
-#include "store/session.h"
+#include "store/shared_texts.h"
 
 namespace kinvale {
 

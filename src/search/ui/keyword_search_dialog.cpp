@@ -11,8 +11,9 @@
 #include <QVBoxLayout>
 
 #include "search/keyword_search.h"
+#include "session/session.h"
 #include "store/person_lookup.h"
-#include "store/session.h"
+#include "store/shared_texts.h"
 
 namespace kinvale {
 

@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "common/ui/save_as_dialog.h"
 #include "gedcom/ui/export_gedcom_dialog.h"
-#include "mainwindow/ui/save_as_dialog.h"
 #include "support/demo_window.h"
 #include "support/gedcom_fixture.h"
 #include "support/widget_helpers.h"

@@ -3,10 +3,10 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "editing/ui/line_entry_dialog.h"
+#include "common/ui/line_entry_dialog.h"
+#include "common/ui/save_as_dialog.h"
 #include "mainwindow/ui/family_chooser_dialog.h"
 #include "mainwindow/ui/person_info_dialog.h"
-#include "mainwindow/ui/save_as_dialog.h"
 #include "store/families.h"
 #include "store/record_writer.h"
 #include "store/text_codec.h"

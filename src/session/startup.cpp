@@ -1,15 +1,16 @@
-#include "mainwindow/startup.h"
+#include "session/startup.h"
 
-#include "mainwindow/main_view.h"
-#include "mainwindow/undo.h"
+#include "session/main_view.h"
+#include "session/session.h"
+#include "session/undo.h"
 #include "store/app_folder.h"
 #include "store/atomic_file.h"
 #include "store/families.h"
 #include "store/link_string.h"
 #include "store/person_number.h"
 #include "store/prompter.h"
-#include "store/session.h"
 #include "store/settings.h"
+#include "store/shared_texts.h"
 #include "store/text_helpers.h"
 
 namespace kinvale {
@@ -80,6 +81,14 @@ void OpenFamilyForCommand(Session& session, Prompter& prompter, const QString& f
 void EndSession(Session& session, Prompter& prompter) {
   if (session.HasFamily()) DeleteTemporaryFiles(session.FamilyPath());
   SaveSessionSettings(session, prompter);
+}
+
+void ReloadFamilyAfterImport(Session& session, Prompter& prompter) {
+  LoadFamilyIndex(session, prompter);
+  if (session.index.RowOfNumber(session.view.poi_number) < 0) {
+    PickDefaultPerson(session);
+  }
+  RefreshMainView(session);
 }
 
 }  // namespace kinvale

@@ -1,9 +1,10 @@
-#include "mainwindow/undo.h"
+#include "session/undo.h"
 
-#include "mainwindow/main_view.h"
+#include "session/main_view.h"
+#include "session/session.h"
 #include "store/change_history.h"
 #include "store/prompter.h"
-#include "store/session.h"
+#include "store/shared_texts.h"
 
 namespace kinvale {
 

@@ -36,6 +36,10 @@ void PickDefaultPerson(Session& session);
 // Saves the family and the person of interest for the next run; reports a failure.
 void SaveSessionSettings(Session& session, Prompter& prompter);
 
+// Loads the open family again after an import into it, and draws its person of interest (the
+// family's default person when the old one is gone).
+void ReloadFamilyAfterImport(Session& session, Prompter& prompter);
+
 // Exit: deletes leftover temporary files of the family folder and saves the settings.
 void EndSession(Session& session, Prompter& prompter);
 

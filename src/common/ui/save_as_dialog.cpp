@@ -1,4 +1,4 @@
-#include "mainwindow/ui/save_as_dialog.h"
+#include "common/ui/save_as_dialog.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -12,7 +12,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "mainwindow/window_texts.h"
+#include "store/shared_texts.h"
 
 namespace kinvale {
 

@@ -1,11 +1,12 @@
-#include "mainwindow/family_choice.h"
+#include "session/family_choice.h"
 
 #include <optional>
 
-#include "mainwindow/startup.h"
+#include "session/session.h"
+#include "session/startup.h"
 #include "store/families.h"
 #include "store/prompter.h"
-#include "store/session.h"
+#include "store/shared_texts.h"
 
 namespace kinvale {
 

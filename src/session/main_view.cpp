@@ -1,10 +1,10 @@
-#include "mainwindow/main_view.h"
+#include "session/main_view.h"
 
+#include "session/session.h"
 #include "store/link_string.h"
 #include "store/person_lookup.h"
 #include "store/person_number.h"
 #include "store/record_reader.h"
-#include "store/session.h"
 #include "store/settings.h"
 #include "store/text_helpers.h"
 

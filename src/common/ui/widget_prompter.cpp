@@ -1,9 +1,9 @@
-#include "mainwindow/ui/widget_prompter.h"
+#include "common/ui/widget_prompter.h"
 
 #include <QInputDialog>
 #include <QMessageBox>
 
-#include "editing/ui/line_entry_dialog.h"
+#include "common/ui/line_entry_dialog.h"
 
 namespace kinvale {
 

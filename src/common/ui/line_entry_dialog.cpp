@@ -1,4 +1,4 @@
-#include "editing/ui/line_entry_dialog.h"
+#include "common/ui/line_entry_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "store/prompter.h"
+#include "store/shared_texts.h"
 
 namespace kinvale {
 
