@@ -1,24 +1,24 @@
 // Texts every part of the program shares: its title and the captions of the common buttons.
 #pragma once
 
-#include <QString>
+#include "store/text.h"
 
 namespace kinvale {
 
-inline const QString kApplicationTitle = QStringLiteral("Kinvale");
+inline constexpr Text kApplicationTitle{QT_TRANSLATE_NOOP("Kinvale", "Kinvale")};
 // The one-line name entry dialog that answers LineEntry in the window program.
-inline const QString kLineEntryTitle = QStringLiteral("Enter Name");
-inline const QString kApplyCaption = QStringLiteral("Apply");
-inline const QString kCancelCaption = QStringLiteral("Cancel");
+inline constexpr Text kLineEntryTitle{QT_TRANSLATE_NOOP("Kinvale", "Enter Name")};
+inline constexpr Text kApplyCaption{QT_TRANSLATE_NOOP("Kinvale", "Apply")};
+inline constexpr Text kCancelCaption{QT_TRANSLATE_NOOP("Kinvale", "Cancel")};
 // The button that closes most windows.
-inline const QString kReturnCaption = QStringLiteral("Return");
+inline constexpr Text kReturnCaption{QT_TRANSLATE_NOOP("Kinvale", "Return")};
 // The button that makes the person a window shows the person of interest, saving nothing.
-inline const QString kGoToCaption = QStringLiteral("Go to");
-inline const QString kSaveCaption = QStringLiteral("Save");
-inline const QString kSearchCaption = QStringLiteral("Search");
+inline constexpr Text kGoToCaption{QT_TRANSLATE_NOOP("Kinvale", "Go to")};
+inline constexpr Text kSaveCaption{QT_TRANSLATE_NOOP("Kinvale", "Save")};
+inline constexpr Text kSearchCaption{QT_TRANSLATE_NOOP("Kinvale", "Search")};
 
 // The save-as window.
-inline const QString kSaveAsTitle = QStringLiteral("Save As");
-inline const QString kCloseCaption = QStringLiteral("Close");
+inline constexpr Text kSaveAsTitle{QT_TRANSLATE_NOOP("Kinvale", "Save As")};
+inline constexpr Text kCloseCaption{QT_TRANSLATE_NOOP("Kinvale", "Close")};
 
 }  // namespace kinvale
