@@ -10,10 +10,10 @@
 
 namespace kinvale {
 
-QString NewPersonProblem(const Session& session, const QString& name) {
-  if (!session.HasFamily()) return kNoFamilyOpenMessage;
+QString NewPersonProblem(const LoadedFamily& family, const QString& name) {
+  if (!family.HasFamily()) return kNoFamilyOpenMessage;
   if (QString problem = NameProblem(name); !problem.isEmpty()) return problem;
-  if (session.NextPersonNumber().isEmpty()) return kFamilyFullMessage;
+  if (family.NextPersonNumber().isEmpty()) return kFamilyFullMessage;
   return {};
 }
 

@@ -6,6 +6,7 @@
 
 namespace kinvale {
 
+struct LoadedFamily;
 struct Session;
 
 // How a new person's first link string is made.
@@ -27,7 +28,7 @@ struct EditorEntries {
 // Why name cannot become a new person of the open family, as a message for the user: no family
 // is open, the name cannot be stored, or the family has used the last person number. Empty when
 // it can.
-QString NewPersonProblem(const Session& session, const QString& name);
+QString NewPersonProblem(const LoadedFamily& family, const QString& name);
 
 // Appends a row for a new person named name at the end of the index and gives the row; -1, with
 // nothing appended, when NewPersonProblem objects or (for a dependent) nobody is shown.

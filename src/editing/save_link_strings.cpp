@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "editing/editing_texts.h"
-#include "session/session.h"
+#include "store/loaded_family.h"
 #include "store/atomic_file.h"
 #include "store/link_string.h"
 #include "store/prompter.h"
@@ -77,12 +77,12 @@ QByteArray WithFirstLine(const QByteArray& record, const QString& link) {
   return record.left(start) + EncodeLikeRecord(link, record) + rest;
 }
 
-bool SaveLinkStrings(Session& session, Prompter& prompter, const QString& step_name) {
-  if (!session.HasFamily()) return false;
-  const QString folder = session.FamilyPath();
+bool SaveLinkStrings(LoadedFamily& family, Prompter& prompter, const QString& step_name) {
+  if (!family.HasFamily()) return false;
+  const QString folder = family.FamilyPath();
   if (!QFileInfo(folder).isDir()) {
     // Whatever was known about the records went with the folder.
-    session.record_line1.clear();
+    family.record_line1.clear();
     if (!QDir().mkpath(folder)) {
       prompter.Message(kFamilyFolderNotCreatedMessage.arg(QDir::toNativeSeparators(folder)),
                        kApplicationTitle);
@@ -93,18 +93,18 @@ bool SaveLinkStrings(Session& session, Prompter& prompter, const QString& step_n
   std::vector<Failure> failures;
   FamilyChange change{step_name, {}};
   QString file_name;  // one buffer for all rows: this loop runs over every person on every change
-  for (const IndexRow& row : session.index.rows()) {
+  for (const IndexRow& row : family.index.rows()) {
     SetRecordFileName(file_name, row.name, OwnNumber(row.link));
-    const auto known = session.record_line1.constFind(file_name);
-    if (known != session.record_line1.cend() && known.value() == row.link) continue;
+    const auto known = family.record_line1.constFind(file_name);
+    if (known != family.record_line1.cend() && known.value() == row.link) continue;
     auto content = ContentWithFirstLine(dir.filePath(file_name), row.link);
     if (const QString* reason = std::get_if<QString>(&content)) {
-      session.record_line1.remove(file_name);  // unknown; the next pass reads it again
+      family.record_line1.remove(file_name);  // unknown; the next pass reads it again
       failures.push_back({row.name, *reason});
     } else if (QByteArray& bytes = std::get<QByteArray>(content); !bytes.isEmpty()) {
       change.Write(file_name, std::move(bytes));
     } else {
-      session.record_line1.insert(file_name, row.link);
+      family.record_line1.insert(file_name, row.link);
     }
   }
   // A record that cannot be read (a folder of that name, say) stops the whole change before
@@ -118,7 +118,7 @@ bool SaveLinkStrings(Session& session, Prompter& prompter, const QString& step_n
   // One step for every changed record: a full disk or a crash leaves the family as it was or
   // wholly changed, never with one person's links changed and the other side's not.
   QString error;
-  const bool saved = ApplyFamilyChange(session, change, &error);
+  const bool saved = ApplyFamilyChange(family, change, &error);
   DeleteTemporaryFiles(folder);
   if (!failures.empty()) prompter.Message(FailureMessage(failures), kApplicationTitle);
   if (!saved) prompter.Message(error, kApplicationTitle);

@@ -8,7 +8,7 @@
 
 namespace kinvale {
 
-struct Session;
+struct LoadedFamily;
 class Prompter;
 
 // The record's bytes with line 1 replaced by link. Every other byte stays as it was, the line
@@ -22,6 +22,6 @@ QByteArray WithFirstLine(const QByteArray& record, const QString& link);
 // step_name, all or none, and the family folder holds no "*.tmp" file afterwards. Records that
 // cannot be read or written keep their contents and are named in one message. True when every
 // record is up to date.
-bool SaveLinkStrings(Session& session, Prompter& prompter, const QString& step_name);
+bool SaveLinkStrings(LoadedFamily& family, Prompter& prompter, const QString& step_name);
 
 }  // namespace kinvale

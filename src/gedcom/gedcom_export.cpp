@@ -10,7 +10,7 @@
 #include "gedcom/export_records.h"
 #include "gedcom/gedcom_mapping.h"
 #include "gedcom/gedcom_writer.h"
-#include "session/session.h"
+#include "store/loaded_family.h"
 #include "store/atomic_file.h"
 #include "store/link_string.h"
 #include "store/person_number.h"
@@ -55,10 +55,10 @@ QString FirstUnwritableCharacter(QStringView text) {
 
 class ExportRun {
  public:
-  ExportRun(const Session& session, const ExportRequest& request, Prompter& prompter,
+  ExportRun(const LoadedFamily& family, const ExportRequest& request, Prompter& prompter,
             ExportObserver* observer)
-      : session_(session),
-        index_(session.index),
+      : family_(family),
+        index_(family.index),
         request_(request),
         prompter_(prompter),
         observer_(observer) {}
@@ -85,7 +85,7 @@ class ExportRun {
     if (observer_) observer_->ShowProgress(done, index_.size());
   }
 
-  const Session& session_;
+  const LoadedFamily& family_;
   const FamilyIndex& index_;
   const ExportRequest& request_;
   Prompter& prompter_;
@@ -99,7 +99,7 @@ class ExportRun {
 
 ExportResult ExportRun::Run() {
   result_.outcome = [this] {
-    if (!session_.HasFamily()) return Refuse(kNoOpenFamilyMessage);
+    if (!family_.HasFamily()) return Refuse(kNoOpenFamilyMessage);
     if (QFileInfo::exists(request_.output_path) &&
         !prompter_.Confirm(kOutputExistsQuestion, kFileExistsTitle)) {
       return ExportOutcome::kStopped;
@@ -150,7 +150,7 @@ bool ExportRun::ReadRecords(QString* message) {
   for (int row = 0; row < index_.size(); ++row) {
     const IndexRow& person = index_.row(row);
     const QString path =
-        session_.FamilyFilePath(RecordFileName(person.name, OwnNumber(person.link).toString()));
+        family_.FamilyFilePath(RecordFileName(person.name, OwnNumber(person.link).toString()));
     RecordRead read = ReadRecordFile(path);
     if (!read.opened) {
       *message = kUnreadableRecordMessage.arg(QDir::toNativeSeparators(path));
@@ -169,7 +169,7 @@ void ExportRun::WriteRecords() {
     WriteIndividualRecord(out_, index_, row, records_[row], families_);
   }
   Own(ContactGivesSubmitterName(request_.contact) ? kContactText : kFamilyNameText);
-  WriteSubmitterRecord(out_, request_.contact, session_.family);
+  WriteSubmitterRecord(out_, request_.contact, family_.family);
   for (int family = 0; family < static_cast<int>(families_.families.size()); ++family) {
     const ExportFamily& f = families_.families[family];
     // Its only text is the marriage date, which couples have.
@@ -228,9 +228,9 @@ QString WithGedcomExtension(const QString& path) {
   return path.endsWith(kGedcomExtension, Qt::CaseInsensitive) ? path : path + kGedcomExtension;
 }
 
-ExportResult ExportGedcom(const Session& session, const ExportRequest& request, Prompter& prompter,
+ExportResult ExportGedcom(const LoadedFamily& family, const ExportRequest& request, Prompter& prompter,
                           ExportObserver* observer) {
-  return ExportRun(session, request, prompter, observer).Run();
+  return ExportRun(family, request, prompter, observer).Run();
 }
 
 QStringList ExportSummaryLines(const ExportResult& result) {

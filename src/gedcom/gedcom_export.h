@@ -14,7 +14,7 @@
 namespace kinvale {
 
 class Prompter;
-struct Session;
+struct LoadedFamily;
 
 inline const QString kExportWindowTitle = QStringLiteral("Export To GEDCOM");
 inline const QString kContactCaption = QStringLiteral("Contact Information:");
@@ -89,11 +89,11 @@ QString DefaultExportPath(const QString& app_folder, const QString& family);
 // The path with ".ged" added unless it ends so already (in any letter case).
 QString WithGedcomExtension(const QString& path);
 
-// Exports the open family of the session, asking through the prompter: "File Exists.
+// Exports the open family, asking through the prompter: "File Exists.
 // Overwrite?" when the output file exists, and whether to write UTF-8 when a text cannot be
 // written in Windows-1252. Ends with "Export Completed", or "Error processing GEDCOM file" when
 // the file cannot be written.
-ExportResult ExportGedcom(const Session& session, const ExportRequest& request, Prompter& prompter,
+ExportResult ExportGedcom(const LoadedFamily& family, const ExportRequest& request, Prompter& prompter,
                           ExportObserver* observer = nullptr);
 
 // What was exported, as lines for the window and the command line.

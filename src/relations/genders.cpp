@@ -1,7 +1,7 @@
 #include "relations/genders.h"
 
 #include "relations/relation_primitives.h"
-#include "session/session.h"
+#include "store/loaded_family.h"
 #include "store/record_reader.h"
 
 namespace kinvale {
@@ -16,22 +16,22 @@ bool IsGenderMissing(QStringView gender) { return gender.trimmed().isEmpty(); }
 
 namespace {
 
-QString GenderOfRow(const Session& session, int row) {
-  return ReadGenderLine(session.RecordPathOfRow(row));
+QString GenderOfRow(const LoadedFamily& family, int row) {
+  return ReadGenderLine(family.RecordPathOfRow(row));
 }
 
 }  // namespace
 
-QString GenderOf(const Session& session, const QString& name) {
-  const int row = RowOfName(session.index, name);
-  return row < 0 ? QString() : GenderOfRow(session, row);
+QString GenderOf(const LoadedFamily& family, const QString& name) {
+  const int row = RowOfName(family.index, name);
+  return row < 0 ? QString() : GenderOfRow(family, row);
 }
 
 QString RecordGenders::operator()(const QString& name) {
-  const int row = RowOfName(session_.index, name);
+  const int row = RowOfName(family_.index, name);
   if (row < 0) return {};
   auto it = by_row_.find(row);
-  if (it == by_row_.end()) it = by_row_.insert(row, GenderOfRow(session_, row));
+  if (it == by_row_.end()) it = by_row_.insert(row, GenderOfRow(family_, row));
   return it.value();
 }
 

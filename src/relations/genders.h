@@ -9,7 +9,7 @@
 
 namespace kinvale {
 
-struct Session;
+struct LoadedFamily;
 
 enum class GenderWords { kMale, kFemale, kNeutral };
 
@@ -25,20 +25,20 @@ using GenderLookup = std::function<QString(const QString& name)>;
 // first "***" line); empty when the name has no row or the record cannot be read. The record
 // is found from the index row's own name, so a name typed in another case or spacing reads the
 // same record as the name listed.
-QString GenderOf(const Session& session, const QString& name);
+QString GenderOf(const LoadedFamily& family, const QString& name);
 
 // A GenderLookup that reads each person's record once however often it is asked: one query or
 // one save reads every record it needs a single time.
 class RecordGenders {
  public:
-  explicit RecordGenders(const Session& session) : session_(session) {}
+  explicit RecordGenders(const LoadedFamily& family) : family_(family) {}
   QString operator()(const QString& name);
   GenderLookup AsLookup() {
     return [this](const QString& name) { return (*this)(name); };
   }
 
  private:
-  const Session& session_;
+  const LoadedFamily& family_;
   QHash<int, QString> by_row_;
 };
 

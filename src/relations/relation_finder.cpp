@@ -73,10 +73,10 @@ QStringList RelationPersonNames(const FamilyIndex& index, const QStringList& fam
   return names;
 }
 
-QString PhotoToShow(const Session& session, const QString& name) {
-  const int row = RowOfName(session.index, name);
+QString PhotoToShow(const LoadedFamily& family, const QString& name) {
+  const int row = RowOfName(family.index, name);
   if (row < 0) return {};
-  const std::optional<QString> photo = ReadPhotoLine(session.RecordPathOfRow(row));
+  const std::optional<QString> photo = ReadPhotoLine(family.RecordPathOfRow(row));
   return photo && FileExists(*photo) ? *photo : QString();
 }
 

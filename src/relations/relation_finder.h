@@ -12,6 +12,7 @@ namespace kinvale {
 class FamilyIndex;
 class Prompter;
 class RelationGraph;
+struct LoadedFamily;
 struct Session;
 
 struct RelationFinding {
@@ -41,6 +42,6 @@ QStringList RelationPersonNames(const FamilyIndex& index, const QStringList& fam
 
 // The photo to show for a person: line 7 of their record when it names a file that exists;
 // empty when there is none to show.
-QString PhotoToShow(const Session& session, const QString& name);
+QString PhotoToShow(const LoadedFamily& family, const QString& name);
 
 }  // namespace kinvale

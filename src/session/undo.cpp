@@ -32,12 +32,12 @@ std::optional<QString> Move(Session& session, Prompter& prompter, HistoryMove mo
 
 }  // namespace
 
-QString UndoCaption(const Session& session) {
-  return Caption(kUndoItem, session.HasFamily() ? StepToUndo(session.FamilyPath()) : std::nullopt);
+QString UndoCaption(const LoadedFamily& family) {
+  return Caption(kUndoItem, family.HasFamily() ? StepToUndo(family.FamilyPath()) : std::nullopt);
 }
 
-QString RedoCaption(const Session& session) {
-  return Caption(kRedoItem, session.HasFamily() ? StepToRedo(session.FamilyPath()) : std::nullopt);
+QString RedoCaption(const LoadedFamily& family) {
+  return Caption(kRedoItem, family.HasFamily() ? StepToRedo(family.FamilyPath()) : std::nullopt);
 }
 
 std::optional<QString> UndoLastChange(Session& session, Prompter& prompter) {
@@ -48,8 +48,8 @@ std::optional<QString> RedoLastChange(Session& session, Prompter& prompter) {
   return Move(session, prompter, RedoChange);
 }
 
-void RecoverFamilyChanges(const Session& session) {
-  if (session.HasFamily()) RecoverChanges(session.FamilyPath());
+void RecoverFamilyChanges(const LoadedFamily& family) {
+  if (family.HasFamily()) RecoverChanges(family.FamilyPath());
 }
 
 }  // namespace kinvale

@@ -7,6 +7,7 @@
 
 namespace kinvale {
 
+struct LoadedFamily;
 struct Session;
 class Prompter;
 
@@ -15,8 +16,8 @@ inline const QString kRedoItem = QStringLiteral("Redo");
 
 // The Edit menu's captions: "Undo Add father John Smith", "Redo ..."; the bare word when there
 // is no step to take back or make again.
-QString UndoCaption(const Session& session);
-QString RedoCaption(const Session& session);
+QString UndoCaption(const LoadedFamily& family);
+QString RedoCaption(const LoadedFamily& family);
 
 // Takes back the newest step (or makes the undone step again), reloads the family index and
 // draws the person of interest again. Gives the step's name; nullopt when there was none, or
@@ -26,6 +27,6 @@ std::optional<QString> RedoLastChange(Session& session, Prompter& prompter);
 
 // Finishes the changes of the open family that a crash interrupted; run by the program that
 // holds the application folder's lock when it opens a family.
-void RecoverFamilyChanges(const Session& session);
+void RecoverFamilyChanges(const LoadedFamily& family);
 
 }  // namespace kinvale
