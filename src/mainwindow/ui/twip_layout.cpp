@@ -8,12 +8,20 @@ namespace kinvale {
 namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
-// Below this share of the preferred size the buttons and lists stop being usable.
+// The design may shrink to this share of its preferred size while every widget still fits.
 constexpr double kMinimumScale = 0.8;
 
-QSize Scaled(QSize design, double factor) {
-  return QSize(static_cast<int>(std::lround(design.width() * factor / kTwipsPerPixel)),
-               static_cast<int>(std::lround(design.height() * factor / kTwipsPerPixel)));
+QSize Scaled(QSize design, QSizeF factor) {
+  return QSize(static_cast<int>(std::ceil(design.width() * factor.width() / kTwipsPerPixel)),
+               static_cast<int>(std::ceil(design.height() * factor.height() / kTwipsPerPixel)));
+}
+
+// What the item needs at the least: a widget's own minimum size hint (or the minimum set on it).
+QSize Needed(QLayoutItem* item) {
+  if (const QWidget* widget = item->widget()) {
+    return widget->minimumSizeHint().expandedTo(widget->minimumSize());
+  }
+  return item->minimumSize();
 }
 
 }  // namespace
@@ -55,16 +63,41 @@ QLayoutItem* TwipLayout::takeAt(int index) {
   return items_.takeAt(index).item;
 }
 
-QSize TwipLayout::sizeHint() const { return Scaled(design_, 1.0); }
+QSizeF TwipLayout::HintScale() const {
+  QSizeF scale(0, 0);
+  for (const Item& entry : items_) {
+    const QSize needed = Needed(entry.item);
+    // One pixel more than the hint: mapping the corners separately may round a pixel away.
+    if (needed.width() > 0) {
+      scale.setWidth(
+          std::max(scale.width(), (needed.width() + 1) * kTwipsPerPixel / entry.twips.width()));
+    }
+    if (needed.height() > 0) {
+      scale.setHeight(
+          std::max(scale.height(), (needed.height() + 1) * kTwipsPerPixel / entry.twips.height()));
+    }
+  }
+  return scale;
+}
 
-QSize TwipLayout::minimumSize() const { return Scaled(design_, kMinimumScale); }
+QSize TwipLayout::sizeHint() const {
+  const QMargins margins = contentsMargins();
+  return Scaled(design_, HintScale().expandedTo(QSizeF(1.0, 1.0))) +
+         QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+}
+
+QSize TwipLayout::minimumSize() const {
+  const QMargins margins = contentsMargins();
+  return Scaled(design_, HintScale().expandedTo(QSizeF(kMinimumScale, kMinimumScale))) +
+         QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+}
 
 void TwipLayout::setGeometry(const QRect& rect) {
   QLayout::setGeometry(rect);
   const TwipMapping mapping(design_, rect.marginsRemoved(contentsMargins()));
   for (const Item& entry : items_) {
     // A widget fills its rectangle exactly, whatever its own size policy would allow, so the
-    // design's proportions (and the lines drawn between the widgets) hold at every size.
+    // design's proportions hold at every size; minimumSize() keeps each rectangle large enough.
     if (QWidget* widget = entry.item->widget()) {
       widget->setGeometry(mapping.Map(entry.twips));
     } else {

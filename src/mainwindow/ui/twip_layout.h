@@ -1,11 +1,14 @@
 // A layout that places each widget at a fixed rectangle of a design drawn in twips and scales
-// the whole design with the space it is given, so the arrangement survives any window size.
+// the whole design with the space it is given, so the arrangement survives any window size. It
+// never asks for less than gives every widget its minimum size hint: a large font enlarges the
+// whole design rather than clipping a caption.
 #pragma once
 
 #include <QLayout>
 #include <QList>
 #include <QRect>
 #include <QSize>
+#include <QSizeF>
 
 namespace kinvale {
 
@@ -23,7 +26,8 @@ class TwipMapping {
 
 class TwipLayout : public QLayout {
  public:
-  // design: the size of the whole design in twips; at 15 twips a pixel it is the preferred size.
+  // design: the size of the whole design in twips; at 15 twips a pixel it is the preferred size
+  // (unless the widgets need more).
   explicit TwipLayout(QSize design, QWidget* parent = nullptr);
   ~TwipLayout() override;
 
@@ -38,6 +42,10 @@ class TwipLayout : public QLayout {
   void setGeometry(const QRect& rect) override;
 
  private:
+  // The smallest scale per axis, against the preferred size, at which every widget's rectangle
+  // holds its minimum size hint.
+  QSizeF HintScale() const;
+
   struct Item {
     QLayoutItem* item;
     QRect twips;
