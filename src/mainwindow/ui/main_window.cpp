@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
@@ -100,7 +101,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), prompter_(this) {
   BuildMenus();
   BuildNavigationBar();
   ConnectBoard();
-  resize(board_->sizeHint() * 1.15 + QSize(0, menuBar()->sizeHint().height() * 2));
+  // Roomier than the board needs, but never beyond the screen (a large font makes a large board).
+  const QSize roomy = board_->sizeHint() * 1.15 + QSize(0, menuBar()->sizeHint().height() * 2);
+  resize(roomy.boundedTo(screen()->availableSize()));
   Redraw();
 }
 
