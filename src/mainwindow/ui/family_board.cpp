@@ -130,6 +130,7 @@ RelativeFrame FamilyBoard::AddRelativeFrame(const FrameSpec& spec) {
   result.list->setToolTip(kRelativeListTip);
   result.list->setSelectionMode(QAbstractItemView::SingleSelection);
   result.list->setSpacing(1);
+  result.list->setTextElideMode(Qt::ElideMiddle);  // a long name keeps its first and last words
   auto* inner = new QVBoxLayout(result.frame);
   inner->setContentsMargins(6, 4, 6, 6);
   inner->addWidget(result.list);

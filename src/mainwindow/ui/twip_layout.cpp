@@ -24,7 +24,17 @@ QSize Needed(QLayoutItem* item) {
   return item->minimumSize();
 }
 
-}  // namespace
+// Maps design coordinates (twips) onto a pixel rectangle, x and y scaled separately.
+class TwipMapping {
+ public:
+  TwipMapping(QSize design, QRect target) : design_(design), target_(target) {}
+  QPoint Map(QPoint twips) const;
+  QRect Map(QRect twips) const;
+
+ private:
+  QSize design_;
+  QRect target_;
+};
 
 QPoint TwipMapping::Map(QPoint twips) const {
   const double x = static_cast<double>(twips.x()) * target_.width() / design_.width();
@@ -39,6 +49,8 @@ QRect TwipMapping::Map(QRect twips) const {
   const QPoint bottom_right = Map(twips.topLeft() + QPoint(twips.width(), twips.height()));
   return QRect(top_left, bottom_right - QPoint(1, 1));
 }
+
+}  // namespace
 
 TwipLayout::TwipLayout(QSize design, QWidget* parent) : QLayout(parent), design_(design) {}
 
@@ -80,17 +92,15 @@ QSizeF TwipLayout::HintScale() const {
   return scale;
 }
 
-QSize TwipLayout::sizeHint() const {
+QSize TwipLayout::SizeAtScale(double floor) const {
   const QMargins margins = contentsMargins();
-  return Scaled(design_, HintScale().expandedTo(QSizeF(1.0, 1.0))) +
+  return Scaled(design_, HintScale().expandedTo(QSizeF(floor, floor))) +
          QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
 }
 
-QSize TwipLayout::minimumSize() const {
-  const QMargins margins = contentsMargins();
-  return Scaled(design_, HintScale().expandedTo(QSizeF(kMinimumScale, kMinimumScale))) +
-         QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
-}
+QSize TwipLayout::sizeHint() const { return SizeAtScale(1.0); }
+
+QSize TwipLayout::minimumSize() const { return SizeAtScale(kMinimumScale); }
 
 void TwipLayout::setGeometry(const QRect& rect) {
   QLayout::setGeometry(rect);

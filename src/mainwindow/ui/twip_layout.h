@@ -1,7 +1,7 @@
 // A layout that places each widget at a fixed rectangle of a design drawn in twips and scales
 // the whole design with the space it is given, so the arrangement survives any window size. It
-// never asks for less than gives every widget its minimum size hint: a large font enlarges the
-// whole design rather than clipping a caption.
+// never asks for less room than gives every widget its minimum size hint: a large font enlarges
+// the whole design rather than clipping a caption.
 #pragma once
 
 #include <QLayout>
@@ -11,18 +11,6 @@
 #include <QSizeF>
 
 namespace kinvale {
-
-// Maps design coordinates (twips) onto a pixel rectangle, x and y scaled separately.
-class TwipMapping {
- public:
-  TwipMapping(QSize design, QRect target) : design_(design), target_(target) {}
-  QPoint Map(QPoint twips) const;
-  QRect Map(QRect twips) const;
-
- private:
-  QSize design_;
-  QRect target_;
-};
 
 class TwipLayout : public QLayout {
  public:
@@ -45,6 +33,8 @@ class TwipLayout : public QLayout {
   // The smallest scale per axis, against the preferred size, at which every widget's rectangle
   // holds its minimum size hint.
   QSizeF HintScale() const;
+  // The design's size in pixels at the given scale, or larger where the hints need it.
+  QSize SizeAtScale(double floor) const;
 
   struct Item {
     QLayoutItem* item;

@@ -74,13 +74,10 @@ QStringList Texts(const QList<QAction*>& actions) {
   }
   return texts;
 }
-// Whether the point lies on the border of the rectangle, give or take a pixel.
+// Whether the point lies on the rectangle's border, give or take a pixel.
 bool OnEdge(QPoint point, const QRect& rect) {
-  const auto near = [](int a, int b) { return std::abs(a - b) <= 1; };
-  const bool across = point.x() >= rect.left() - 1 && point.x() <= rect.right() + 1;
-  const bool along = point.y() >= rect.top() - 1 && point.y() <= rect.bottom() + 1;
-  return (across && (near(point.y(), rect.top()) || near(point.y(), rect.bottom()))) ||
-         (along && (near(point.x(), rect.left()) || near(point.x(), rect.right())));
+  return rect.adjusted(-1, -1, 1, 1).contains(point) &&
+         !rect.adjusted(2, 2, -2, -2).contains(point);
 }
 
 }  // namespace
@@ -220,7 +217,7 @@ class MainWindowTest : public QObject {
           const auto at = std::find_if(joined.begin(), joined.end(), [end](const QWidget* piece) {
             return OnEdge(end, piece->geometry());
           });
-          QVERIFY2(at != joined.end(), qPrintable(QStringLiteral("a line ends in the open")));
+          QVERIFY2(at != joined.end(), "a line ends in the open");
           reached.insert(*at);
         }
       }
