@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPainter>
+#include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -25,6 +26,16 @@ const QRect kSpouseButton(720, 4560, 2895, 495);
 const QRect kSiblingsFrame(8400, 3600, 2895, 2055);
 const QRect kChildrenFrame(4560, 5880, 2895, 2055);
 const QSize kSmallButton(375, 375);
+
+// A name in a relative list takes the list's width and no more, so a long one is shortened by the
+// list's elide mode rather than scrolled.
+class FittingNames : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    return QSize(0, QStyledItemDelegate::sizeHint(option, index).height());
+  }
+};
 
 QPoint BottomAt(const QRect& rect, int x) { return QPoint(x, rect.bottom()); }
 QPoint TopAt(const QRect& rect, int x) { return QPoint(x, rect.top()); }
@@ -131,6 +142,8 @@ RelativeFrame FamilyBoard::AddRelativeFrame(const FrameSpec& spec) {
   result.list->setSelectionMode(QAbstractItemView::SingleSelection);
   result.list->setSpacing(1);
   result.list->setTextElideMode(Qt::ElideMiddle);  // a long name keeps its first and last words
+  result.list->setItemDelegate(new FittingNames(result.list));
+  result.list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   auto* inner = new QVBoxLayout(result.frame);
   inner->setContentsMargins(6, 4, 6, 6);
   inner->addWidget(result.list);
