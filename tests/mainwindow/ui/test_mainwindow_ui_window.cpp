@@ -146,13 +146,27 @@ class MainWindowTest : public QObject {
     QCOMPARE(opened, title);
   }
 
-  // Menus, menu items and the small windows' buttons each carry their own access key; the
-  // family chooser and the about box are plain dialogs, wide enough for their titles, and Escape
-  // closes them.
+  // Menus, menu items, the relative frames and the small windows' buttons each carry their own
+  // access key; the family chooser and the about box are plain dialogs, wide enough for their
+  // titles, and Escape closes them.
   void AccessKeysAndPlainDialogs() {
     DemoWindow demo;
     const QList<QAction*> menus = demo.window.menuBar()->actions();
-    QCOMPARE(AccessKeyClash(Texts(menus)), QString());
+    QStringList window_keys = Texts(menus);
+    for (const QGroupBox* frame : demo.window.findChildren<QGroupBox*>()) {
+      window_keys.append(frame->title());
+    }
+    QCOMPARE(AccessKeyClash(window_keys), QString());
+    // A frame's access key moves to its list.
+    demo.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&demo.window));
+    for (const auto& [key, list] : {std::pair(Qt::Key_T, "fatherList"),
+                                    {Qt::Key_M, "motherList"},
+                                    {Qt::Key_S, "siblingList"},
+                                    {Qt::Key_C, "childrenList"}}) {
+      QTest::keyClick(&demo.window, key, Qt::AltModifier);
+      QCOMPARE(QApplication::focusWidget()->objectName(), QString(list));
+    }
     for (const QAction* menu : menus)
       QCOMPARE(AccessKeyClash(Texts(menu->menu()->actions())), QString());
 
