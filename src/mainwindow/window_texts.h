@@ -26,7 +26,8 @@ inline constexpr Text kRelativeListTip{QT_TRANSLATE_NOOP(
     "Double-click a name or press Enter to see that person's information; Ctrl+Return goes to "
     "that person")};
 // The context menu of a relative and of the spouse button.
-inline constexpr Text kInformationItem{QT_TRANSLATE_NOOP("Kinvale", "Information")};
+inline constexpr Text kGoToItem{QT_TRANSLATE_NOOP("Kinvale", "&Go to")};
+inline constexpr Text kInformationItem{QT_TRANSLATE_NOOP("Kinvale", "&Information")};
 inline constexpr Text kAddFatherTip{QT_TRANSLATE_NOOP("Kinvale", "Add a father")};
 inline constexpr Text kRemoveFatherTip{QT_TRANSLATE_NOOP("Kinvale", "Remove the selected father")};
 inline constexpr Text kAddMotherTip{QT_TRANSLATE_NOOP("Kinvale", "Add a mother")};

@@ -285,7 +285,7 @@ void MainWindow::ConnectGoTo() {
   const auto offer = [this](QPoint at, int number) {
     if (session_.index.RowOfNumber(number) < 0) return;  // a slot that names nobody
     QMenu menu(this);
-    const QAction* go_to = menu.addAction(kGoToCaption);
+    const QAction* go_to = menu.addAction(kGoToItem);
     const QAction* information = menu.addAction(kInformationItem);
     const QAction* chosen = menu.exec(at);
     if (chosen == go_to) GoToNumber(number);

@@ -196,7 +196,7 @@ class MainWindowTest : public QObject {
 
   // At a large font the board grows to fit: every piece gets at least its minimum size, none
   // covers another, and each connector line runs from the edge of one piece to the edge of
-  // another, also once the window is resized.
+  // another, also once the window is made larger (and the photo with it).
   void BoardFitsALargeFont() {
     const QFont normal = QApplication::font();
     const auto restore = qScopeGuard([&normal] { QApplication::setFont(normal); });
@@ -208,9 +208,13 @@ class MainWindowTest : public QObject {
     const QList<QWidget*> joined = {
         board->fathers.frame, board->mothers.frame, board->siblings.frame, board->children.frame,
         board->person_button, board->spouse_button, board->photo};
+    QSize photo_before;
     for (const QSize grown : {QSize(0, 0), QSize(300, 150)}) {
       demo.window.resize(demo.window.size() + grown);
       QCoreApplication::processEvents();
+      QVERIFY(board->photo->width() > photo_before.width() &&
+              board->photo->height() > photo_before.height());  // the photo grows with the window
+      photo_before = board->photo->size();
       QList<QWidget*> pieces;
       for (QWidget* piece : board->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (piece->isVisible()) pieces.append(piece);
