@@ -20,7 +20,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "chart/chart_texts.h"
 #include "chart/ui/chart_window.h"
 #include "common/ui/save_as_dialog.h"
 #include "details/ui/update_person_dialog.h"
@@ -51,9 +50,10 @@ namespace kinvale {
 
 namespace {
 
-// An undo or redo item: its caption with an access key, enabled when there is a step to take.
+// An undo or redo item: its caption with an access key (a "&" in a name shown as itself),
+// enabled when there is a step to take.
 void ShowStep(QAction* item, const QString& caption, const QString& without_step) {
-  item->setText(u'&' + caption);
+  item->setText(u'&' + QString(caption).replace(u'&', QStringLiteral("&&")));
   item->setEnabled(caption != without_step);
 }
 
