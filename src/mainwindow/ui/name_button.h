@@ -18,7 +18,6 @@ class NameButton : public QPushButton {
 
   // Room for a few letters: a longer name elides rather than widening the button.
   QSize minimumSizeHint() const override;
-  QSize sizeHint() const override { return minimumSizeHint(); }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
