@@ -45,7 +45,7 @@ int MiddleX(const QRect& rect) { return rect.center().x(); }
 
 // One relative frame: its caption, the object name stems of its list ("fatherList") and of its
 // buttons ("addFatherButton"), where it goes, and the buttons' tips.
-struct FamilyBoard::FrameSpec {
+struct FamilyBoard::FramePlan {
   QString caption;
   QString list_stem;
   QString button_stem;
@@ -124,10 +124,10 @@ bool FamilyBoard::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-RelativeFrame FamilyBoard::AddRelativeFrame(const FrameSpec& spec) {
+RelativeFrame FamilyBoard::AddRelativeFrame(const FramePlan& plan) {
   RelativeFrame result;
-  result.frame = new QGroupBox(spec.caption, this);
-  result.frame->setObjectName(spec.list_stem + QStringLiteral("Frame"));
+  result.frame = new QGroupBox(plan.caption, this);
+  result.frame->setObjectName(plan.list_stem + QStringLiteral("Frame"));
   // Set explicitly, so the list does not inherit the frame's bold caption font.
   QFont normal = result.frame->font();
   normal.setBold(false);
@@ -136,7 +136,7 @@ RelativeFrame FamilyBoard::AddRelativeFrame(const FrameSpec& spec) {
   result.frame->setFont(bold);
 
   result.list = new QListWidget(result.frame);
-  result.list->setObjectName(spec.list_stem + QStringLiteral("List"));
+  result.list->setObjectName(plan.list_stem + QStringLiteral("List"));
   result.list->setFont(normal);
   result.list->setToolTip(kRelativeListTip);
   result.list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -147,13 +147,13 @@ RelativeFrame FamilyBoard::AddRelativeFrame(const FrameSpec& spec) {
   auto* inner = new QVBoxLayout(result.frame);
   inner->setContentsMargins(6, 4, 6, 6);
   inner->addWidget(result.list);
-  layout_->AddWidget(result.frame, spec.frame_twips);
+  layout_->AddWidget(result.frame, plan.frame_twips);
 
-  const QString button_suffix = spec.button_stem + QStringLiteral("Button");
+  const QString button_suffix = plan.button_stem + QStringLiteral("Button");
   result.add = AddSmallButton(kAddCaption, QStringLiteral("add") + button_suffix,
-                              QRect(spec.add_twips, kSmallButton), spec.add_tip);
+                              QRect(plan.add_twips, kSmallButton), plan.add_tip);
   result.remove = AddSmallButton(kRemoveCaption, QStringLiteral("remove") + button_suffix,
-                                 QRect(spec.remove_twips, kSmallButton), spec.remove_tip);
+                                 QRect(plan.remove_twips, kSmallButton), plan.remove_tip);
   return result;
 }
 

@@ -50,8 +50,8 @@ class FamilyBoard : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  struct FrameSpec;
-  RelativeFrame AddRelativeFrame(const FrameSpec& spec);
+  struct FramePlan;
+  RelativeFrame AddRelativeFrame(const FramePlan& plan);
   QToolButton* AddSmallButton(const QString& caption, const QString& object_name, QRect twips,
                               const QString& tip);
 
