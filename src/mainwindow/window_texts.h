@@ -1,82 +1,101 @@
-// The captions of the main window, its menus, and the family chooser, save-as, information and
-// about windows it opens.
+// The captions of the main window, its menus, and the family chooser, information and about
+// windows it opens. A "&" marks the access key of a menu, menu item or button.
 #pragma once
 
-#include <QString>
-
 #include "store/shared_texts.h"
+#include "store/text.h"
 
 namespace kinvale {
 
-// The relative frames and their buttons.
-inline const QString kFatherCaption = QStringLiteral("Father");
-inline const QString kMotherCaption = QStringLiteral("Mother");
-inline const QString kSiblingsCaption = QStringLiteral("Siblings");
-inline const QString kChildrenCaption = QStringLiteral("Children / Dependents");
-inline const QString kAddCaption = QStringLiteral("+");
-inline const QString kRemoveCaption = QStringLiteral("-");
-inline const QString kNoPhotoCaption = QStringLiteral("No photo");
-inline const QString kPersonButtonTip = QStringLiteral("Edit this person's details");
-inline const QString kSpouseButtonTip = QStringLiteral("Set or change the spouse");
-inline const QString kRelativeListTip = QStringLiteral(
+// The relative frames and their buttons; a frame's access key moves to its list.
+inline constexpr Text kFatherCaption{QT_TRANSLATE_NOOP("Kinvale", "Father")};
+inline constexpr Text kMotherCaption{QT_TRANSLATE_NOOP("Kinvale", "Mother")};
+inline constexpr Text kSiblingsCaption{QT_TRANSLATE_NOOP("Kinvale", "Siblings")};
+inline constexpr Text kChildrenCaption{QT_TRANSLATE_NOOP("Kinvale", "Children / Dependents")};
+inline constexpr Text kFatherFrameCaption{QT_TRANSLATE_NOOP("Kinvale", "Fa&ther")};
+inline constexpr Text kMotherFrameCaption{QT_TRANSLATE_NOOP("Kinvale", "&Mother")};
+inline constexpr Text kSiblingsFrameCaption{QT_TRANSLATE_NOOP("Kinvale", "&Siblings")};
+inline constexpr Text kChildrenFrameCaption{QT_TRANSLATE_NOOP("Kinvale", "&Children / Dependents")};
+inline constexpr Text kAddCaption{QT_TRANSLATE_NOOP("Kinvale", "+")};
+inline constexpr Text kRemoveCaption{QT_TRANSLATE_NOOP("Kinvale", "-")};
+inline constexpr Text kNoPhotoCaption{QT_TRANSLATE_NOOP("Kinvale", "No photo")};
+inline constexpr Text kPersonButtonTip{QT_TRANSLATE_NOOP("Kinvale", "Edit this person's details")};
+inline constexpr Text kSpouseButtonTip{QT_TRANSLATE_NOOP("Kinvale", "Set or change the spouse")};
+inline constexpr Text kRelativeListTip{QT_TRANSLATE_NOOP(
+    "Kinvale",
     "Double-click a name or press Enter to see that person's information; Ctrl+Return goes to "
-    "that person");
+    "that person")};
 // The context menu of a relative and of the spouse button.
-inline const QString kInformationItem = QStringLiteral("Information");
-inline const QString kAddFatherTip = QStringLiteral("Add a father");
-inline const QString kRemoveFatherTip = QStringLiteral("Remove the selected father");
-inline const QString kAddMotherTip = QStringLiteral("Add a mother");
-inline const QString kRemoveMotherTip = QStringLiteral("Remove the selected mother");
-inline const QString kAddSiblingTip = QStringLiteral("Add a brother or sister");
-inline const QString kRemoveSiblingTip = QStringLiteral("Remove the selected brother or sister");
-inline const QString kAddDependentTip = QStringLiteral("Add a child or dependent");
-inline const QString kRemoveDependentTip = QStringLiteral("Remove the selected child or dependent");
+inline constexpr Text kGoToItem{QT_TRANSLATE_NOOP("Kinvale", "&Go to")};
+inline constexpr Text kInformationItem{QT_TRANSLATE_NOOP("Kinvale", "&Information")};
+inline constexpr Text kAddFatherTip{QT_TRANSLATE_NOOP("Kinvale", "Add a father")};
+inline constexpr Text kRemoveFatherTip{QT_TRANSLATE_NOOP("Kinvale", "Remove the selected father")};
+inline constexpr Text kAddMotherTip{QT_TRANSLATE_NOOP("Kinvale", "Add a mother")};
+inline constexpr Text kRemoveMotherTip{QT_TRANSLATE_NOOP("Kinvale", "Remove the selected mother")};
+inline constexpr Text kAddSiblingTip{QT_TRANSLATE_NOOP("Kinvale", "Add a brother or sister")};
+inline constexpr Text kRemoveSiblingTip{
+    QT_TRANSLATE_NOOP("Kinvale", "Remove the selected brother or sister")};
+inline constexpr Text kAddDependentTip{QT_TRANSLATE_NOOP("Kinvale", "Add a child or dependent")};
+inline constexpr Text kRemoveDependentTip{
+    QT_TRANSLATE_NOOP("Kinvale", "Remove the selected child or dependent")};
 
 // The status line under the board.
-inline const QString kFamilyStatus = QStringLiteral("Family: %1  \u00b7  %2 people");
-inline const QString kNoFamilyStatus =
-    QStringLiteral("No family open. Choose one with File, Load Family Tree.");
+inline constexpr Text kFamilyStatusOnePerson{
+    QT_TRANSLATE_NOOP("Kinvale", "Family: %1  \u00b7  1 person")};
+inline constexpr Text kFamilyStatus{QT_TRANSLATE_NOOP("Kinvale", "Family: %1  \u00b7  %2 people")};
+inline constexpr Text kNoFamilyStatus{
+    QT_TRANSLATE_NOOP("Kinvale", "No family open. Choose one with File, Load Family Tree.")};
 
 // Menus and their items.
-inline const QString kFileMenu = QStringLiteral("File");
-inline const QString kEditMenu = QStringLiteral("Edit");
-inline const QString kViewMenu = QStringLiteral("View");
-inline const QString kAnalysisMenu = QStringLiteral("Analysis");
-inline const QString kHelpMenu = QStringLiteral("Help");
-inline const QString kLoadFamilyTreeItem = QStringLiteral("Load Family Tree");
-inline const QString kChangePhotoItem = QStringLiteral("Change Photo");
-inline const QString kImportPhotoItem = QStringLiteral("Import a Photo");
-inline const QString kExportGedcomItem = QStringLiteral("Export to GEDCOM");
-inline const QString kImportGedcomItem = QStringLiteral("Import from GEDCOM");
-inline const QString kExitItem = QStringLiteral("Exit");
-inline const QString kRelationCheckItem = QStringLiteral("Relation Check");
-inline const QString kKeywordSearchItem = QStringLiteral("Keyword Search");
-inline const QString kDescendantsItem = QStringLiteral("Descendants");
-inline const QString kRelativesItem = QStringLiteral("Relatives");
-inline const QString kBackItem = QStringLiteral("Back");
-inline const QString kForwardItem = QStringLiteral("Forward");
-inline const QString kFindPersonItem = QStringLiteral("Find Person");
-inline const QString kUserManualItem = QStringLiteral("User Manual");
-inline const QString kAboutItem = QStringLiteral("About Kinvale");
+inline constexpr Text kFileMenu{QT_TRANSLATE_NOOP("Kinvale", "&File")};
+inline constexpr Text kEditMenu{QT_TRANSLATE_NOOP("Kinvale", "&Edit")};
+inline constexpr Text kViewMenu{QT_TRANSLATE_NOOP("Kinvale", "&View")};
+inline constexpr Text kAnalysisMenu{QT_TRANSLATE_NOOP("Kinvale", "&Analysis")};
+inline constexpr Text kHelpMenu{QT_TRANSLATE_NOOP("Kinvale", "&Help")};
+inline constexpr Text kLoadFamilyTreeItem{QT_TRANSLATE_NOOP("Kinvale", "&Load Family Tree")};
+inline constexpr Text kChangePhotoItem{QT_TRANSLATE_NOOP("Kinvale", "&Change Photo")};
+inline constexpr Text kImportPhotoItem{QT_TRANSLATE_NOOP("Kinvale", "&Import a Photo")};
+inline constexpr Text kExportGedcomItem{QT_TRANSLATE_NOOP("Kinvale", "&Export to GEDCOM")};
+inline constexpr Text kImportGedcomItem{QT_TRANSLATE_NOOP("Kinvale", "Import &from GEDCOM")};
+inline constexpr Text kExitItem{QT_TRANSLATE_NOOP("Kinvale", "E&xit")};
+inline constexpr Text kRelationCheckItem{QT_TRANSLATE_NOOP("Kinvale", "&Relation Check")};
+inline constexpr Text kKeywordSearchItem{QT_TRANSLATE_NOOP("Kinvale", "&Keyword Search")};
+inline constexpr Text kDescendantsItem{QT_TRANSLATE_NOOP("Kinvale", "&Descendants")};
+inline constexpr Text kRelativesItem{QT_TRANSLATE_NOOP("Kinvale", "R&elatives")};
+inline constexpr Text kBackItem{QT_TRANSLATE_NOOP("Kinvale", "&Back")};
+inline constexpr Text kForwardItem{QT_TRANSLATE_NOOP("Kinvale", "&Forward")};
+inline constexpr Text kFindPersonItem{QT_TRANSLATE_NOOP("Kinvale", "Find &Person")};
+inline constexpr Text kFamilyChartItem{QT_TRANSLATE_NOOP("Kinvale", "Family &Chart")};
+inline constexpr Text kUserManualItem{QT_TRANSLATE_NOOP("Kinvale", "&User Manual")};
+inline constexpr Text kAboutItem{QT_TRANSLATE_NOOP("Kinvale", "&About Kinvale")};
 
-// The "Find person" box on the toolbar.
-inline const QString kFindPersonHint = QStringLiteral("Find person: name, number or date");
-inline const QString kNobodyMatches = QStringLiteral("Nobody in this family matches %1.");
+// The toolbar: Back, Forward and the "Find person" box.
+inline constexpr Text kNavigationBarTitle{QT_TRANSLATE_NOOP("Kinvale", "Navigation")};
+inline constexpr Text kFindPersonTitle{QT_TRANSLATE_NOOP("Kinvale", "Find Person")};
+inline constexpr Text kFindPersonHint{
+    QT_TRANSLATE_NOOP("Kinvale", "Find person: name, number or date")};
+inline constexpr Text kNobodyMatches{
+    QT_TRANSLATE_NOOP("Kinvale", "Nobody in this family matches %1.")};
 
-// The family chooser ("Load Family Tree").
-inline const QString kOpenCaption = QStringLiteral("Open");
-inline const QString kCreateCaption = QStringLiteral("Create");
+// The family chooser, titled as its menu item.
+inline constexpr Text kFamilyChooserTitle{QT_TRANSLATE_NOOP("Kinvale", "Load Family Tree")};
+inline constexpr Text kOpenCaption{QT_TRANSLATE_NOOP("Kinvale", "&Open")};
+inline constexpr Text kCreateCaption{QT_TRANSLATE_NOOP("Kinvale", "C&reate")};
+inline constexpr Text kCancelButtonCaption{QT_TRANSLATE_NOOP("Kinvale", "&Cancel")};
 
 // kinvale FILE.ged names a file that is not there.
-inline const QString kGedcomFileMissing = QStringLiteral("The GEDCOM file %1 cannot be found.");
+inline constexpr Text kGedcomFileMissing{
+    QT_TRANSLATE_NOOP("Kinvale", "The GEDCOM file %1 cannot be found.")};
 
 // The person information view.
-inline const QString kPersonInfoTitle = QStringLiteral("Personal Information");
+inline constexpr Text kPersonInfoTitle{QT_TRANSLATE_NOOP("Kinvale", "Personal Information")};
 
 // The about box: its title is kApplicationTitle; clicking the logo opens the home page.
 inline const QString kHomePageUrl = QStringLiteral("https://kinvale.example.org/");
-inline const QString kLogoHint = QStringLiteral("Click the logo to visit the Kinvale home page.");
-inline const QString kHomePageOpenFailed =
-    QStringLiteral("No web browser could be started. The Kinvale home page is %1");
+inline constexpr Text kCloseButtonCaption{QT_TRANSLATE_NOOP("Kinvale", "&Close")};
+inline constexpr Text kLogoHint{
+    QT_TRANSLATE_NOOP("Kinvale", "Click the logo to visit the Kinvale home page.")};
+inline constexpr Text kHomePageOpenFailed{
+    QT_TRANSLATE_NOOP("Kinvale", "No web browser could be started. The Kinvale home page is %1")};
 
 }  // namespace kinvale

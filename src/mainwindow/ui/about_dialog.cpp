@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "mainwindow/ui/help_actions.h"
+#include "mainwindow/ui/plain_dialog.h"
 #include "mainwindow/window_texts.h"
 #include "store/app_folder.h"
 
@@ -58,7 +59,7 @@ AboutDialog::AboutDialog(const QString& app_folder, QWidget* parent) : QDialog(p
   hint->setAlignment(Qt::AlignCenter);
 
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* close = buttons->addButton(kCloseCaption, QDialogButtonBox::RejectRole);
+  QPushButton* close = buttons->addButton(kCloseButtonCaption, QDialogButtonBox::RejectRole);
   close->setObjectName(QStringLiteral("closeButton"));
   close->setDefault(true);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -69,7 +70,8 @@ AboutDialog::AboutDialog(const QString& app_folder, QWidget* parent) : QDialog(p
   layout->addWidget(version);
   layout->addWidget(hint);
   layout->addWidget(buttons);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->setSizeConstraint(QLayout::SetMinimumSize);
+  MakePlainDialog(this);
 }
 
 bool AboutDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -3,14 +3,14 @@
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPainter>
-#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QToolButton>
 #include <QVBoxLayout>
 
+#include "mainwindow/ui/name_button.h"
 #include "mainwindow/ui/photo_view.h"
 #include "mainwindow/ui/twip_layout.h"
 #include "mainwindow/window_texts.h"
-#include "session/main_view.h"
-#include "store/settings.h"
 
 namespace kinvale {
 
@@ -27,23 +27,25 @@ const QRect kSiblingsFrame(8400, 3600, 2895, 2055);
 const QRect kChildrenFrame(4560, 5880, 2895, 2055);
 const QSize kSmallButton(375, 375);
 
-// The connector lines, each a polyline in twips: parents down to a bar, the bar and the photo
-// down to the person, and the person out to the spouse, the siblings and the children.
-const std::vector<std::vector<QPoint>> kConnectors = {
-    {{1927, 2655}, {1927, 3300}},
-    {{9967, 2655}, {9967, 3300}},
-    {{1927, 3300}, {9967, 3300}},
-    {{5947, 2895}, {5947, 3720}},
-    {{2167, 4560}, {2167, 4087}, {4200, 4087}},
-    {{7695, 4087}, {8400, 4087}},
-    {{5947, 4455}, {5947, 5880}},
+// A name in a relative list takes the list's width and no more, so a long one is shortened by the
+// list's elide mode rather than scrolled.
+class FittingNames : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    return QSize(0, QStyledItemDelegate::sizeHint(option, index).height());
+  }
 };
+
+QPoint BottomAt(const QRect& rect, int x) { return QPoint(x, rect.bottom()); }
+QPoint TopAt(const QRect& rect, int x) { return QPoint(x, rect.top()); }
+int MiddleX(const QRect& rect) { return rect.center().x(); }
 
 }  // namespace
 
 // One relative frame: its caption, the object name stems of its list ("fatherList") and of its
 // buttons ("addFatherButton"), where it goes, and the buttons' tips.
-struct FamilyBoard::FrameSpec {
+struct FamilyBoard::FramePlan {
   QString caption;
   QString list_stem;
   QString button_stem;
@@ -67,7 +69,7 @@ FamilyBoard::FamilyBoard(QWidget* parent) : QWidget(parent) {
   layout_->AddWidget(photo, kPhoto);
   photo->hide();
 
-  fathers = AddRelativeFrame({kFatherCaption,
+  fathers = AddRelativeFrame({kFatherFrameCaption,
                               QStringLiteral("father"),
                               QStringLiteral("Father"),
                               kFatherFrame,
@@ -75,7 +77,7 @@ FamilyBoard::FamilyBoard(QWidget* parent) : QWidget(parent) {
                               {3720, 1800},
                               kAddFatherTip,
                               kRemoveFatherTip});
-  mothers = AddRelativeFrame({kMotherCaption,
+  mothers = AddRelativeFrame({kMotherFrameCaption,
                               QStringLiteral("mother"),
                               QStringLiteral("Mother"),
                               kMotherFrame,
@@ -83,7 +85,7 @@ FamilyBoard::FamilyBoard(QWidget* parent) : QWidget(parent) {
                               {7920, 1800},
                               kAddMotherTip,
                               kRemoveMotherTip});
-  siblings = AddRelativeFrame({kSiblingsCaption,
+  siblings = AddRelativeFrame({kSiblingsFrameCaption,
                                QStringLiteral("sibling"),
                                QStringLiteral("Sibling"),
                                kSiblingsFrame,
@@ -91,7 +93,7 @@ FamilyBoard::FamilyBoard(QWidget* parent) : QWidget(parent) {
                                {7920, 5040},
                                kAddSiblingTip,
                                kRemoveSiblingTip});
-  children = AddRelativeFrame({kChildrenCaption,
+  children = AddRelativeFrame({kChildrenFrameCaption,
                                QStringLiteral("children"),
                                QStringLiteral("Dependent"),
                                kChildrenFrame,
@@ -100,20 +102,32 @@ FamilyBoard::FamilyBoard(QWidget* parent) : QWidget(parent) {
                                kAddDependentTip,
                                kRemoveDependentTip});
 
-  person_button = AddButton(kNoPersonCaption, QStringLiteral("personButton"), kPersonButton);
+  person_button = new NameButton(kPersonButtonTip, this);
+  person_button->setObjectName(QStringLiteral("personButton"));
   QFont person_font = person_button->font();
   person_font.setBold(true);
   person_font.setPointSizeF(person_font.pointSizeF() * 1.25);
   person_button->setFont(person_font);
-  person_button->setToolTip(kPersonButtonTip);
-  spouse_button = AddButton(kNoSpouseCaption, QStringLiteral("spouseButton"), kSpouseButton);
-  spouse_button->setToolTip(kSpouseButtonTip);
+  layout_->AddWidget(person_button, kPersonButton);
+  spouse_button = new NameButton(kSpouseButtonTip, this);
+  spouse_button->setObjectName(QStringLiteral("spouseButton"));
+  layout_->AddWidget(spouse_button, kSpouseButton);
+
+  // The lines are drawn from where the widgets stand, so they are drawn again when one moves.
+  const QList<QWidget*> joined = {fathers.frame, mothers.frame, siblings.frame,   children.frame,
+                                  person_button, spouse_button, photo_placeholder};
+  for (QWidget* widget : joined) widget->installEventFilter(this);
 }
 
-RelativeFrame FamilyBoard::AddRelativeFrame(const FrameSpec& spec) {
+bool FamilyBoard::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Move || event->type() == QEvent::Resize) update();
+  return QWidget::eventFilter(watched, event);
+}
+
+RelativeFrame FamilyBoard::AddRelativeFrame(const FramePlan& plan) {
   RelativeFrame result;
-  result.frame = new QGroupBox(spec.caption, this);
-  result.frame->setObjectName(spec.list_stem + QStringLiteral("Frame"));
+  result.frame = new QGroupBox(plan.caption, this);
+  result.frame->setObjectName(plan.list_stem + QStringLiteral("Frame"));
   // Set explicitly, so the list does not inherit the frame's bold caption font.
   QFont normal = result.frame->font();
   normal.setBold(false);
@@ -122,36 +136,62 @@ RelativeFrame FamilyBoard::AddRelativeFrame(const FrameSpec& spec) {
   result.frame->setFont(bold);
 
   result.list = new QListWidget(result.frame);
-  result.list->setObjectName(spec.list_stem + QStringLiteral("List"));
+  result.list->setObjectName(plan.list_stem + QStringLiteral("List"));
   result.list->setFont(normal);
   result.list->setToolTip(kRelativeListTip);
   result.list->setSelectionMode(QAbstractItemView::SingleSelection);
   result.list->setSpacing(1);
+  result.list->setTextElideMode(Qt::ElideMiddle);  // a long name keeps its first and last words
+  result.list->setItemDelegate(new FittingNames(result.list));
+  result.list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   auto* inner = new QVBoxLayout(result.frame);
   inner->setContentsMargins(6, 4, 6, 6);
   inner->addWidget(result.list);
-  layout_->AddWidget(result.frame, spec.frame_twips);
+  layout_->AddWidget(result.frame, plan.frame_twips);
 
-  const QString button_suffix = spec.button_stem + QStringLiteral("Button");
-  result.add = AddButton(kAddCaption, QStringLiteral("add") + button_suffix,
-                         QRect(spec.add_twips, kSmallButton));
-  result.remove = AddButton(kRemoveCaption, QStringLiteral("remove") + button_suffix,
-                            QRect(spec.remove_twips, kSmallButton));
-  result.add->setToolTip(spec.add_tip);
-  result.remove->setToolTip(spec.remove_tip);
-  for (QPushButton* button : {result.add, result.remove}) {
-    button->setFont(bold);
-    button->setAutoDefault(false);
-  }
+  const QString button_suffix = plan.button_stem + QStringLiteral("Button");
+  result.add = AddSmallButton(kAddCaption, QStringLiteral("add") + button_suffix,
+                              QRect(plan.add_twips, kSmallButton), plan.add_tip);
+  result.remove = AddSmallButton(kRemoveCaption, QStringLiteral("remove") + button_suffix,
+                                 QRect(plan.remove_twips, kSmallButton), plan.remove_tip);
   return result;
 }
 
-QPushButton* FamilyBoard::AddButton(const QString& caption, const QString& object_name,
-                                    QRect twips) {
-  auto* button = new QPushButton(caption, this);
+QToolButton* FamilyBoard::AddSmallButton(const QString& caption, const QString& object_name,
+                                         QRect twips, const QString& tip) {
+  // A tool button: a push button would ask for the width of a word to show one sign.
+  auto* button = new QToolButton(this);
+  button->setText(caption);
   button->setObjectName(object_name);
+  button->setToolTip(tip);
+  button->setFocusPolicy(Qt::StrongFocus);
+  QFont bold = button->font();
+  bold.setBold(true);
+  button->setFont(bold);
   layout_->AddWidget(button, twips);
   return button;
+}
+
+std::vector<QPolygon> FamilyBoard::ConnectorLines() const {
+  const QRect father = fathers.frame->geometry();
+  const QRect mother = mothers.frame->geometry();
+  const QRect picture = photo_placeholder->geometry();  // the photo's slot, shown or not
+  const QRect person = person_button->geometry();
+  const QRect spouse = spouse_button->geometry();
+  const QRect sibling = siblings.frame->geometry();
+  const QRect child = children.frame->geometry();
+  // The parents' bar runs halfway between the parents and the person of interest.
+  const int bar = (std::max(father.bottom(), mother.bottom()) + person.top()) / 2;
+  const int person_middle = person.center().y();
+  return {
+      QPolygon({BottomAt(father, MiddleX(father)), QPoint(MiddleX(father), bar),
+                QPoint(MiddleX(mother), bar), BottomAt(mother, MiddleX(mother))}),
+      QPolygon({BottomAt(picture, MiddleX(picture)), TopAt(person, MiddleX(picture))}),
+      QPolygon({TopAt(spouse, MiddleX(spouse)), QPoint(MiddleX(spouse), person_middle),
+                QPoint(person.left(), person_middle)}),
+      QPolygon({QPoint(person.right(), person_middle), QPoint(sibling.left(), person_middle)}),
+      QPolygon({BottomAt(person, MiddleX(person)), TopAt(child, MiddleX(person))}),
+  };
 }
 
 void FamilyBoard::paintEvent(QPaintEvent*) {
@@ -163,12 +203,7 @@ void FamilyBoard::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), wash);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(palette().color(QPalette::Mid), 1.5));
-  const TwipMapping mapping(kDesign, contentsRect());
-  for (const std::vector<QPoint>& line : kConnectors) {
-    QPolygon points;
-    for (QPoint point : line) points.append(mapping.Map(point));
-    painter.drawPolyline(points);
-  }
+  for (const QPolygon& line : ConnectorLines()) painter.drawPolyline(line);
 }
 
 }  // namespace kinvale

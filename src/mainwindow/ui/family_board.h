@@ -3,14 +3,17 @@
 // laid out by the window's twip table and scaled with the window.
 #pragma once
 
+#include <QPolygon>
 #include <QWidget>
+#include <vector>
 
 class QGroupBox;
 class QListWidget;
-class QPushButton;
+class QToolButton;
 
 namespace kinvale {
 
+class NameButton;
 class PhotoView;
 class PhotoPlaceholder;
 class TwipLayout;
@@ -18,8 +21,8 @@ class TwipLayout;
 struct RelativeFrame {
   QGroupBox* frame = nullptr;
   QListWidget* list = nullptr;
-  QPushButton* add = nullptr;
-  QPushButton* remove = nullptr;
+  QToolButton* add = nullptr;
+  QToolButton* remove = nullptr;
 };
 
 class FamilyBoard : public QWidget {
@@ -28,22 +31,29 @@ class FamilyBoard : public QWidget {
  public:
   explicit FamilyBoard(QWidget* parent = nullptr);
 
+  // The connector lines as they stand, from the frames' present geometry: the parents joined
+  // under the photo, and the photo, the spouse, the siblings and the children each joined to the
+  // person of interest. Every line ends on the edges of the two widgets it joins.
+  std::vector<QPolygon> ConnectorLines() const;
+
   RelativeFrame fathers;
   RelativeFrame mothers;
   RelativeFrame siblings;
   RelativeFrame children;
-  QPushButton* person_button = nullptr;
-  QPushButton* spouse_button = nullptr;
+  NameButton* person_button = nullptr;
+  NameButton* spouse_button = nullptr;
   PhotoView* photo = nullptr;
   PhotoPlaceholder* photo_placeholder = nullptr;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  struct FrameSpec;
-  RelativeFrame AddRelativeFrame(const FrameSpec& spec);
-  QPushButton* AddButton(const QString& caption, const QString& object_name, QRect twips);
+  struct FramePlan;
+  RelativeFrame AddRelativeFrame(const FramePlan& plan);
+  QToolButton* AddSmallButton(const QString& caption, const QString& object_name, QRect twips,
+                              const QString& tip);
 
   TwipLayout* layout_ = nullptr;
 };

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "mainwindow/ui/plain_dialog.h"
 #include "mainwindow/window_texts.h"
 #include "store/families.h"
 
@@ -17,7 +18,7 @@ FamilyChooserDialog::FamilyChooserDialog(const QString& app_folder, Prompter& pr
                                          QWidget* parent)
     : QDialog(parent), app_folder_(app_folder), prompter_(prompter) {
   setObjectName(QStringLiteral("familyChooser"));
-  setWindowTitle(kLoadFamilyTreeItem);
+  setWindowTitle(kFamilyChooserTitle);
 
   families_ = new QListWidget(this);
   families_->setObjectName(QStringLiteral("familyList"));
@@ -29,7 +30,7 @@ FamilyChooserDialog::FamilyChooserDialog(const QString& app_folder, Prompter& pr
   open_->setObjectName(QStringLiteral("openButton"));
   create_ = new QPushButton(kCreateCaption, this);
   create_->setObjectName(QStringLiteral("createButton"));
-  auto* cancel = new QPushButton(kCancelCaption, this);
+  auto* cancel = new QPushButton(kCancelButtonCaption, this);
   cancel->setObjectName(QStringLiteral("cancelButton"));
   open_->setDefault(true);
 
@@ -56,6 +57,7 @@ FamilyChooserDialog::FamilyChooserDialog(const QString& app_folder, Prompter& pr
 
   FillList(QString());
   families_->setFocus();
+  MakePlainDialog(this);
 }
 
 FamilyChoice FamilyChooserDialog::Choose(QWidget* parent, const QString& app_folder,

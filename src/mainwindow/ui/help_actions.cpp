@@ -53,14 +53,14 @@ void OpenUserManual(QWidget* parent, const QString& app_folder) {
     return;
   }
   if (!CanShowWebPages() || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
-    QMessageBox::information(parent, kApplicationTitle,
-                             kManualOpenFailed.arg(QDir::toNativeSeparators(path)));
+    QMessageBox::warning(parent, kApplicationTitle,
+                         kManualOpenFailed.arg(QDir::toNativeSeparators(path)));
   }
 }
 
 void OpenHomePage(QWidget* parent) {
   if (!QDesktopServices::openUrl(QUrl(kHomePageUrl))) {
-    QMessageBox::information(parent, kApplicationTitle, kHomePageOpenFailed.arg(kHomePageUrl));
+    QMessageBox::warning(parent, kApplicationTitle, kHomePageOpenFailed.arg(kHomePageUrl));
   }
 }
 

@@ -11,14 +11,15 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStringListModel>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 
-#include "chart/chart_texts.h"
 #include "chart/ui/chart_window.h"
 #include "common/ui/save_as_dialog.h"
 #include "details/ui/update_person_dialog.h"
@@ -29,6 +30,7 @@
 #include "mainwindow/ui/family_board.h"
 #include "mainwindow/ui/family_chooser_dialog.h"
 #include "mainwindow/ui/help_actions.h"
+#include "mainwindow/ui/name_button.h"
 #include "mainwindow/ui/person_info_dialog.h"
 #include "mainwindow/ui/photo_view.h"
 #include "mainwindow/window_texts.h"
@@ -48,9 +50,11 @@ namespace kinvale {
 
 namespace {
 
-// A name on a button: "&" is shown as itself, not taken as a shortcut mark.
-QString ButtonText(const QString& text) {
-  return QString(text).replace(u'&', QStringLiteral("&&"));
+// An undo or redo item: its caption with an access key (a "&" in a name shown as itself),
+// enabled when there is a step to take.
+void ShowStep(QAction* item, const QString& caption, const QString& without_step) {
+  item->setText(u'&' + QString(caption).replace(u'&', QStringLiteral("&&")));
+  item->setEnabled(caption != without_step);
 }
 
 QAction* AddItem(QMenu* menu, const QString& caption, const QString& object_name,
@@ -97,7 +101,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), prompter_(this) {
   BuildMenus();
   BuildNavigationBar();
   ConnectBoard();
-  resize(board_->sizeHint() * 1.15 + QSize(0, menuBar()->sizeHint().height() * 2));
+  // Roomier than the board needs, but never beyond the screen (a large font makes a large board).
+  const QSize roomy = board_->sizeHint() * 1.15 + QSize(0, menuBar()->sizeHint().height() * 2);
+  resize(roomy.boundedTo(screen()->availableSize()));
   Redraw();
 }
 
@@ -113,7 +119,7 @@ bool MainWindow::Start(const QString& app_folder, QString* error) {
 }
 
 void MainWindow::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(u'&' + kFileMenu);
+  QMenu* file = menuBar()->addMenu(kFileMenu);
   connect(AddItem(file, kLoadFamilyTreeItem, QStringLiteral("actionLoadFamilyTree"),
                   QKeySequence(Qt::CTRL | Qt::Key_O)),
           &QAction::triggered, this, &MainWindow::OpenFamilyTree);
@@ -135,7 +141,7 @@ void MainWindow::BuildMenus() {
       AddItem(file, kExitItem, QStringLiteral("actionExit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
   connect(exit, &QAction::triggered, this, &QWidget::close);
 
-  QMenu* edit = menuBar()->addMenu(u'&' + kEditMenu);
+  QMenu* edit = menuBar()->addMenu(kEditMenu);
   undo_ = AddItem(edit, kUndoItem, QStringLiteral("actionUndo"), QKeySequence::Undo);
   connect(undo_, &QAction::triggered, this, [this] {
     UndoLastChange(session_, prompter_);
@@ -148,7 +154,7 @@ void MainWindow::BuildMenus() {
     Redraw();
   });
 
-  QMenu* view = menuBar()->addMenu(u'&' + kViewMenu);
+  QMenu* view = menuBar()->addMenu(kViewMenu);
   back_ =
       AddItem(view, kBackItem, QStringLiteral("actionBack"), QKeySequence(Qt::ALT | Qt::Key_Left));
   forward_ = AddItem(view, kForwardItem, QStringLiteral("actionForward"),
@@ -163,11 +169,11 @@ void MainWindow::BuildMenus() {
             find_box_->selectAll();
           });
   view->addSeparator();
-  connect(AddItem(view, kFamilyChartTitle, QStringLiteral("actionFamilyChart"),
+  connect(AddItem(view, kFamilyChartItem, QStringLiteral("actionFamilyChart"),
                   QKeySequence(Qt::CTRL | Qt::Key_T)),
           &QAction::triggered, this, &MainWindow::OpenFamilyChart);
 
-  QMenu* analysis = menuBar()->addMenu(u'&' + kAnalysisMenu);
+  QMenu* analysis = menuBar()->addMenu(kAnalysisMenu);
   connect(AddItem(analysis, kRelationCheckItem, QStringLiteral("actionRelationCheck")),
           &QAction::triggered, this, [this] {
             RelationCheckDialog relation_check(session_, prompter_, this);
@@ -187,7 +193,7 @@ void MainWindow::BuildMenus() {
             relatives.exec();
           });
 
-  QMenu* help = menuBar()->addMenu(u'&' + kHelpMenu);
+  QMenu* help = menuBar()->addMenu(kHelpMenu);
   connect(
       AddItem(help, kUserManualItem, QStringLiteral("actionUserManual"), QKeySequence(Qt::Key_F1)),
       &QAction::triggered, this, [this] { OpenUserManual(this, session_.app_folder); });
@@ -199,7 +205,7 @@ void MainWindow::BuildMenus() {
 }
 
 void MainWindow::BuildNavigationBar() {
-  QToolBar* bar = addToolBar(kViewMenu);
+  QToolBar* bar = addToolBar(kNavigationBarTitle);
   bar->setObjectName(QStringLiteral("navigationBar"));
   bar->setMovable(false);
   back_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
@@ -241,7 +247,7 @@ void MainWindow::FindPerson() {
   const Resolution found =
       ResolveTypedName(session_.index, prompter_, text, kWhichPersonQuestion.arg(text));
   if (found.kind == Resolution::kNobody) {
-    prompter_.Message(kNobodyMatches.arg(text), kFindPersonItem);
+    prompter_.Message(kNobodyMatches.arg(text), kFindPersonTitle);
   }
   if (found.kind != Resolution::kPerson) return;
   find_box_->clear();
@@ -259,7 +265,7 @@ void MainWindow::OpenImportWindow(const QString& file) {
 
 void MainWindow::ConnectEditingButtons() {
   using Operation = void (*)(Session&, Prompter&);
-  const std::pair<QPushButton*, Operation> buttons[] = {
+  const std::pair<QAbstractButton*, Operation> buttons[] = {
       {board_->fathers.add, &AddFather},     {board_->fathers.remove, &RemoveFather},
       {board_->mothers.add, &AddMother},     {board_->mothers.remove, &RemoveMother},
       {board_->siblings.add, &AddSibling},   {board_->siblings.remove, &RemoveSibling},
@@ -267,7 +273,7 @@ void MainWindow::ConnectEditingButtons() {
       {board_->spouse_button, &AddSpouse},
   };
   for (const auto& [button, operation] : buttons) {
-    connect(button, &QPushButton::clicked, this, [this, operation = operation] {
+    connect(button, &QAbstractButton::clicked, this, [this, operation = operation] {
       operation(session_, prompter_);
       Redraw();
     });
@@ -279,7 +285,7 @@ void MainWindow::ConnectGoTo() {
   const auto offer = [this](QPoint at, int number) {
     if (session_.index.RowOfNumber(number) < 0) return;  // a slot that names nobody
     QMenu menu(this);
-    const QAction* go_to = menu.addAction(kGoToCaption);
+    const QAction* go_to = menu.addAction(kGoToItem);
     const QAction* information = menu.addAction(kInformationItem);
     const QAction* chosen = menu.exec(at);
     if (chosen == go_to) GoToNumber(number);
@@ -328,29 +334,29 @@ void MainWindow::Redraw() {
   const FamilyIndex& index = session_.index;
   const int poi = PersonOfInterestRow(view, index);
   const int spouse = index.RowOfNumber(view.spouse_number);
-  board_->person_button->setText(
-      ButtonText(view.HasPerson() && poi >= 0 ? PersonLabel(index, poi) : view.person_of_interest));
-  board_->spouse_button->setText(
-      ButtonText(spouse >= 0 ? PersonLabel(index, spouse) : view.spouse));
+  board_->person_button->SetName(view.HasPerson() && poi >= 0 ? PersonLabel(index, poi)
+                                                              : view.person_of_interest);
+  board_->spouse_button->SetName(spouse >= 0 ? PersonLabel(index, spouse) : view.spouse);
   for (const ListBinding& binding : lists_) {
     const RelativeList& list = view.*binding.list;
     const QSignalBlocker quiet(binding.widget);
     binding.widget->clear();
     for (size_t i = 0; i < list.numbers.size(); ++i) {
-      auto* item = new QListWidgetItem(LineLabel(index, list, i), binding.widget);
+      const QString label = LineLabel(index, list, i);
+      auto* item = new QListWidgetItem(label, binding.widget);
       item->setData(Qt::UserRole, list.numbers[i]);
+      item->setToolTip(label + u'\n' + kRelativeListTip);  // the whole name, however narrow
     }
     binding.widget->setCurrentRow(list.HasSelection() ? list.selected : -1);
   }
-  undo_->setText(UndoCaption(session_));
-  undo_->setEnabled(undo_->text() != kUndoItem);
-  redo_->setText(RedoCaption(session_));
-  redo_->setEnabled(redo_->text() != kRedoItem);
+  ShowStep(undo_, UndoCaption(session_), kUndoItem);
+  ShowStep(redo_, RedoCaption(session_), kRedoItem);
   RenderPhoto();
   RecordHistory();
-  status_->setText(session_.HasFamily()
-                       ? kFamilyStatus.arg(session_.family).arg(session_.index.size())
-                       : kNoFamilyStatus);
+  const int people = session_.index.size();
+  status_->setText(!session_.HasFamily() ? QString(kNoFamilyStatus)
+                   : people == 1         ? kFamilyStatusOnePerson.arg(session_.family)
+                                         : kFamilyStatus.arg(session_.family).arg(people));
 }
 
 void MainWindow::RecordHistory() {
