@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "mainwindow/ui/help_actions.h"
-#include "mainwindow/ui/plain_dialog.h"
+#include "common/ui/plain_dialog.h"
 #include "mainwindow/window_texts.h"
 #include "store/app_folder.h"
 

@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "mainwindow/ui/plain_dialog.h"
+#include "common/ui/plain_dialog.h"
 #include "mainwindow/window_texts.h"
 #include "store/families.h"
 

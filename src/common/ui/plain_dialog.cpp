@@ -1,4 +1,4 @@
-#include "mainwindow/ui/plain_dialog.h"
+#include "common/ui/plain_dialog.h"
 
 #include <QApplication>
 #include <QDialog>
