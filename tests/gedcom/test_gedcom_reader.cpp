@@ -178,19 +178,12 @@ class GedcomReaderTest : public QObject {
 
   void CleansTheName_data() {
     Columns<QString, QString, QString>();  // the NAME value, the name, the alternate name
-    Row("upper-case surname", "John Paul /SMITH/", "John Paul Smith", " ");
-    Row("a surname of several words", "Mary /de la Cruz/", "Mary de la Cruz", " ");
     Row("each surname word capitalised", "John /DE WASHINGTON/", "John De Washington", " ");
-    Row("text after the surname", "Joseph Patrick /KENNEDY/ Jr.", "Joseph Patrick Kennedy Jr.",
-        " ");
     Row("an empty surname", "Jack //", "Jack", " ");
     Row("no surname", "Anna", "Anna", " ");
     Row("no blank before the slash", "Joe/Williams/", "Joe Williams", " ");
     Row("white space read as one blank", "  John\t\t/Smith/\tJr ", "John Smith Jr", " ");
-    Row("apostrophe", "Pat /O'BRIEN/", "Pat O'brien", " ");
     Row("file name and control characters go", "A:B*\x01 /C?D/", "AB Cd", " ");
-    Row("alternate surname", "John /Schmidt>Smith/", "Smith Smith", "John /Schmidt Schmidt");
-    Row("alternate given name", "Jan>John /Berg/", "John Berg", "Jan ");
     Row("a mark right after the slash", "John />Smith/", "Smith smith", "John / ");
     Row("empty", "", "", " ");
   }

@@ -76,18 +76,11 @@ class BadInputTest : public QObject {
     QTest::addColumn<QString>("said");
     QTest::newRow("path") << "../../etc/passwd"
                           << "/";
-    QTest::newRow("backslash") << "C:\\Windows"
-                               << "\\";
     QTest::newRow("copy") << "Copy Cat"
                           << "copy";
     QTest::newRow("too long") << QString(300, u'x') << "too long";
-    QTest::newRow("blank") << "   "
-                           << "name";
     QTest::newRow("line break") << "Ann\nBob"
                                 << "control";
-    QTest::newRow("no-break spaces") << QString(3, QChar(0x00A0)) << "invisible";
-    QTest::newRow("ideographic space") << QString(QChar(0x3000)) << "invisible";
-    QTest::newRow("zero-width spaces") << QString(2, QChar(0x200B)) << "invisible";
     QTest::newRow("mixed invisible")
         << QString::fromUtf16(u"\u00A0\u200B\u3000\u0301") << "invisible";
   }

@@ -43,29 +43,6 @@ class KeywordSearchTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // The line boundaries of a record's text; the file-level cases below cover the rest.
-  void MatchesRecordText_data() {
-    Columns<QString, QStringList, bool>();  // the text, the terms, whether it matches
-    const auto row = [](const char* tag, const char* text, const char* term, bool matches) {
-      Row(tag, text, QStringList{term}, matches);
-    };
-    row("accented case ignored", "ÉMILE ZOLA", "émile", true);
-    row("line after a header", "***Notes***\r\nnotes\r\n", "notes", true);
-    row("two asterisks are no header", "a ** b", "a", true);
-    row("empty term, non-empty line", "\r\n\r\nx\r\n", "", true);
-    row("empty term, empty lines", "\r\n\n\r", "", false);
-    row("empty term, header only", "***Gender***\r\n", "", false);
-    row("phrase across a line break", "Miller\r\nBoston", "r b", false);
-    row("term holding a line break", "Miller\r\nBoston", "r\r\nb", false);
-    row("last line without a break", "***High***\r\nOxford", "ford", true);
-    row("lone CR ends a line", "x ***\rBoston", "boston", true);
-  }
-  void MatchesRecordText() {
-    const auto [text, terms, matches] = Fetch<QString, QStringList, bool>();
-    QCOMPARE(RecordMatcher(terms).Matches(text), matches);
-    QCOMPARE(reference::RecordTextMatches(text, terms), matches);
-  }
-
   // Random short texts and terms over letters of both cases (some outside the Basic Multilingual
   // Plane), blanks, asterisks and line breaks, against the literal line by line reading.
   void AgreesWithLineByLineReading() {

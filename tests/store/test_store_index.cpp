@@ -15,49 +15,6 @@ class StoreIndexTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void GroupEntriesDecode_data() {
-    Columns<QString, QString>();  // link, fathers|mothers|siblings with entries split by blanks
-    Row("two fathers, no siblings", "00120000F00030004M0005S", "0003 0004|0005|");
-    Row("initial state", "00010000F0000M0000S0000", "0000|0000|0000");
-    Row("trailing remainder dropped", "00010000F000200M0003S00040", "0002|0003|0004");
-    Row("empty groups", "00010002FMS", "||");
-    Row("markers missing", "Joan Lee_0001.dat", "||");
-  }
-  void GroupEntriesDecode() {
-    const auto [link, expected] = Fetch<QString, QString>();
-    QStringList groups;
-    for (Group g : {Group::kFather, Group::kMother, Group::kSibling}) {
-      groups << GroupEntries(link, g).join(u' ');
-    }
-    QCOMPARE(groups.join(u'|'), expected);
-  }
-
-  void ReplaceGroupKeepsTheRest() {
-    const QString link = QStringLiteral("00120007F00030004M0005S00080009");
-    QCOMPARE(ReplaceGroup(link, Group::kFather, u"0003"),
-             QStringLiteral("00120007F0003M0005S00080009"));
-    QCOMPARE(ReplaceGroup(link, Group::kMother, u""),
-             QStringLiteral("00120007F00030004MS00080009"));
-    QCOMPARE(ReplaceGroup(link, Group::kSibling, u"0000"),
-             QStringLiteral("00120007F00030004M0005S0000"));
-    QCOMPARE(WithSpouse(link, u"0000"), QStringLiteral("00120000F00030004M0005S00080009"));
-    QCOMPARE(NewLinkString(u"0042"), QStringLiteral("00420000F0000M0000S0000"));
-  }
-
-  void NumbersByValue_data() {
-    Columns<QString, int, QString>();  // text, its value, the value formatted
-    Row("padded", "0012", 12, "0012");
-    Row("short", "12", 12, "0012");
-    Row("digits then text", "012x", 12, "0012");
-    Row("none", "John", 0, "0000");
-    Row("five digits keep all", "12345", 12345, "12345");
-  }
-  void NumbersByValue() {
-    const auto [text, value, formatted] = Fetch<QString, int, QString>();
-    QCOMPARE(NumberValue(text), value);
-    QCOMPARE(FormatPersonNumber(value), formatted);
-  }
-
   void FirstMatchWithCollidingNames() {
     const FamilyIndex index({{"00070000F0000M0000S0000", "Anne Lee", "Female", {}, {}},
                              {"00030000F0000M0000S0000", "annelee", "Female", {}, {}},
@@ -140,31 +97,6 @@ class StoreIndexTest : public QObject {
     }
   }
 
-  void TextHelpers_data() {
-    Columns<QString, QString, int>();  // file, name from it | as a record file name, number
-    const auto row = [](const char* file, const char* names, int number) {
-      Row(file, file, names, number);
-    };
-    row("Mary Ann_0004.dat", "Mary Ann|Mary Ann", 4);
-    row("J. Smith_0005.dat", "J|J. Smith", 5);
-    row("Mary_Ann_0004.dat", "Mary|Mary_Ann", 4);
-    row("John Smith_0003 Copy.dat", "John Smith|John Smith", 3);
-    row("Readme", "Readme|Readme", 0);
-    row("Ann_.dat", "Ann|Ann", 0);
-  }
-  void TextHelpers() {
-    const auto [file, names, number] = Fetch<QString, QString, int>();
-    QCOMPARE(NameFromFileName(file) + u'|' + NameFromRecordFileName(file), names);
-    QCOMPARE(NumberFromRecordFileName(file), number);
-  }
-
-  void ContainsTextRules() {
-    QVERIFY(ContainsText(u"John Smith_0003 COPY.dat", u"copy"));
-    QVERIFY(ContainsText(u"abc", u""));
-    QVERIFY(!ContainsText(u"", u""));
-    QVERIFY(!ContainsText(u"abc", u"abcd"));
-    QCOMPARE(StripSpaces(u" a b\tc "), QStringLiteral("ab\tc"));
-  }
 };
 
 QTEST_GUILESS_MAIN(StoreIndexTest)

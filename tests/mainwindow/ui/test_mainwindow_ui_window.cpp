@@ -61,29 +61,6 @@ class MainWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // stem, frame caption, the object names' middle part of "+" and "-", names
-  void StartShowsDemoFamily_data() {
-    Columns<QString, QString, QString, QStringList>();
-    Row("father", "father", "Father", "Father", QStringList{"William Whitfield"});
-    Row("mother", "mother", "Mother", "Mother", QStringList{"Mary Cole Whitfield"});
-    Row("sibling", "sibling", "Siblings", "Sibling",
-        QStringList{"Grace Whitfield Fisher", "Jack Whitfield", "Rose Whitfield"});
-    Row("children", "children", "Children / Dependents", "Dependent",
-        QStringList{"Peter Whitfield", "Susan Whitfield Grant"});
-  }
-  void StartShowsDemoFamily() {
-    const auto [stem, caption, buttons, names] = Fetch<QString, QString, QString, QStringList>();
-    DemoWindow demo;
-    QCOMPARE(demo.window.windowTitle(), QStringLiteral("Kinvale"));
-    QCOMPARE(Caption(demo, "personButton"), kThomas);
-    QCOMPARE(Caption(demo, "spouseButton"), QStringLiteral("Eleanor Hart Whitfield"));
-    QCOMPARE(Child<QGroupBox>(demo.window, stem + "Frame")->title(), caption);
-    QCOMPARE(List(demo, stem), names);
-    QCOMPARE(Caption(demo, "add" + buttons + "Button"), QStringLiteral("+"));
-    QCOMPARE(Caption(demo, "remove" + buttons + "Button"), QStringLiteral("-"));
-    QCOMPARE(Photo(demo), QStringLiteral("photo"));
-  }
-
   // Every menu item: its caption, its shortcut, and the window it opens modally, by its title.
   // item, caption, shortcut, title ("": no window to see here, tested on their own)
   void MenuItemOpensItsWindow_data() {

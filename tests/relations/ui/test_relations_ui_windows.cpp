@@ -61,16 +61,6 @@ class RelationWindowsTest : public QObject {
     offered_names_.clear();
   }
 
-  void RelationSearchOpensWithTheFamilysPeople() {
-    RelationCheckDialog dialog(session_, prompter_);
-    QCOMPARE(dialog.windowTitle(), "Relation Search");
-    QCOMPARE(Child<QComboBox>(dialog, "firstPerson")->currentText(), "Ada Morton Whitfield");
-    QCOMPARE(Child<QComboBox>(dialog, "secondPerson")->currentText(), "Albert Pryce");
-    QCOMPARE(Child<QComboBox>(dialog, "secondPerson")->count(), 48);
-    QCOMPARE(Child<QPushButton>(dialog, "findRelation")->text(), "Find Relation");
-    QCOMPARE(Child<QLabel>(dialog, "firstNoPicture")->text(), "No Picture Available");
-  }
-
   void RelationSearchFinds_data() {  // first, second, answer, photo shown for each, warnings
     Columns<QString, QString, QString, bool, bool, QStringList>();
     const QString missing = "Gender attribute is missing for %1. Results may be inaccurate.";
