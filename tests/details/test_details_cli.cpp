@@ -40,7 +40,7 @@ void DetailsCliTest::Commands_data() {
       "",
       "A line of \"Employers\" begins with \"***\", which the record file keeps for its section "
       "headers; please change it.",
-      kAnneFile, "Employers", "City of Boston|Salem Press");
+      kAnneFile, "Employers", "Employers|Employers 2");
   row("rename", {"rename", "Lee", "Bob Lee", "Robert Lee"}, 0, "", "", "Robert Lee_0002.dat",
       "Gender", "Male");
   row("import the default photo", {"photo", "Lee", "Anne Lee", kPicture, "--default"}, 0,

@@ -5,10 +5,10 @@
 // paths, mixed encodings and faulty link strings. Each gets a clear message or the quiet
 // handling records have always had, loses nothing, and nothing outside the data folder changes.
 #include <sys/stat.h>
-#include <QDirIterator>
 #include <QtTest>
 
 #include "support/cli_runner.h"
+#include "support/temp_family.h"
 #include "support/test_table.h"
 
 using namespace kinvale::testing;
@@ -21,24 +21,7 @@ const QByteArray kTinyGedcom =
     "0 HEAD\r\n1 CHAR UTF-8\r\n0 @I1@ INDI\r\n1 NAME Ann /Lee/\r\n0 TRLR\r\n";
 
 QMap<QString, QByteArray> FamilyFiles(const QString& app) {
-  QMap<QString, QByteArray> files;
-  QDirIterator it(QDir(app).filePath("Demo"), QDir::Files);
-  while (it.hasNext()) {
-    QFile file(it.next());
-    if (file.open(QIODevice::ReadOnly)) files.insert(file.fileName(), file.readAll());
-  }
-  return files;
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray ReadBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+  return FolderBytes(QDir(app).filePath("Demo"));
 }
 
 // The record file of the demo person numbered number.
@@ -197,9 +180,9 @@ class BadInputTest : public QObject {
       QVERIFY2(link.match(changed.section('\t', 2)).hasMatch(), qPrintable(changed));
     }
     auto after = FamilyFiles(app_);
-    QCOMPARE(after.value(family.filePath(file)), before.value(family.filePath(file)));
-    QVERIFY2(after.contains(family.filePath(created)), qPrintable(after.keys().join('\n')));
-    after.remove(family.filePath(created));
+    QCOMPARE(after.value(file), before.value(file));
+    QVERIFY2(after.contains(created), qPrintable(after.keys().join('\n')));
+    after.remove(created);
     QCOMPARE(after.keys(), before.keys());
   }
 

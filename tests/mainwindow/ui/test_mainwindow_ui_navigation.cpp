@@ -11,15 +11,6 @@ using namespace kinvale::testing;
 
 namespace {
 
-QMap<QString, QByteArray> FolderBytes(const QString& folder) {
-  QMap<QString, QByteArray> bytes;
-  for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden)) {
-    QFile content(file.filePath());
-    bytes[file.fileName()] = content.open(QIODevice::ReadOnly) ? content.readAll() : "unread";
-  }
-  return bytes;
-}
-
 // Presses key where the focus is: on line of the named list when one is named. The window is
 // made active again first, as it is once a dialog over it has closed.
 void Press(QWidget& window, QKeyCombination key, const QString& list_name = {}, int line = 0) {
