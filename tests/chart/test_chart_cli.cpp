@@ -9,6 +9,7 @@
 #include "store/family_files.h"
 #include "store/person_number.h"
 #include "support/cli_runner.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -140,5 +141,5 @@ class ChartCliTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(ChartCliTest)
+KINVALE_TEST(ChartCliTest)
 #include "test_chart_cli.moc"

@@ -12,6 +12,7 @@
 #include "chart/tidy_tree.h"
 #include "store/family_index.h"
 #include "store/person_number.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -279,5 +280,5 @@ class ChartLayoutTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(ChartLayoutTest)
+KINVALE_TEST(ChartLayoutTest)
 #include "test_chart_layout.moc"

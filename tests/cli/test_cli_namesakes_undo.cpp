@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "support/cli_runner.h"
+#include "support/test_main.h"
 
 using namespace kinvale::testing;
 
@@ -137,5 +138,5 @@ class CliNamesakesUndoTest : public QObject {
   QMap<QString, QStringList> shared_;  // name -> the numbers of the people carrying it
 };
 
-QTEST_GUILESS_MAIN(CliNamesakesUndoTest)
+KINVALE_TEST(CliNamesakesUndoTest)
 #include "test_cli_namesakes_undo.moc"

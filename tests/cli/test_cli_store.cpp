@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "support/cli_runner.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale::testing;
@@ -65,5 +66,5 @@ class CliStoreTest : public QObject {
   const QString data_ = QDir(dir_.path()).filePath("new-folder");
 };
 
-QTEST_GUILESS_MAIN(CliStoreTest)
+KINVALE_TEST(CliStoreTest)
 #include "test_cli_store.moc"

@@ -5,6 +5,7 @@
 #include "store/record_fields.h"
 #include "support/cli_runner.h"
 #include "support/details_fixture.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -69,5 +70,5 @@ void DetailsCliTest::Commands() {
   QCOMPARE(saved, value.replace("%F", family));
 }
 
-QTEST_GUILESS_MAIN(DetailsCliTest)
+KINVALE_TEST(DetailsCliTest)
 #include "test_details_cli.moc"

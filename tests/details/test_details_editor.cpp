@@ -6,6 +6,7 @@
 #include "details/details_editor.h"
 #include "store/record_writer.h"
 #include "support/details_fixture.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -299,5 +300,5 @@ class DetailsEditorTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(DetailsEditorTest)
+KINVALE_TEST(DetailsEditorTest)
 #include "test_details_editor.moc"

@@ -6,6 +6,7 @@
 
 #include "editing/family_editing.h"
 #include "support/editing_fixture.h"
+#include "support/test_main.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
@@ -241,5 +242,5 @@ void EditingButtonsTest::NoFamilyOpenRefuses() {
   QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{});
 }
 
-QTEST_GUILESS_MAIN(EditingButtonsTest)
+KINVALE_TEST(EditingButtonsTest)
 #include "test_editing_buttons.moc"

@@ -4,6 +4,7 @@
 
 #include "support/cli_runner.h"
 #include "support/editing_fixture.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -54,5 +55,5 @@ void EditingCliTest::CommandPrintsChangedLinks() {
   QCOMPARE(cli.err.section(u'\n', 0, 0), err);
 }
 
-QTEST_GUILESS_MAIN(EditingCliTest)
+KINVALE_TEST(EditingCliTest)
 #include "test_editing_cli.moc"

@@ -9,6 +9,7 @@
 #include "store/record_writer.h"
 #include "support/editing_fixture.h"
 #include "support/gedcom_fixture.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -123,5 +124,5 @@ void EditingSaveTest::FolderIsRepaired() {
   }
 }
 
-QTEST_GUILESS_MAIN(EditingSaveTest)
+KINVALE_TEST(EditingSaveTest)
 #include "test_editing_save.moc"

@@ -6,6 +6,7 @@
 
 #include "support/cli_runner.h"
 #include "support/gedcom_fixture.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale::testing;
@@ -116,5 +117,5 @@ class GedcomCliTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(GedcomCliTest)
+KINVALE_TEST(GedcomCliTest)
 #include "test_gedcom_cli.moc"

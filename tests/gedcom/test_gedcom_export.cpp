@@ -16,6 +16,7 @@
 #include "support/gedcom_fixture.h"
 #include "support/random_family.h"
 #include "support/temp_family.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -398,5 +399,5 @@ class GedcomExportTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(GedcomExportTest)
+KINVALE_TEST(GedcomExportTest)
 #include "test_gedcom_export.moc"

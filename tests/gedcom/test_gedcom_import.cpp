@@ -7,6 +7,7 @@
 
 #include "mainwindow/main_view.h"
 #include "support/gedcom_fixture.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -302,5 +303,5 @@ class GedcomImportTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(GedcomImportTest)
+KINVALE_TEST(GedcomImportTest)
 #include "test_gedcom_import.moc"

@@ -5,6 +5,7 @@
 
 #include "store/record_fields.h"
 #include "support/gedcom_fixture.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -214,5 +215,5 @@ class GedcomImportRulesTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(GedcomImportRulesTest)
+KINVALE_TEST(GedcomImportRulesTest)
 #include "test_gedcom_import_rules.moc"

@@ -10,6 +10,7 @@
 #include "gedcom/gedcom_charset.h"
 #include "gedcom/gedcom_name.h"
 #include "gedcom/gedcom_reader.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -196,5 +197,5 @@ class GedcomReaderTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(GedcomReaderTest)
+KINVALE_TEST(GedcomReaderTest)
 #include "test_gedcom_reader.moc"

@@ -8,6 +8,7 @@
 #include "store/text_codec.h"
 #include "support/gedcom_fixture.h"
 #include "support/random_family.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -154,5 +155,5 @@ class GedcomRoundTripTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(GedcomRoundTripTest)
+KINVALE_TEST(GedcomRoundTripTest)
 #include "test_gedcom_roundtrip.moc"

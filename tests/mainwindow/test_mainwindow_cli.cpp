@@ -4,6 +4,7 @@
 #include "store/families.h"
 #include "support/cli_runner.h"
 #include "support/temp_family.h"
+#include "support/test_main.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
@@ -48,5 +49,5 @@ class MainWindowCliTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(MainWindowCliTest)
+KINVALE_TEST(MainWindowCliTest)
 #include "test_mainwindow_cli.moc"

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "mainwindow/person_history.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -47,5 +48,5 @@ class PersonHistoryTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(PersonHistoryTest)
+KINVALE_TEST(PersonHistoryTest)
 #include "test_mainwindow_history.moc"

@@ -12,6 +12,7 @@
 #include "support/filled_details.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_family.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -230,5 +231,5 @@ class MainViewTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(MainViewTest)
+KINVALE_TEST(MainViewTest)
 #include "test_mainwindow_view.moc"

@@ -7,6 +7,7 @@
 #include "photos/picture_signature.h"
 #include "store/record_writer.h"
 #include "support/details_fixture.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -144,5 +145,5 @@ class PhotoImportTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(PhotoImportTest)
+KINVALE_TEST(PhotoImportTest)
 #include "test_photos_import.moc"

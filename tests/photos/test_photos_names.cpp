@@ -5,6 +5,7 @@
 #include "photos/photo_names.h"
 #include "photos/picture_signature.h"
 #include "support/temp_family.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -58,5 +59,5 @@ class PhotoNamesTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(PhotoNamesTest)
+KINVALE_TEST(PhotoNamesTest)
 #include "test_photos_names.moc"

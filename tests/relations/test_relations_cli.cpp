@@ -4,6 +4,7 @@
 
 #include "support/cli_runner.h"
 #include "support/temp_family.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale::testing;
@@ -93,9 +94,10 @@ class CliTest : public QObject {
     father.details.death_date = "1970";
     folder.WriteFamily("Smiths", {father, {"John Smith", "00020000F0001M0000S"}});
     const CliResult refused = RunCli(folder.path(), {"relatives", "Smiths", "john smith"});
-    QCOMPARE(refused.err,
-             "Several people are called john smith. Which one do you mean? Name the person as #NNNN:\n"
-             "  John Smith (0001, 1901\u20131970)\n  John Smith (0002)\n");
+    QCOMPARE(
+        refused.err,
+        "Several people are called john smith. Which one do you mean? Name the person as #NNNN:\n"
+        "  John Smith (0001, 1901\u20131970)\n  John Smith (0002)\n");
     QCOMPARE(refused.exit_code, 1);
     QCOMPARE(RunCli(folder.path(), {"relate", "Smiths", "#2", "#1", "--path"}).out,
              QStringList({"John Smith is a father of John Smith.", "  0002\tJohn Smith\tchild of",
@@ -103,5 +105,5 @@ class CliTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(CliTest)
+KINVALE_TEST(CliTest)
 #include "test_relations_cli.moc"

@@ -7,6 +7,7 @@
 #include "relations/relation_primitives.h"
 #include "store/family_index.h"
 #include "store/person_number.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -108,5 +109,5 @@ class DescendantsTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(DescendantsTest)
+KINVALE_TEST(DescendantsTest)
 #include "test_relations_descendants.moc"

@@ -17,6 +17,7 @@
 #include "store/record_writer.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_family.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -216,5 +217,5 @@ class KindsTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(KindsTest)
+KINVALE_TEST(KindsTest)
 #include "test_relations_kinds.moc"

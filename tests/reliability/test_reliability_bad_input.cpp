@@ -9,6 +9,7 @@
 
 #include "support/cli_runner.h"
 #include "support/temp_family.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale::testing;
@@ -405,5 +406,5 @@ class BadInputTest : public QObject {
   int count_ = 0;
 };
 
-QTEST_GUILESS_MAIN(BadInputTest)
+KINVALE_TEST(BadInputTest)
 #include "test_reliability_bad_input.moc"

@@ -3,6 +3,7 @@
 
 #include "support/cli_runner.h"
 #include "support/temp_family.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -38,5 +39,5 @@ class SearchCommandTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(SearchCommandTest)
+KINVALE_TEST(SearchCommandTest)
 #include "test_search_cli.moc"

@@ -9,6 +9,7 @@
 #include "store/text_codec.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_family.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -134,5 +135,5 @@ class KeywordSearchTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(KeywordSearchTest)
+KINVALE_TEST(KeywordSearchTest)
 #include "test_search_keyword.moc"

@@ -11,6 +11,7 @@
 #include "store/settings.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_family.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -183,5 +184,5 @@ class StoreFoldersTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(StoreFoldersTest)
+KINVALE_TEST(StoreFoldersTest)
 #include "test_store_folders.moc"

@@ -6,6 +6,7 @@
 #include "store/link_string.h"
 #include "store/person_number.h"
 #include "store/text_helpers.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -96,8 +97,7 @@ class StoreIndexTest : public QObject {
       QCOMPARE(index.ChildRowsOf(number), children);
     }
   }
-
 };
 
-QTEST_GUILESS_MAIN(StoreIndexTest)
+KINVALE_TEST(StoreIndexTest)
 #include "test_store_index.moc"

@@ -7,6 +7,7 @@
 #include "store/record_writer.h"
 #include "store/text_codec.h"
 #include "support/filled_details.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -162,5 +163,5 @@ class StoreRecordsTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(StoreRecordsTest)
+KINVALE_TEST(StoreRecordsTest)
 #include "test_store_records.moc"

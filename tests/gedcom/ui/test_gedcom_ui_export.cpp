@@ -15,6 +15,7 @@
 #include "mainwindow/ui/save_as_dialog.h"
 #include "support/demo_window.h"
 #include "support/gedcom_fixture.h"
+#include "support/test_main.h"
 #include "support/widget_helpers.h"
 
 using namespace kinvale;
@@ -115,5 +116,5 @@ class GedcomUiExportTest : public QObject {
   }
 };
 
-QTEST_MAIN(GedcomUiExportTest)
+KINVALE_TEST(GedcomUiExportTest)
 #include "test_gedcom_ui_export.moc"

@@ -17,6 +17,7 @@
 
 #include "gedcom/ui/import_gedcom_dialog.h"
 #include "support/gedcom_fixture.h"
+#include "support/test_main.h"
 #include "support/widget_helpers.h"
 
 using namespace kinvale;
@@ -117,5 +118,5 @@ class GedcomUiImportTest : public QObject {
   }
 };
 
-QTEST_MAIN(GedcomUiImportTest)
+KINVALE_TEST(GedcomUiImportTest)
 #include "test_gedcom_ui_import.moc"

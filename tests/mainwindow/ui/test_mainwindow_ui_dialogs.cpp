@@ -13,6 +13,7 @@
 #include "support/filled_details.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_family.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 #include "support/widget_helpers.h"
 
@@ -212,5 +213,5 @@ class DialogsTest : public QObject {
   }
 };
 
-QTEST_MAIN(DialogsTest)
+KINVALE_TEST(DialogsTest)
 #include "test_mainwindow_ui_dialogs.moc"

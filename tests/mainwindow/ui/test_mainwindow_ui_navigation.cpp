@@ -4,6 +4,7 @@
 #include <QtWidgets>
 
 #include "support/demo_window.h"
+#include "support/test_main.h"
 #include "support/widget_helpers.h"
 
 using namespace kinvale;
@@ -66,5 +67,5 @@ class NavigationTest : public QObject {
   }
 };
 
-QTEST_MAIN(NavigationTest)
+KINVALE_TEST(NavigationTest)
 #include "test_mainwindow_ui_navigation.moc"

@@ -10,6 +10,7 @@
 #include "store/settings.h"
 #include "store/text_codec.h"
 #include "support/demo_window.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 #include "support/url_recorder.h"
 #include "support/widget_helpers.h"
@@ -317,5 +318,5 @@ class MainWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(MainWindowTest)
+KINVALE_TEST(MainWindowTest)
 #include "test_mainwindow_ui_window.moc"

@@ -19,6 +19,7 @@
 #include "relations/ui/relation_path_view.h"
 #include "relations/ui/relatives_dialog.h"
 #include "support/gedcom_fixture.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 #include "support/widget_helpers.h"
 
@@ -216,5 +217,5 @@ class RelationWindowsTest : public QObject {
   QStringList offered_names_;
 };
 
-QTEST_MAIN(RelationWindowsTest)
+KINVALE_TEST(RelationWindowsTest)
 #include "test_relations_ui_windows.moc"

@@ -7,6 +7,7 @@
 #include "search/ui/keyword_search_dialog.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_family.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 #include "support/widget_helpers.h"
 
@@ -82,5 +83,5 @@ class KeywordSearchWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(KeywordSearchWindowTest)
+KINVALE_TEST(KeywordSearchWindowTest)
 #include "test_search_ui_keyword.moc"
