@@ -1,12 +1,13 @@
-// The keyword search over real record files: line match rules, the two modes, word splitting,
-// result order, backup copies, unreadable records and the progress reported. The words of the
-// text are checked through what they find.
+// The keyword search over real record files: line match rules against the literal reading, the
+// two modes, word splitting, result order, backup copies, unreadable records and the progress
+// reported; and the search command run as a process (stdout, stderr, exit codes).
 #include <QtTest>
 #include <random>
 
 #include "reference/keyword_search_reference.h"
 #include "search/keyword_search.h"
 #include "store/text_codec.h"
+#include "support/cli_runner.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_family.h"
 #include "support/test_main.h"
@@ -132,6 +133,31 @@ class KeywordSearchTest : public QObject {
       QVERIFY(reported.first() > 0 && std::is_sorted(reported.begin(), reported.end()));
       QCOMPARE(reported.last(), 100);
     }
+  }
+
+  void Searches_data() {
+    Columns<QStringList, int, QString, QString>();  // args, exit code, stdout ("|" between), stderr
+    Row("any word", QStringList{"Lee", "miller BOSTON"}, 0, "Anne Lee|Beth Lee",
+        "Search completed.\n");
+    Row("exact phrase", QStringList{"Lee", "--exact", "miller boston"}, 0, "Beth Lee", "");
+    Row("nothing found", QStringList{"Lee", "nowhere"}, 0, "", "No search results.\n");
+    Row("text missing", QStringList{"Lee"}, 2, "",
+        "Usage: kinvale-cli search FAMILY [--exact] TEXT\n");
+  }
+  void Searches() {
+    const auto [args, exit_code, out, err] = Fetch<QStringList, int, QString, QString>();
+    TempAppFolder folder;
+    PersonDetails anne, beth;
+    anne.birth_place = "Boston";
+    beth.notes = "Miller Boston Road\r\n";
+    folder.WriteFamily("Lee", {{"Anne Lee", "00010000F0000M0000S0000", "Female", anne},
+                               {"Beth Lee", "00020000F0000M0000S0000", "Female", beth},
+                               {"Cora Lee", "00030000F0000M0000S0000", "Female", {}}});
+
+    const CliResult result = RunCli(folder.path(), QStringList{"search"} + args);
+    QCOMPARE(result.exit_code, exit_code);
+    QCOMPARE(result.out.join(u'|'), out);
+    QCOMPARE(result.err, err);
   }
 };
 

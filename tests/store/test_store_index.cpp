@@ -33,22 +33,6 @@ class StoreIndexTest : public QObject {
     QCOMPARE(index.NameOfNumber(u"0099"), QString());
   }
 
-  void NextPersonNumber_data() {
-    Columns<QStringList, int, QString>();  // numbers in the index, highest in a file name, next
-    Row("gap not refilled", QStringList{"0001", "0002", "0007"}, 0, "0008");
-    Row("empty family", QStringList{}, 0, "0001");
-    Row("after 9", QStringList{"0009"}, 0, "0010");
-    Row("a file left out of the index", QStringList{"0003"}, 40, "0041");
-    Row("full family", QStringList{"9999"}, 0, "");
-    Row("full by file", QStringList{"0001"}, 9999, "");
-  }
-  void NextPersonNumber() {
-    const auto [numbers, highest_file, next] = Fetch<QStringList, int, QString>();
-    FamilyIndex index;
-    for (const QString& n : numbers) index.Append({NewLinkString(n), "P" + n, {}, {}, {}});
-    QCOMPARE(kinvale::NextPersonNumber(index, highest_file), next);
-  }
-
   // Random renames and relinks must leave every map answering as a scan of the rows would.
   void MapsFollowEveryChange() {
     std::mt19937 random(11);
@@ -96,6 +80,24 @@ class StoreIndexTest : public QObject {
                numbered < 0 ? QString() : rows[numbered].name);
       QCOMPARE(index.ChildRowsOf(number), children);
     }
+  }
+
+  // How file names give names and numbers: a name may hold dots and "_", a backup copy's
+  // suffix is no part of it, and a name without a number ends at the first "." or "_".
+  void TextHelpers_data() {
+    Columns<QString, QString, int>();  // file, name from it | as a record file name, number
+    const auto row = [](const char* file, const char* names, int number) {
+      Row(file, file, names, number);
+    };
+    row("J. Smith_0005.dat", "J|J. Smith", 5);
+    row("Mary_Ann_0004.dat", "Mary|Mary_Ann", 4);
+    row("John Smith_0003 Copy.dat", "John Smith|John Smith", 3);
+    row("Ann_.dat", "Ann|Ann", 0);
+  }
+  void TextHelpers() {
+    const auto [file, names, number] = Fetch<QString, QString, int>();
+    QCOMPARE(NameFromFileName(file) + u'|' + NameFromRecordFileName(file), names);
+    QCOMPARE(NumberFromRecordFileName(file), number);
   }
 };
 
