@@ -116,7 +116,6 @@ class RelationWindowsTest : public QObject {
     RelativesDialog dialog(session_, prompter_);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QCOMPARE(dialog.windowTitle(), "Relatives");
     QCOMPARE(Child<QComboBox>(dialog, "person")->currentText(), "Jack Whitfield");
     Child<QSpinBox>(dialog, "maxDegree")->setValue(0);
     Click(dialog, "search");
@@ -140,7 +139,6 @@ class RelationWindowsTest : public QObject {
   void DescendantsSearchAndClick() {
     session_.view.person_of_interest = "Peter Whitfield";
     auto dialog = OpenDescendants(QString());
-    QCOMPARE(dialog->windowTitle(), "Descendants");
     QCOMPARE(Child<QComboBox>(*dialog, "person")->currentText(), "Peter Whitfield");
     auto* list = Child<QListView>(*dialog, "descendants");
     QCOMPARE(list->model()->rowCount(), 0);
