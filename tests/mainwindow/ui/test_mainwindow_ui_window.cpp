@@ -1,6 +1,7 @@
-// The main window driven as a user drives it: start-up on the demo family, every menu item,
-// double-click information, the person of interest button, opening a family, the manual, the
-// about box, the import window on a given file, and exit.
+// The main window driven as a user drives it: every menu item, double-click information, the
+// person of interest button, opening a family, the manual, the about box, the import window on a
+// given file, exit; and moving through the demo family by keyboard alone (Ctrl+Return on a
+// relative, Enter and "Go to", Back and Forward, "Find person") without changing a record.
 #include <QtTest>
 #include <QtWidgets>
 
@@ -54,6 +55,20 @@ void AnswerChooser(const QString& family, const QString& button) {
       Click(*chooser, button);
     }
   });
+}
+
+// Presses key where the focus is: on line of the named list when one is named. The window is
+// made active again first, as it is once a dialog over it has closed.
+void Press(QWidget& window, QKeyCombination key, const QString& list_name = {}, int line = 0) {
+  window.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  if (!list_name.isEmpty()) {
+    auto* list = Child<QListWidget>(window, list_name);
+    list->setFocus();
+    list->setCurrentRow(line);
+  }
+  QWidget* focus = QApplication::focusWidget();
+  QTest::keyClick(focus ? focus : &window, key.key(), key.keyboardModifiers());
 }
 
 }  // namespace
@@ -315,6 +330,40 @@ class MainWindowTest : public QObject {
     demo.window.OpenImportWindow(file);
     QCOMPARE(shown_message, message.isEmpty() ? message : message.arg(file));
     QCOMPARE(chosen, message.isEmpty() ? file : QString());
+  }
+
+  void WalkByKeyboardSavesNothing() {
+    DemoWindow demo;
+    MainWindow& window = demo.window;
+    const QString family = window.session().FamilyPath();
+    const QMap<QString, QByteArray> before = FolderBytes(family);
+    const auto shows = [&window](const QString& person, bool back, bool forward) {
+      return window.session().view.person_of_interest == person &&
+             window.findChild<QAction*>("actionBack")->isEnabled() == back &&
+             window.findChild<QAction*>("actionForward")->isEnabled() == forward;
+    };
+
+    QVERIFY(shows("Thomas Whitfield", false, false));
+    Press(window, Qt::CTRL | Qt::Key_Return, "fatherList", 0);
+    QVERIFY(shows("William Whitfield", true, false));
+    Press(window, Qt::ALT | Qt::Key_Left);
+    QVERIFY(shows("Thomas Whitfield", false, true));
+    Press(window, Qt::ALT | Qt::Key_Right);
+    QVERIFY(shows("William Whitfield", true, false));
+    Press(window, Qt::ALT | Qt::Key_Left);
+    WhenModalShown([](QWidget* info) { Click(*info, "goToButton"); });
+    Press(window, QKeyCombination(Qt::Key_Return), "childrenList", 1);
+    QVERIFY(shows("Susan Whitfield Grant", true, false));  // William, ahead, is forgotten
+    Press(window, Qt::ALT | Qt::Key_Left);
+    Press(window, Qt::ALT | Qt::Key_Left);
+    QVERIFY(shows("Thomas Whitfield", false, true));
+    Press(window, Qt::CTRL | Qt::Key_F);
+    QTest::keyClicks(QApplication::focusWidget(), "william whitfield");
+    Press(window, QKeyCombination(Qt::Key_Return));
+    QVERIFY(shows("William Whitfield", true, false));
+
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(FolderBytes(family) == before);
   }
 };
 
