@@ -118,7 +118,7 @@ std::vector<IndexRow> DoublingLines(int generations) {
 
 }  // namespace
 
-class KindsTest : public QObject {
+class RelationsTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -400,5 +400,5 @@ class KindsTest : public QObject {
   }
 };
 
-KINVALE_TEST(KindsTest)
+KINVALE_TEST(RelationsTest)
 #include "test_relations_kinds.moc"
