@@ -1,10 +1,13 @@
 // The details editor: full, minimal, short and missing records loaded and saved back, Apply's
 // refusals, the subject rule, the person Apply or Return creates, Return, New Entry, the list
-// buttons, and Change Name.
+// buttons, and Change Name; kinvale-cli set, rename and photo: what they save and print, and the
+// exit codes of refused or mistaken commands.
 #include <QtTest>
 
 #include "details/details_editor.h"
+#include "store/record_fields.h"
 #include "store/record_writer.h"
+#include "support/cli_runner.h"
 #include "support/details_fixture.h"
 #include "support/test_main.h"
 #include "support/test_table.h"
@@ -36,6 +39,8 @@ PersonDetails AsReadBack(PersonDetails details) {
 void Select(EditorFields& fields, const QString& name) {
   fields.names.selected = static_cast<int>(fields.names.names.indexOf(name));
 }
+
+const QString kPicture = QStringLiteral(KINVALE_SAMPLES_DIR "/torture-ImgFile.PNG");
 
 }  // namespace
 
@@ -297,6 +302,50 @@ class DetailsEditorTest : public QObject {
     // What is known of line 1 on disk follows the file.
     QCOMPARE(fixture.session.record_line1.value(new_file), record.left(23));
     QVERIFY(!fixture.session.record_line1.contains(RecordFileName(selected, number)));
+  }
+
+  void Commands_data() {
+    // Arguments, exit code, stdout (%F: the family folder), the first line of stderr, and the
+    // record checked afterwards with the caption and value of its field (a list's entries joined by
+    // "|").
+    Columns<QStringList, int, QString, QString, QString, QString, QString>();
+    const auto row = [](const char* title, const QStringList& args, auto... cells) {
+      Row(title, args, cells...);
+    };
+    row("set a line", {"set", "Lee", "Anne Lee", "birth date", "1931"}, 0, "", "", kAnneFile,
+        "Birth Date", "1931");
+    row("set a list", {"set", "Lee", "Bob Lee", "Occupation", "Pilot\n\nCook"}, 0, "", "",
+        "Bob Lee_0002.dat", "Occupation", "Pilot|Cook");
+    row("set a value the record cannot hold", {"set", "Lee", "Anne Lee", "Employers", "***Boss"}, 1,
+        "",
+        "A line of \"Employers\" begins with \"***\", which the record file keeps for its section "
+        "headers; please change it.",
+        kAnneFile, "Employers", "Employers|Employers 2");
+    row("rename", {"rename", "Lee", "Bob Lee", "Robert Lee"}, 0, "", "", "Robert Lee_0002.dat",
+        "Gender", "Male");
+    row("import the default photo", {"photo", "Lee", "Anne Lee", kPicture, "--default"}, 0,
+        "%F/0001001_torture-ImgFile.pic", "Picture successfully imported", kAnneFile, "photo",
+        "%F/0001001_torture-ImgFile.pic");
+    row("change to a stored photo", {"photo", "Lee", "Bob Lee", "--change", "0002001_bob.pic"}, 0,
+        "", "", "Bob Lee_0002.dat", "photo", "%F/0002001_bob.pic");
+  }
+  void Commands() {
+    auto [args, exit_code, out, err, file, caption, value] =
+        Fetch<QStringList, int, QString, QString, QString, QString, QString>();
+    DetailsFixture fixture;
+    const QString family = fixture.session.FamilyPath();
+    QVERIFY(QFile::copy(kPicture, fixture.RecordPath("0002001_bob.pic")));
+    const CliResult cli = RunCli(fixture.folder.path(), args);
+
+    QCOMPARE(cli.exit_code, exit_code);
+    QCOMPARE(cli.out.join('\n'), out.replace("%F", family));
+    QCOMPARE(cli.err.section(u'\n', 0, 0), err);
+    const PersonDetails details = fixture.Read(file).record.details;
+    const FieldInfo* field = FindDetailField(caption);
+    const QString saved = caption == "photo"                ? details.photo_path
+                          : field->kind == FieldKind::kList ? (details.*field->list).join(u'|')
+                                                            : details.*field->text;
+    QCOMPARE(saved, value.replace("%F", family));
   }
 };
 
