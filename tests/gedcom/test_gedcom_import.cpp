@@ -135,6 +135,11 @@ class GedcomImportTest : public QObject {
         "up to its first \".\" or \"_\".");
     Row("no individuals", "none.ged", MakeGedcom("0 @U@ SUBM"), ImportOutcome::kNothing,
         "The file holds no individuals. Nothing was imported.");
+    static const char kPicture[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe";
+    Row("a picture, not GEDCOM", "none.ged", QByteArray(kPicture, sizeof kPicture - 1),
+        ImportOutcome::kNothing, "The file holds no individuals. Nothing was imported.");
+    Row("an empty file", "none.ged", QByteArray(), ImportOutcome::kNothing,
+        "The file holds no individuals. Nothing was imported.");
     Row("more than 9999 individuals", "many.ged", MakeGedcom(Individuals(10000)),
         ImportOutcome::kRefused,
         "The file holds 10000 individuals, but a family holds at most 9999 (person numbers have "
