@@ -379,26 +379,6 @@ class GedcomExportTest : public QObject {
     QCOMPARE(file.TextOf(1), QStringList({value, QString(), value}));
   }
 
-  void AsksBeforeReplacingAFile_data() {
-    Columns<bool>();
-    Row("OK", true);
-    Row("Cancel", false);
-  }
-  void AsksBeforeReplacingAFile() {
-    const auto [answer] = Fetch<bool>();
-    TempAppFolder app;
-    app.WriteFamily(kFamily, {{"Ann Lee", "00010000F0000M0000S0000"}});
-    const QString path = app.path() + "/Lee.ged";
-    app.WriteFile(QString(), "Lee.ged", "old");
-    ScriptedPrompter prompter;
-    prompter.confirmations = {answer};
-    const Export out = RunExport(app.OpenSession(kFamily), path, prompter);
-    QCOMPARE(prompter.questions, QStringList{"File Exists. Overwrite?"});
-    QCOMPARE(out.result.outcome, answer ? ExportOutcome::kCompleted : ExportOutcome::kStopped);
-    QCOMPARE(out.bytes.startsWith("0 HEAD\r\n"), answer);
-    QCOMPARE(prompter.messages, answer ? QStringList{"Export Completed"} : QStringList{});
-  }
-
   void AsksBeforeWritingUtf8_data() {
     // family, name, notes, contact, file, where
     Columns<QString, QString, QString, QString, QString, QString>();
