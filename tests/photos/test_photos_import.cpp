@@ -148,19 +148,6 @@ class PhotoImportTest : public QObject {
              (QStringList{"0002001_x.pic", "a.pic", "B.PIC", "c.jpg", "d.pict", "noext"}));
   }
 
-  void PhotoFileNames_data() {  // photo number, source, photo
-    Columns<int, QString, QString>();
-    Row("first photo", 1, "grandpa.jpg", "0005001_grandpa.pic");
-    Row("cut at the first dot", 1, "my.old.photo.jpg", "0005001_my.pic");
-    Row("no dot: given one", 1, "scan", "0005001_scan.pic");
-    Row("two digits", 10, "a.png", "0005010_a.pic");
-    Row("blanks kept, the highest number", 999, "Aunt May 1950.gif", "0005999_Aunt May 1950.pic");
-  }
-  void PhotoFileNames() {
-    const auto [photo_number, source, photo] = Fetch<int, QString, QString>();
-    QCOMPARE(PhotoFileName("0005", photo_number, source), photo);
-  }
-
   void NextPhotoNumber_data() {
     Columns<QStringList, int>();  // the files, created in this order; the next number
     Row("no photo yet", QStringList{"Anne_0005.dat"}, 1);
