@@ -275,6 +275,20 @@ class StoreTest : public QObject {
     }
   }
 
+  // Numbers are read by value from their leading digits, and written with four at least.
+  void NumbersByValue_data() {
+    Columns<QString, int, QString>();  // text, its value, the value formatted
+    Row("short", "12", 12, "0012");
+    Row("digits then text", "012x", 12, "0012");
+    Row("none", "John", 0, "0000");
+    Row("five digits keep all", "12345", 12345, "12345");
+  }
+  void NumbersByValue() {
+    const auto [text, value, formatted] = Fetch<QString, int, QString>();
+    QCOMPARE(NumberValue(text), value);
+    QCOMPARE(FormatPersonNumber(value), formatted);
+  }
+
   // How file names give names and numbers: a name may hold dots and "_", a backup copy's
   // suffix is no part of it, and a name without a number ends at the first "." or "_".
   void TextHelpers_data() {
@@ -291,6 +305,7 @@ class StoreTest : public QObject {
     const auto [file, names, number] = Fetch<QString, QString, int>();
     QCOMPARE(NameFromFileName(file) + u'|' + NameFromRecordFileName(file), names);
     QCOMPARE(NumberFromRecordFileName(file), number);
+    QCOMPARE(StripSpaces(u" a b\tc "), QStringLiteral("ab\tc"));  // blanks only, not tabs
   }
 
   void FullRecordRoundTripsEveryField() {
