@@ -100,6 +100,8 @@ class RelationWindowsTest : public QObject {
 
   void RelationSearchShowsEveryRelationship() {
     RelationCheckDialog dialog(session_, prompter_);
+    for (const char* person : {"firstPerson", "secondPerson"})  // every person of the family
+      QCOMPARE(Child<QComboBox>(dialog, person)->count(), session_.index.size());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     Child<QComboBox>(dialog, "firstPerson")->setCurrentText("Samuel Hart");
