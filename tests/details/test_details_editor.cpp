@@ -1,11 +1,15 @@
 // The details editor: full, minimal, short and missing records loaded and saved back, Apply's
 // refusals, the subject rule, the person Apply or Return creates, Return, New Entry, the list
-// buttons, and Change Name.
+// buttons, and Change Name; kinvale-cli set, rename and photo: what they save and print, and the
+// exit codes of refused or mistaken commands.
 #include <QtTest>
 
 #include "details/details_editor.h"
+#include "store/record_fields.h"
 #include "store/record_writer.h"
+#include "support/cli_runner.h"
 #include "support/details_fixture.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -32,15 +36,11 @@ PersonDetails AsReadBack(PersonDetails details) {
   return details;
 }
 
-QMap<QString, QByteArray> Snapshot(const DetailsFixture& fixture) {
-  QMap<QString, QByteArray> files;
-  for (const QString& file : fixture.Files()) files.insert(file, fixture.Bytes(file));
-  return files;
-}
-
 void Select(EditorFields& fields, const QString& name) {
   fields.names.selected = static_cast<int>(fields.names.names.indexOf(name));
 }
+
+const QString kPicture = QStringLiteral(KINVALE_SAMPLES_DIR "/torture-ImgFile.PNG");
 
 }  // namespace
 
@@ -55,7 +55,7 @@ class DetailsEditorTest : public QObject {
     const PersonDetails full = EveryFieldFilled();
     const QByteArray record = FormatFullRecord(kAnneLink, "2026-01-01", full);
     QByteArray no_hash = record;
-    no_hash.replace("Dr#Jr", "Dr Jr");
+    no_hash.replace("Prefix#Suffix", "Prefix Suffix");
     const QString date = "2026-01-01";
     Row("full", record, RecordLoad::kComplete, full, date, kAnnesPhoto);
     Row("minimal", FormatMinimalRecord(kAnneLink), RecordLoad::kComplete, PersonDetails(), kNoDate,
@@ -118,7 +118,7 @@ class DetailsEditorTest : public QObject {
     const auto [selected, name_box, details, message] =
         Fetch<QString, QString, PersonDetails, QString>();
     DetailsFixture fixture;
-    const auto files = Snapshot(fixture);
+    const auto files = FolderBytes(fixture.session.FamilyPath());
     DetailsEditor editor(fixture.session, fixture.prompter);
     editor.Open();
     Select(editor.fields(), selected);
@@ -130,7 +130,7 @@ class DetailsEditorTest : public QObject {
 
     QCOMPARE(fixture.prompter.messages,
              (message.isEmpty() ? QStringList() : QStringList{message, message}));
-    QCOMPARE(Snapshot(fixture), files);
+    QCOMPARE(FolderBytes(fixture.session.FamilyPath()), files);
     QCOMPARE(fixture.session.index.size(), 3);
     QCOMPARE(fixture.session.index.row(0).gender, QString("Female"));
     QCOMPARE(fixture.session.view.person_of_interest, QString("Anne Lee"));
@@ -165,12 +165,12 @@ class DetailsEditorTest : public QObject {
     Columns<bool, QString, QString, QString, QString>();
     // A fresh number and the father the main window lists; the gender left empty stays empty.
     Row("Apply creates a person without the photo shown", true, "", "Dora Lee",
-        "Dora Lee|00040000F0003M0000S0000||2 FEB 1930", " ");
+        "Dora Lee|00040000F0003M0000S0000||Birth Date", " ");
     // New Entry clears the fields and the name box; the date label and the link stay.
     Row("Return after New Entry creates a person", false, "new entry", "Dora Lee",
         "Dora Lee|00040000F0003M0000S0000||", " ");
     Row("Return takes the record's own photo", false, "", "Anne Lee",
-        "Anne Lee|" + kAnneLink + "|Female|2 FEB 1930", kAnnesPhoto);
+        "Anne Lee|" + kAnneLink + "|Female|Birth Date", kAnnesPhoto);
     Row("Return with the record gone", false, "record gone", "Anne Lee", "", "");
   }
 
@@ -245,7 +245,7 @@ class DetailsEditorTest : public QObject {
     expected.intermediate << "X3";
     expected.high << "X4";
     expected.universities << "X5";
-    expected.employers = QStringList{"Salem Press", "X6"};
+    expected.employers = QStringList{"Employers 2", "X6"};
     QCOMPARE(fixture.Read(kAnneFile).record.details, expected);
   }
 
@@ -303,7 +303,51 @@ class DetailsEditorTest : public QObject {
     QCOMPARE(fixture.session.record_line1.value(new_file), record.left(23));
     QVERIFY(!fixture.session.record_line1.contains(RecordFileName(selected, number)));
   }
+
+  void Commands_data() {
+    // Arguments, exit code, stdout (%F: the family folder), the first line of stderr, and the
+    // record checked afterwards with the caption and value of its field (a list's entries joined by
+    // "|").
+    Columns<QStringList, int, QString, QString, QString, QString, QString>();
+    const auto row = [](const char* title, const QStringList& args, auto... cells) {
+      Row(title, args, cells...);
+    };
+    row("set a line", {"set", "Lee", "Anne Lee", "birth date", "1931"}, 0, "", "", kAnneFile,
+        "Birth Date", "1931");
+    row("set a list", {"set", "Lee", "Bob Lee", "Occupation", "Pilot\n\nCook"}, 0, "", "",
+        "Bob Lee_0002.dat", "Occupation", "Pilot|Cook");
+    row("set a value the record cannot hold", {"set", "Lee", "Anne Lee", "Employers", "***Boss"}, 1,
+        "",
+        "A line of \"Employers\" begins with \"***\", which the record file keeps for its section "
+        "headers; please change it.",
+        kAnneFile, "Employers", "Employers|Employers 2");
+    row("rename", {"rename", "Lee", "Bob Lee", "Robert Lee"}, 0, "", "", "Robert Lee_0002.dat",
+        "Gender", "Male");
+    row("import the default photo", {"photo", "Lee", "Anne Lee", kPicture, "--default"}, 0,
+        "%F/0001001_torture-ImgFile.pic", "Picture successfully imported", kAnneFile, "photo",
+        "%F/0001001_torture-ImgFile.pic");
+    row("change to a stored photo", {"photo", "Lee", "Bob Lee", "--change", "0002001_bob.pic"}, 0,
+        "", "", "Bob Lee_0002.dat", "photo", "%F/0002001_bob.pic");
+  }
+  void Commands() {
+    auto [args, exit_code, out, err, file, caption, value] =
+        Fetch<QStringList, int, QString, QString, QString, QString, QString>();
+    DetailsFixture fixture;
+    const QString family = fixture.session.FamilyPath();
+    QVERIFY(QFile::copy(kPicture, fixture.RecordPath("0002001_bob.pic")));
+    const CliResult cli = RunCli(fixture.folder.path(), args);
+
+    QCOMPARE(cli.exit_code, exit_code);
+    QCOMPARE(cli.out.join('\n'), out.replace("%F", family));
+    QCOMPARE(cli.err.section(u'\n', 0, 0), err);
+    const PersonDetails details = fixture.Read(file).record.details;
+    const FieldInfo* field = FindDetailField(caption);
+    const QString saved = caption == "photo"                ? details.photo_path
+                          : field->kind == FieldKind::kList ? (details.*field->list).join(u'|')
+                                                            : details.*field->text;
+    QCOMPARE(saved, value.replace("%F", family));
+  }
 };
 
-QTEST_GUILESS_MAIN(DetailsEditorTest)
+KINVALE_TEST(DetailsEditorTest)
 #include "test_details_editor.moc"

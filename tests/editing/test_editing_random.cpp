@@ -14,6 +14,7 @@
 #include "store/record_writer.h"
 #include "store/text_codec.h"
 #include "support/editing_fixture.h"
+#include "support/test_main.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
@@ -191,5 +192,5 @@ void EditingRandomTest::RecordsFollowTheIndex() {
   QVERIFY(reloaded.contains(NamesWithLinks(session.index)));
 }
 
-QTEST_GUILESS_MAIN(EditingRandomTest)
+KINVALE_TEST(EditingRandomTest)
 #include "test_editing_random.moc"

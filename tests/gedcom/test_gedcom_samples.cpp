@@ -17,6 +17,7 @@
 #include "store/person_number.h"
 #include "store/text_codec.h"
 #include "support/gedcom_fixture.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -237,5 +238,5 @@ class GedcomSamplesTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(GedcomSamplesTest)
+KINVALE_TEST(GedcomSamplesTest)
 #include "test_gedcom_samples.moc"

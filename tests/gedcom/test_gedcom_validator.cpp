@@ -10,6 +10,7 @@
 
 #include "support/gedcom_fixture.h"
 #include "support/random_family.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -146,5 +147,5 @@ class GedcomValidatorTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(GedcomValidatorTest)
+KINVALE_TEST(GedcomValidatorTest)
 #include "test_gedcom_validator.moc"

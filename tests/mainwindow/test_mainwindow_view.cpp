@@ -1,17 +1,22 @@
 // What the main window and the person information view show: start-up with and without
-// settings, RefreshMainView, PickDefaultPerson and ShowPersonInfo.
+// settings, RefreshMainView, PickDefaultPerson and ShowPersonInfo; the Back and Forward history;
+// and the command line's view and "Create".
 #include <QDir>
 #include <QtTest>
 
+#include "mainwindow/person_history.h"
 #include "mainwindow/person_info.h"
 #include "session/main_view.h"
 #include "session/startup.h"
+#include "store/families.h"
 #include "store/record_writer.h"
 #include "store/settings.h"
 #include "store/text_codec.h"
+#include "support/cli_runner.h"
 #include "support/filled_details.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_family.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -228,7 +233,76 @@ class MainViewTest : public QObject {
     QCOMPARE(info.date_label, date_label);
     QCOMPARE(info.details, details);
   }
+
+  // steps: a number visits that person, "<" is Back, ">" Forward, "xN" removes person N from
+  // the family. landed: what each Back and Forward gave (0: it could not move).
+  void Walk_data() {
+    Columns<int, QString, QString, bool, bool>();
+    Row("empty", 200, "< >", "0 0", false, false);
+    Row("back and forward", 200, "1 2 3 < < > >", "2 1 2 3", true, false);
+    Row("new person drops the forward part", 200, "1 2 3 < < 4 > <", "2 1 0 1", false, true);
+    Row("the current person again is no visit", 200, "1 2 < 1 >", "1 2", true, false);
+    Row("oldest dropped at the bound", 3, "1 2 3 4 < < <", "3 2 0", false, true);
+    Row("removed person passed going back", 200, "1 2 3 x2 <", "1", false, true);
+    Row("removed person passed going forward", 200, "1 2 3 < < x2 >", "2 1 3", true, false);
+    Row("nobody left behind", 200, "1 2 x1 <", "0", false, false);
+  }
+  void Walk() {
+    const auto [capacity, steps, landed, can_back, can_forward] =
+        Fetch<int, QString, QString, bool, bool>();
+    PersonHistory history(capacity);
+    QSet<int> gone;
+    const PersonHistory::Exists exists = [&gone](int number) { return !gone.contains(number); };
+    QStringList results;
+    for (const QString& step : steps.split(u' ')) {
+      if (step == "<" || step == ">") {
+        results << QString::number(step == "<" ? history.Back(exists) : history.Forward(exists));
+      } else if (step.startsWith(u'x')) {
+        gone.insert(step.mid(1).toInt());
+      } else {
+        history.Visit(step.toInt());
+      }
+    }
+    QCOMPARE(results.join(u' '), landed);
+    QCOMPARE(history.CanGoBack(exists), can_back);
+    QCOMPARE(history.CanGoForward(exists), can_forward);
+  }
+
+  void Commands_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exit_code");
+    QTest::addColumn<QString>("out");  // "|" between lines
+    QTest::addColumn<QString>("err");  // a part of stderr; empty when nothing is written there
+    auto row = [](const char* tag, const QStringList& args, int exit_code, const char* out,
+                  const char* err) { QTest::newRow(tag) << args << exit_code << out << err; };
+    row("view the default person", {"view", "Smith"}, 0,
+        "Person of Interest: John Smith|Spouse: Mary Smith|Father: Adam Smith|"
+        "Children / Dependents: Kim Smith|Photo:",
+        "");
+    row("view a named person", {"view", "Smith", "Kim Smith"}, 0,
+        "Person of Interest: Kim Smith|Spouse: Spouse|Father: John Smith|Mother: Mary Smith|Photo:",
+        "");
+    row("view somebody unknown", {"view", "Smith", "Nobody"}, 1, "", "There is nobody named");
+    row("create a family", {"create-family", "Jones"}, 0, "New Family Created", "");
+    row("create with a refused name", {"create-family", "Jo#nes"}, 1, "",
+        "No special characters please");
+  }
+  void Commands() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, err);
+    TempAppFolder folder;
+    folder.WriteFamily("Smith", {{"John Smith", "00010002F0003M0000S0000"},
+                                 {"Mary Smith", "00020001F0000M0000S0000", "Female"},
+                                 {"Adam Smith", "00030000F0000M0000S0000"},
+                                 {"Kim Smith", "00040000F0001M0002S0000"}});
+    const CliResult result = RunCli(folder.path(), args);
+    QTEST(result.exit_code, "exit_code");
+    QTEST(result.out.join(u'|'), "out");
+    QVERIFY2(err.isEmpty() ? result.err.isEmpty() : result.err.contains(err),
+             qPrintable(result.err));
+    QCOMPARE(ListFamilies(folder.path()).contains("Jones"), args.contains("Jones"));
+  }
 };
 
-QTEST_GUILESS_MAIN(MainViewTest)
+KINVALE_TEST(MainViewTest)
 #include "test_mainwindow_view.moc"

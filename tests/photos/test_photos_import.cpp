@@ -1,12 +1,17 @@
-// Importing and changing photos: the photo copied under its new name, the record rewritten with
-// only its photo line and date changed, the main view and the last import folder, every
-// message of the refusals; and the folders and files the photo window offers.
+// Photos: an imported picture's file name and the next photo number whatever order the folder
+// lists the photos in, picture signatures; importing and changing photos (the photo copied under
+// its new name, the record rewritten with only its photo line and date changed, the main view
+// and the last import folder, every message of the refusals); the folders and files the photo
+// window offers.
 #include <QtTest>
 
 #include "photos/photo_import.h"
+#include "photos/photo_names.h"
 #include "photos/picture_signature.h"
 #include "store/record_writer.h"
 #include "support/details_fixture.h"
+#include "support/temp_family.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -142,7 +147,37 @@ class PhotoImportTest : public QObject {
     QCOMPARE(PhotoFileChoices(path, PhotoMode::kImport),
              (QStringList{"0002001_x.pic", "a.pic", "B.PIC", "c.jpg", "d.pict", "noext"}));
   }
+
+  void NextPhotoNumber_data() {
+    Columns<QStringList, int>();  // the files, created in this order; the next number
+    Row("no photo yet", QStringList{"Anne_0005.dat"}, 1);
+    Row("after 099", QStringList{"0005099_a.pic"}, 100);
+    Row("created out of order", QStringList{"0005003_c.pic", "0005010_j.pic", "0005001_a.pic"}, 11);
+    Row("name without a number listed last", QStringList{"0005002_b.pic", "0005abc_x.pic"}, 3);
+    Row("ending in other letters", QStringList{"0005004_a.PIC"}, 5);
+    Row("named without a dot by earlier versions", QStringList{"0005006_scanpic"}, 7);
+    Row("photos of other people", QStringList{"0006001_a.pic", "0050002_b.pic", "0005001_a.jpg"},
+        1);
+  }
+  void NextPhotoNumber() {
+    const auto [files, next] = Fetch<QStringList, int>();
+    TempAppFolder folder;
+    for (const QString& file : files) folder.WriteFile("F", file, "x");
+    QCOMPARE(NextPhotoID(folder.FamilyPath("F"), "0005"), next);
+  }
+
+  void PictureSignatures_data() {
+    Columns<QString, bool>();  // file, picture
+    for (const char* ending : {"BMP", "JPG", "TIF"})
+      Row(ending, "torture-ImgFile." + QString(ending), true);
+    Row("text file", "TORTURE-README.txt", false);
+    Row("missing file", "no-such-picture.png", false);
+  }
+  void PictureSignatures() {
+    const auto [file, picture] = Fetch<QString, bool>();
+    QCOMPARE(HasPictureSignature(KINVALE_SAMPLES_DIR "/" + file), picture);
+  }
 };
 
-QTEST_GUILESS_MAIN(PhotoImportTest)
+KINVALE_TEST(PhotoImportTest)
 #include "test_photos_import.moc"

@@ -17,6 +17,7 @@
 #include "store/person_number.h"
 #include "store/text_helpers.h"
 #include "support/random_relations_family.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -158,5 +159,5 @@ class DifferentialTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(DifferentialTest)
+KINVALE_TEST(DifferentialTest)
 #include "test_relations_differential.moc"

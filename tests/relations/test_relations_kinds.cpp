@@ -1,10 +1,14 @@
 // The sentences of the relation kinds and the finder on the demo family, on small families built
 // for the cases it lacks, and on a family on disk whose records give the genders; the rules
-// decided where the walks would otherwise name a stranger.
+// decided where the walks would otherwise name a stranger. The descendants search: its order, a
+// descendant once per line of descent, the stops on a cycle and at the limit, the relation of
+// each descendant, and the save file's name. kinvale-cli relate, relatives and descendants:
+// answers on stdout, warnings on stderr in the window's order, exit codes, people by number.
 #include <QtTest>
 
 #include "relations/collateral.h"
 #include "relations/cousin.h"
+#include "relations/descendants.h"
 #include "relations/direct_line.h"
 #include "relations/relation_finder.h"
 #include "relations/relation_graph.h"
@@ -15,12 +19,15 @@
 #include "store/person_number.h"
 #include "store/record.h"
 #include "store/record_writer.h"
+#include "support/cli_runner.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_family.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -61,20 +68,6 @@ std::vector<IndexRow> Siblings(const QString& fathers_a, const QString& fathers_
           Person("00020000F" + fathers_b + "M" + mothers_b + "S0001", "B")};
 }
 
-// Ann and her relatives; the candidates for b all carry the gender under test.
-std::vector<IndexRow> Relatives(const QString& gender) {
-  return {Person("00010000F0002M0003S", "Ann", "Female"),
-          Person("00020003F0004M0005S0006", "Dad"),
-          Person("00030002F0000M0000S0008", "Mum", "Female"),
-          Person("00040005F0000M0000S0009", "Grandad", gender),
-          Person("00050004F0000M0000S", "Gran", "Female"),
-          Person("00060007F0004M0005S0002", "Blood", gender),       // Dad's sibling
-          Person("00070006F0000M0000S", "Wed", gender),             // married to Blood
-          Person("00080000F0000M0000S", "MumsSis", gender),         // listed by Mum only
-          Person("00090010F0000M0000S0004", "GreatBlood", gender),  // Grandad's sibling
-          Person("00100009F0000M0000S", "GreatWed", gender)};
-}
-
 // Two lines of descent from the siblings Top1 and Top2, depth generations down to A and B, so
 // that Top1 and Top2 are A's and B's ancestors at level depth (2 for grandparents).
 std::vector<IndexRow> SiblingLines(int depth) {
@@ -100,9 +93,32 @@ void WriteKin(const TempAppFolder& folder, const QString& gender_of_carl) {
                                {"Ann", "00030000F0001M0000S", "Female"}});
 }
 
+// People written "number fathers mothers name [gender]", separated by commas.
+std::vector<IndexRow> Rows(const QString& people) {
+  std::vector<IndexRow> rows;
+  for (const QString& person : people.split(", ")) {
+    const QStringList f = person.split(u' ');
+    rows.push_back({f[0] + "0000F" + f[1] + "M" + f[2] + "S", f[3], f.value(4, "Male"), {}, {}});
+  }
+  return rows;
+}
+
+// A chain of pairs: each generation's two people are children of both people before them, so
+// the lines of descent double each generation.
+std::vector<IndexRow> DoublingLines(int generations) {
+  QString people = "0001 0000 0000 Root", father = "0001", mother = "0000";
+  for (int g = 1; g <= generations; ++g) {
+    const QString a = FormatPersonNumber(2 * g), b = FormatPersonNumber(2 * g + 1);
+    for (const QString& n : {a, b}) people += ", " + n + ' ' + father + ' ' + mother + " P" + n;
+    father = a;
+    mother = b;
+  }
+  return Rows(people);
+}
+
 }  // namespace
 
-class KindsTest : public QObject {
+class RelationsTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -113,23 +129,6 @@ class KindsTest : public QObject {
         "Thomas Whitfield is a spouse of Eleanor Hart Whitfield.");
     Row("spouse is exact", demo, Kind::kSpouse, "thomas whitfield", "Eleanor Hart Whitfield",
         "No relation found.");
-    Row("father from the second pass", demo, Kind::kDirect, "William Whitfield", "Thomas Whitfield",
-        "William Whitfield is a father of Thomas Whitfield.");
-    Row("mother", demo, Kind::kDirect, "Thomas Whitfield", "Mary Cole Whitfield",
-        "Mary Cole Whitfield is a mother of Thomas Whitfield.");
-    Row("great great grandmother", demo, Kind::kDirect, "Peter Whitfield",
-        "Margaret Ellis Whitfield",
-        "Margaret Ellis Whitfield is a great great grandmother of Peter Whitfield.");
-    Row("grandparent without gender", demo, Kind::kDirect, "Thomas Whitfield", "John Bennett",
-        "John Bennett is a great grandparent of Thomas Whitfield.");
-    Row("uncle from the second pass", demo, Kind::kCollateral, "Thomas Whitfield", "Brenda Fisher",
-        "Thomas Whitfield is an uncle of Brenda Fisher.");
-    Row("great great uncle", demo, Kind::kCollateral, "Peter Whitfield", "Harold Whitfield",
-        "Harold Whitfield is a great great uncle of Peter Whitfield.");
-    Row("twice removed", demo, Kind::kCousin, "Walter Pryce", "David Whitfield",
-        "David Whitfield is a second cousin twice removed of Walter Pryce through Carl Whitfield");
-    Row("direct line before cousins", demo, Kind::kFinder, "Ann Whitfield", "Thomas Whitfield",
-        "Thomas Whitfield is a great grandfather of Ann Whitfield.");
     Row("no relation", demo, Kind::kFinder, "Joseph Cole", "Lily Dawson Pryce",
         "No relation found.");
 
@@ -150,30 +149,6 @@ class KindsTest : public QObject {
         "A and B are siblings.");
     Row("one-sided link", Siblings("0005", "0005", "0009"), Kind::kSibling, "B", "A",
         "No relation found.");
-
-    // The words by b's gender; any text but "Male" and "Female" takes the gender-neutral ones.
-    const struct {
-      const char *b, *neutral, *gender, *gendered;
-    } words[] = {
-        {"Blood", "Blood is a sibling of Ann's father.", "Male", "Blood is an uncle of Ann."},
-        {"MumsSis", "MumsSis is a sibling of Ann's mother.", "Female",
-         "MumsSis is an aunt of Ann."},
-        {"Wed", "Wed is a spouse to Blood who is a sibling of Ann's father.", "Female",
-         "Wed is an aunt by marriage of Ann."},
-        {"GreatBlood", "GreatBlood is a sibling of Ann's grandparent.", "Female",
-         "GreatBlood is a great aunt of Ann."},
-        {"GreatWed", "GreatWed is a sibling of Ann's grandparent by marriage.", "Male",
-         "GreatWed is a great uncle by marriage of Ann."},
-        {"Grandad", "Grandad is a grandparent of Ann.", "Female",
-         "Grandad is a grandmother of Ann."}};
-    for (const auto& w : words) {
-      for (const char* neutral : {"", " ", "unknown", "male"}) {
-        Row(QByteArray(w.b) + " \"" + neutral + '"', Relatives(neutral), Kind::kFinder, "Ann", w.b,
-            w.neutral);
-      }
-      Row(QByteArray(w.b) + ' ' + w.gender, Relatives(w.gender), Kind::kFinder, "Ann", w.b,
-          w.gendered);
-    }
 
     // Ordinals count from the grandparents; "eigth" as the program spells it.
     Row("first cousin", SiblingLines(1), Kind::kCousin, "A", "B", "B is a first cousin of A");
@@ -269,7 +244,161 @@ class KindsTest : public QObject {
                                   "COPY of Bob_0003.dat", "Mary_Ann_0004.dat"}),
              QStringList({"Ann Lee", "J. Smith", "Mary_Ann"}));
   }
+
+  void Search_data() {  // rows, person, limit, names, problem
+    Columns<std::vector<IndexRow>, QString, int, QStringList, QString>();
+    const QString own_ancestor =
+        " is recorded as their own ancestor, so the descendants repeat without end. The list "
+        "stops before the repeat.";
+    Row("children in index order, then grandchildren",
+        Rows("0001 0000 0000 Carl, 0002 0004 0000 Grandchild, 0003 0000 0001 Second, "
+             "0004 0001 0000 First"),
+        "carl", 100, QStringList{"Second", "First", "Grandchild"}, "");
+    Row("once per line of descent",
+        Rows("0001 0000 0000 Root, 0002 0001 0000 Son, 0003 0001 0000 Daughter, 0004 0002 0003 "
+             "Both"),
+        "Root", 100, QStringList{"Son", "Daughter", "Both", "Both"}, "");
+    // Each row counts with its own groups, however its name matches another's, and is listed
+    // with its number; a child numbered 0000 names nobody and is left out.
+    Row("rows sharing a name",
+        Rows("0001 0000 0000 Root, 0002 0001 0000 Kid, 0003 0000 0000 kid, 0000 0001 0000 Nobody"),
+        "Root", 100, QStringList{"Kid (0002)"}, "");
+    Row("own ancestor", Rows("0001 0003 0000 Ann, 0002 0001 0000 Bob, 0003 0002 0000 Cy"), "Ann",
+        100, QStringList{"Bob", "Cy"}, "Ann" + own_ancestor);
+    Row("cycle below the person",
+        Rows("0001 0000 0000 Ann, 0002 00010003 0000 Bob, 0003 0002 0000 Cy"), "Ann", 100,
+        QStringList{"Bob", "Cy"}, "Bob" + own_ancestor);
+    Row("own parent", Rows("0001 0001 0000 Ann"), "Ann", 100, QStringList{}, "Ann" + own_ancestor);
+    Row("limit", DoublingLines(3), "Root", 5,
+        QStringList{"P0002", "P0003", "P0004", "P0005", "P0004"},
+        "The list stops at 5 entries: a descendant is listed once for every line of descent, and "
+        "this family has more lines than that.");
+    Row("limit reached exactly", DoublingLines(2), "Root", 6,
+        QStringList{"P0002", "P0003", "P0004", "P0005", "P0004", "P0005"}, "");
+    Row("nobody of that name", Rows("0001 0000 0000 Ann"), "Nobody", 100, QStringList{},
+        "There is nobody named \"Nobody\" in this family, so there are no descendants to list.");
+  }
+
+  void Search() {
+    const auto [rows, person, limit, names, problem] =
+        Fetch<std::vector<IndexRow>, QString, int, QStringList, QString>();
+    const DescendantsList list = FindDescendants(FamilyIndex(rows), person, limit);
+    QCOMPARE(list.names, names);
+    QCOMPARE(list.problem, problem);
+  }
+
+  void RelationsOncePerName() {
+    const FamilyIndex index(
+        Rows("0001 0000 0000 Root Female, 0002 0000 0001 Son, 0003 0000 0001 Daughter Female, "
+             "0004 0002 0003 Both"));
+    RelationGraph graph(index);
+    int lookups = 0;
+    const GenderLookup gender_of = [&](const QString& name) {
+      ++lookups;
+      return index.row(RowOfName(index, name)).gender;
+    };
+    QCOMPARE(DescendantRelations(graph, gender_of, "Root", FindDescendants(index, "Root").names),
+             QStringList({"Root is a mother of Son.", "Root is a mother of Daughter.",
+                          "Root is a grandmother of Both.", "Root is a grandmother of Both."}));
+    QCOMPARE(lookups, 1);  // only the grandmother sentence needs the gender
+  }
+
+  void DefaultFileName() {
+    QCOMPARE(DescendantsFileName("Carl Whitfield", QDate(2026, 3, 7)),
+             "Carl Whitfield_Descendants_2026-03-07.txt");
+    QCOMPARE(DescendantsFileName("A/B", QDate(2026, 12, 6)), "A_B_Descendants_2026-12-06.txt");
+  }
+
+  void Commands_data() {  // arguments, input, exit code, stdout lines, stderr
+    Columns<QStringList, QByteArray, int, QStringList, QString>();
+    const QString missing = "Gender attribute is missing for %1. Results may be inaccurate.\n";
+    Row("relate", QStringList{"relate", "Demo", "Thomas Whitfield", "Carl Whitfield"}, ""_ba, 0,
+        QStringList{"Carl Whitfield is a great grandfather of Thomas Whitfield."}, "");
+    Row("warnings first person first",
+        QStringList{"relate", "Demo", "John Bennett", "Martha Bennett"}, ""_ba, 0,
+        QStringList{"John Bennett is a spouse of Martha Bennett."},
+        missing.arg("John Bennett") + missing.arg("Martha Bennett"));
+    Row("batch", QStringList{"relate", "Demo", "--batch"},
+        "Thomas Whitfield\tEllen Ashby Moore\r\n\nPeter Whitfield\tBrenda Fisher\n"_ba, 0,
+        QStringList{"Ellen Ashby Moore is a first cousin of Thomas Whitfield",
+                    "Brenda Fisher is a first cousin of Peter Whitfield"},
+        "");
+    Row("batch line without a tab", QStringList{"relate", "Demo", "--batch"},
+        "Thomas Whitfield Peter Whitfield\nJack Whitfield\tColin Whitfield\n"_ba, 1,
+        QStringList{"", "Jack Whitfield is a father of Colin Whitfield."},
+        "Line 1: expected two names separated by a tab.\n");
+    Row("descendants", QStringList{"descendants", "Demo", "Peter Whitfield"}, ""_ba, 0,
+        QStringList{"David Whitfield", "Helen Whitfield Turner", "Ann Whitfield", "James Whitfield",
+                    "Emily Turner"},
+        "");
+    Row("descendants with relations",
+        QStringList{"descendants", "Demo", "Mark Turner", "--relations"}, ""_ba, 0,
+        QStringList{"Emily Turner\tMark Turner is a father of Emily Turner."}, "");
+    Row("descendants of nobody", QStringList{"descendants", "Demo", "Nobody"}, ""_ba, 1,
+        QStringList{},
+        "There is nobody named \"Nobody\" in this family, so there are no descendants to list.\n");
+    Row("paths, a person by number",
+        QStringList{"relate", "Demo", "Thomas Whitfield", "#7", "--path"}, ""_ba, 0,
+        QStringList{"Thomas Whitfield and Jack Whitfield are siblings with the same father.",
+                    "  0001\tThomas Whitfield\tchild of", "  0002\tWilliam Whitfield\tfather of",
+                    "  0007\tJack Whitfield"},
+        "");
+    Row("batch with paths", QStringList{"relate", "Demo", "--batch", "--path"},
+        "Samuel Hart\tThomas Whitfield\nJoseph Cole\tLily Dawson Pryce\nNobody\tAnn Whitfield\n"_ba,
+        1,
+        QStringList{"Samuel Hart is a father by marriage of Thomas Whitfield.",
+                    "  0042\tSamuel Hart\tfather of", "  0005\tEleanor Hart Whitfield\tspouse of",
+                    "  0001\tThomas Whitfield", "", "No relation found.", "", ""},
+        "There is nobody named \"Nobody\" in the family \"Demo\".\n");
+    Row("relatives", QStringList{"relatives", "Demo", "Jack Whitfield", "--max-degree", "0"}, ""_ba,
+        0,
+        QStringList{"Spouses", "  spouse\t0046\tBetty Shaw Whitfield", "Parents and grandparents",
+                    "  father\t0002\tWilliam Whitfield", "  mother\t0004\tAda Morton Whitfield",
+                    "Siblings", "  sibling with the same father\t0006\tGrace Whitfield Fisher",
+                    "  sibling with the same father and with the same mother\t0019\tRose Whitfield",
+                    "  sibling with the same father\t0001\tThomas Whitfield",
+                    "Children and grandchildren", "  son\t0047\tColin Whitfield", "In-laws",
+                    "  mother by marriage\t0003\tMary Cole Whitfield",
+                    "  sibling by marriage\t0044\tLeonard Fisher",
+                    "  sibling by marriage\t0005\tEleanor Hart Whitfield"},
+        "");
+    Row("relatives, degree out of range",
+        QStringList{"relatives", "Demo", "Jack Whitfield", "--max-degree", "11"}, ""_ba, 1,
+        QStringList{}, "--max-degree takes a whole number from 0 to 10.\n");
+    Row("number nobody has", QStringList{"relatives", "Demo", "#0099"}, ""_ba, 1, QStringList{},
+        "Nobody in the family \"Demo\" has the person number 0099.\n");
+    Row("usage", QStringList{"relate", "Demo", "Thomas Whitfield"}, ""_ba, 2, QStringList{},
+        "Usage: kinvale-cli relate FAMILY NAME1 NAME2 [--path] | FAMILY --batch [--path]\n");
+  }
+
+  void Commands() {
+    const auto [arguments, input, code, out, err] =
+        Fetch<QStringList, QByteArray, int, QStringList, QString>();
+    QTemporaryDir dir;
+    const CliResult run = RunCli(dir.filePath("app"), arguments, input);
+    QCOMPARE(run.out, out);
+    QCOMPARE(run.err, err);
+    QCOMPARE(run.exit_code, code);
+  }
+
+  // A name two people carry is refused with both listed; each is reached by number.
+  void Namesakes() {
+    TempAppFolder folder;
+    PersonSpec father{"John Smith", "00010000F0000M0000S"};
+    father.details.birth_date = "1901";
+    father.details.death_date = "1970";
+    folder.WriteFamily("Smiths", {father, {"John Smith", "00020000F0001M0000S"}});
+    const CliResult refused = RunCli(folder.path(), {"relatives", "Smiths", "john smith"});
+    QCOMPARE(
+        refused.err,
+        "Several people are called john smith. Which one do you mean? Name the person as #NNNN:\n"
+        "  John Smith (0001, 1901\u20131970)\n  John Smith (0002)\n");
+    QCOMPARE(refused.exit_code, 1);
+    QCOMPARE(RunCli(folder.path(), {"relate", "Smiths", "#2", "#1", "--path"}).out,
+             QStringList({"John Smith is a father of John Smith.", "  0002\tJohn Smith\tchild of",
+                          "  0001\tJohn Smith"}));
+  }
 };
 
-QTEST_GUILESS_MAIN(KindsTest)
+KINVALE_TEST(RelationsTest)
 #include "test_relations_kinds.moc"

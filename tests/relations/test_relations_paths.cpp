@@ -13,6 +13,7 @@
 #include "store/link_string.h"
 #include "store/person_number.h"
 #include "support/random_relations_family.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -409,5 +410,5 @@ class PathsTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(PathsTest)
+KINVALE_TEST(PathsTest)
 #include "test_relations_paths.moc"

@@ -1,14 +1,15 @@
 // Bad input that users make, through the command line: names that cannot be files, very long
-// names and values, empty and cut-short records, photos that cannot be stored, a file that is
-// not GEDCOM, and a large hostile GEDCOM file. Hostile entries too: links beside and inside the
-// data folder, FIFOs and devices in place of files, files that are no records, line breaks in
-// paths, mixed encodings and faulty link strings. Each gets a clear message or the quiet
-// handling records have always had, loses nothing, and nothing outside the data folder changes.
+// names and values, photos that cannot be stored, and a large hostile GEDCOM file. Hostile entries
+// too: links beside and inside the data folder, FIFOs and devices in place of files, files that are
+// no records, line breaks in paths, mixed encodings and faulty link strings. Each gets a clear
+// message or the quiet handling records have always had, loses nothing, and nothing outside the
+// data folder changes.
 #include <sys/stat.h>
-#include <QDirIterator>
 #include <QtTest>
 
 #include "support/cli_runner.h"
+#include "support/temp_family.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale::testing;
@@ -21,24 +22,7 @@ const QByteArray kTinyGedcom =
     "0 HEAD\r\n1 CHAR UTF-8\r\n0 @I1@ INDI\r\n1 NAME Ann /Lee/\r\n0 TRLR\r\n";
 
 QMap<QString, QByteArray> FamilyFiles(const QString& app) {
-  QMap<QString, QByteArray> files;
-  QDirIterator it(QDir(app).filePath("Demo"), QDir::Files);
-  while (it.hasNext()) {
-    QFile file(it.next());
-    if (file.open(QIODevice::ReadOnly)) files.insert(file.fileName(), file.readAll());
-  }
-  return files;
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray ReadBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+  return FolderBytes(QDir(app).filePath("Demo"));
 }
 
 // The record file of the demo person numbered number.
@@ -76,18 +60,11 @@ class BadInputTest : public QObject {
     QTest::addColumn<QString>("said");
     QTest::newRow("path") << "../../etc/passwd"
                           << "/";
-    QTest::newRow("backslash") << "C:\\Windows"
-                               << "\\";
     QTest::newRow("copy") << "Copy Cat"
                           << "copy";
     QTest::newRow("too long") << QString(300, u'x') << "too long";
-    QTest::newRow("blank") << "   "
-                           << "name";
     QTest::newRow("line break") << "Ann\nBob"
                                 << "control";
-    QTest::newRow("no-break spaces") << QString(3, QChar(0x00A0)) << "invisible";
-    QTest::newRow("ideographic space") << QString(QChar(0x3000)) << "invisible";
-    QTest::newRow("zero-width spaces") << QString(2, QChar(0x200B)) << "invisible";
     QTest::newRow("mixed invisible")
         << QString::fromUtf16(u"\u00A0\u200B\u3000\u0301") << "invisible";
   }
@@ -204,9 +181,9 @@ class BadInputTest : public QObject {
       QVERIFY2(link.match(changed.section('\t', 2)).hasMatch(), qPrintable(changed));
     }
     auto after = FamilyFiles(app_);
-    QCOMPARE(after.value(family.filePath(file)), before.value(family.filePath(file)));
-    QVERIFY2(after.contains(family.filePath(created)), qPrintable(after.keys().join('\n')));
-    after.remove(family.filePath(created));
+    QCOMPARE(after.value(file), before.value(file));
+    QVERIFY2(after.contains(created), qPrintable(after.keys().join('\n')));
+    after.remove(created);
     QCOMPARE(after.keys(), before.keys());
   }
 
@@ -362,42 +339,6 @@ class BadInputTest : public QObject {
     QCOMPARE(RunCli(app_, {"check", "Demo"}).exit_code, 0);
   }
 
-  void EmptyAndShortRecords() {
-    const QString family = QDir(app_).filePath("Demo");
-    WriteBytes(QDir(family).filePath("Empty Person_0090.dat"), {});
-    WriteBytes(QDir(family).filePath("Short Person_0091.dat"),
-               "00910000F0010M0011S0000\r\n2026-01-01\r\n");
-    const CliResult check = RunCli(app_, {"check", "Demo"});
-    QCOMPARE(check.exit_code, 1);
-    QVERIFY2(check.err.contains("Error reading Empty Person_0090.dat"), qPrintable(check.err));
-    QVERIFY(!check.err.contains("Short Person"));
-    const QString people = RunCli(app_, {"people", "Demo"}).out.join('\n');
-    QVERIFY(people.contains("Short Person"));
-    QVERIFY(people.contains(kThomas));
-    QVERIFY(QFileInfo::exists(QDir(family).filePath("Empty Person_0090.dat")));
-    // A new person never takes the number of the unreadable record.
-    const CliResult added = RunCli(app_, {"add", "Demo", kThomas, "father", "Ezra Whitfield"});
-    QVERIFY2(added.out.join('\n').contains("00920000F0000M0000S0000"),
-             qPrintable(added.out.join('\n')));
-  }
-
-  void FileThatIsNoGedcom_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("text") << QByteArray("Dear Ann,\r\nhere is the family tree you asked for.\r\n");
-    static const char kBinary[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe\0\0";
-    QTest::newRow("binary") << QByteArray(kBinary, sizeof kBinary - 1);
-    QTest::newRow("empty") << QByteArray();
-  }
-  void FileThatIsNoGedcom() {
-    QFETCH(QByteArray, bytes);
-    const QString file = QDir(dir_.path()).filePath("letter.ged");
-    WriteBytes(file, bytes);
-    const CliResult refused = RunCli(app_, {"import", file, "--yes"});
-    QCOMPARE(refused.exit_code, 1);
-    QVERIFY2(refused.err.contains("no individuals"), qPrintable(refused.err));
-    QVERIFY(!QFileInfo::exists(QDir(app_).filePath("letter")));
-  }
-
   // Ten megabytes of hostile GEDCOM: the most individuals a family holds, each with a very long
   // name, notes cut into thousands of CONC pieces and deep sub-lines; the import ends, and what
   // it writes loads.
@@ -429,5 +370,5 @@ class BadInputTest : public QObject {
   int count_ = 0;
 };
 
-QTEST_GUILESS_MAIN(BadInputTest)
+KINVALE_TEST(BadInputTest)
 #include "test_reliability_bad_input.moc"

@@ -16,6 +16,7 @@
 
 #include "store/text_helpers.h"
 #include "support/cli_runner.h"
+#include "support/test_main.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
@@ -328,5 +329,5 @@ class CrashTest : public QObject {
   int kills_ = 0;
 };
 
-QTEST_GUILESS_MAIN(CrashTest)
+KINVALE_TEST(CrashTest)
 #include "test_reliability_crash.moc"

@@ -5,6 +5,7 @@
 
 #include "store/app_lock.h"
 #include "support/cli_runner.h"
+#include "support/test_main.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
@@ -59,5 +60,5 @@ class LockTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(LockTest)
+KINVALE_TEST(LockTest)
 #include "test_reliability_lock.moc"

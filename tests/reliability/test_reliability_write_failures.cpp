@@ -13,6 +13,7 @@
 #include "store/text_codec.h"
 #include "support/cli_runner.h"
 #include "support/scripted_prompter.h"
+#include "support/test_main.h"
 
 using namespace kinvale;
 using namespace kinvale::testing;
@@ -234,5 +235,5 @@ class WriteFailuresTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(WriteFailuresTest)
+KINVALE_TEST(WriteFailuresTest)
 #include "test_reliability_write_failures.moc"

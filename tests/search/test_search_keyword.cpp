@@ -1,14 +1,16 @@
-// The keyword search over real record files: line match rules, the two modes, word splitting,
-// result order, backup copies, unreadable records and the progress reported. The words of the
-// text are checked through what they find.
+// The keyword search over real record files: line match rules against the literal reading, the
+// two modes, word splitting, result order, backup copies, unreadable records and the progress
+// reported; and the search command run as a process (stdout, stderr, exit codes).
 #include <QtTest>
 #include <random>
 
 #include "reference/keyword_search_reference.h"
 #include "search/keyword_search.h"
 #include "store/text_codec.h"
+#include "support/cli_runner.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_family.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 
 using namespace kinvale;
@@ -43,29 +45,6 @@ class KeywordSearchTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // The line boundaries of a record's text; the file-level cases below cover the rest.
-  void MatchesRecordText_data() {
-    Columns<QString, QStringList, bool>();  // the text, the terms, whether it matches
-    const auto row = [](const char* tag, const char* text, const char* term, bool matches) {
-      Row(tag, text, QStringList{term}, matches);
-    };
-    row("accented case ignored", "ÉMILE ZOLA", "émile", true);
-    row("line after a header", "***Notes***\r\nnotes\r\n", "notes", true);
-    row("two asterisks are no header", "a ** b", "a", true);
-    row("empty term, non-empty line", "\r\n\r\nx\r\n", "", true);
-    row("empty term, empty lines", "\r\n\n\r", "", false);
-    row("empty term, header only", "***Gender***\r\n", "", false);
-    row("phrase across a line break", "Miller\r\nBoston", "r b", false);
-    row("term holding a line break", "Miller\r\nBoston", "r\r\nb", false);
-    row("last line without a break", "***High***\r\nOxford", "ford", true);
-    row("lone CR ends a line", "x ***\rBoston", "boston", true);
-  }
-  void MatchesRecordText() {
-    const auto [text, terms, matches] = Fetch<QString, QStringList, bool>();
-    QCOMPARE(RecordMatcher(terms).Matches(text), matches);
-    QCOMPARE(reference::RecordTextMatches(text, terms), matches);
-  }
-
   // Random short texts and terms over letters of both cases (some outside the Basic Multilingual
   // Plane), blanks, asterisks and line breaks, against the literal line by line reading.
   void AgreesWithLineByLineReading() {
@@ -155,7 +134,32 @@ class KeywordSearchTest : public QObject {
       QCOMPARE(reported.last(), 100);
     }
   }
+
+  void Searches_data() {
+    Columns<QStringList, int, QString, QString>();  // args, exit code, stdout ("|" between), stderr
+    Row("any word", QStringList{"Lee", "miller BOSTON"}, 0, "Anne Lee|Beth Lee",
+        "Search completed.\n");
+    Row("exact phrase", QStringList{"Lee", "--exact", "miller boston"}, 0, "Beth Lee", "");
+    Row("nothing found", QStringList{"Lee", "nowhere"}, 0, "", "No search results.\n");
+    Row("text missing", QStringList{"Lee"}, 2, "",
+        "Usage: kinvale-cli search FAMILY [--exact] TEXT\n");
+  }
+  void Searches() {
+    const auto [args, exit_code, out, err] = Fetch<QStringList, int, QString, QString>();
+    TempAppFolder folder;
+    PersonDetails anne, beth;
+    anne.birth_place = "Boston";
+    beth.notes = "Miller Boston Road\r\n";
+    folder.WriteFamily("Lee", {{"Anne Lee", "00010000F0000M0000S0000", "Female", anne},
+                               {"Beth Lee", "00020000F0000M0000S0000", "Female", beth},
+                               {"Cora Lee", "00030000F0000M0000S0000", "Female", {}}});
+
+    const CliResult result = RunCli(folder.path(), QStringList{"search"} + args);
+    QCOMPARE(result.exit_code, exit_code);
+    QCOMPARE(result.out.join(u'|'), out);
+    QCOMPARE(result.err, err);
+  }
 };
 
-QTEST_GUILESS_MAIN(KeywordSearchTest)
+KINVALE_TEST(KeywordSearchTest)
 #include "test_search_keyword.moc"

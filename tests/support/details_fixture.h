@@ -1,8 +1,9 @@
-// A family for the details editor and photo tests: Anne Lee with every field filled and a photo,
+// A family for the details editor and photo tests: Anne Lee with every field filled (a woman),
 // her husband Bob Lee and her father Carl Lee, opened and drawn with Anne as person of interest.
 #pragma once
 
 #include "store/record_reader.h"
+#include "support/filled_details.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_family.h"
 
@@ -10,10 +11,8 @@ namespace kinvale::testing {
 
 inline const QString kLeeFamily = QStringLiteral("Lee");
 inline const QString kAnneFile = QStringLiteral("Anne Lee_0001.dat");
-inline const QString kAnnesPhoto = QStringLiteral("/photos/anne.png");
+inline const QString kAnnesPhoto = kFilledPhoto;
 
-// Every field filled: text blocks of two lines, lists of two entries, the photo kAnnesPhoto.
-PersonDetails EveryFieldFilled();
 // Details with the fields named by their captions ("photo" for the photo path) set; a list's
 // entries are separated by "|".
 PersonDetails DetailsOf(std::initializer_list<std::pair<QString, QString>> values);

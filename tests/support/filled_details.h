@@ -8,8 +8,10 @@
 
 namespace kinvale::testing {
 
+inline const QString kFilledPhoto = QStringLiteral("/photos/0001001_a.pic");
+
 // A line holds the field's caption, a block two lines and a list two entries, so a field read in
-// the place of another, or cut short, shows.
+// the place of another, or cut short, shows. The gender is one the lists offer.
 inline PersonDetails EveryFieldFilled() {
   PersonDetails d;
   for (const FieldInfo& f : DetailFields()) {
@@ -20,7 +22,8 @@ inline PersonDetails EveryFieldFilled() {
       d.*f.text = f.kind == FieldKind::kLine ? f.caption : f.caption + "\r\n" + second + "\r\n";
     }
   }
-  d.photo_path = QStringLiteral("/photos/0001001_a.pic");
+  d.gender = QStringLiteral("Female");
+  d.photo_path = kFilledPhoto;
   return d;
 }
 

@@ -56,9 +56,4 @@ Session OpenDemoFamily(const TempAppFolder& app) {
   return session;
 }
 
-QByteArray ReadBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 }  // namespace kinvale::testing

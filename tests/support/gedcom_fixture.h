@@ -34,6 +34,5 @@ RecordRead ReadRecordNumbered(const TempAppFolder& app, const QString& family,
 // A new application folder under the temporary one, seeded with the demo family, and a
 // session with that family open.
 Session OpenDemoFamily(const TempAppFolder& app);
-QByteArray ReadBytes(const QString& path);
 
 }  // namespace kinvale::testing

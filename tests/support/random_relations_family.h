@@ -73,8 +73,9 @@ class RandomFamilies {
 
   static constexpr const char* kNames[] = {"Ann Lee",  "Bob Ray",  "Cy Dow",  "Di Fox",  "Ed Gray",
                                            "Flo Hart", "Gus Ives", "Hal Jay", "Ivy Kim", "Jo Lamb"};
-  static constexpr const char* kGenders[] = {"Male",   "Male", "Male", "Female", "Female",
-                                             "Female", "",     " ",    "unknown"};
+  // Only "Male" and "Female" exactly take the gendered words.
+  static constexpr const char* kGenders[] = {"Male",   "Male", "Male", "Female",  "Female",
+                                             "Female", "",     " ",    "unknown", "male"};
 
   int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
   bool Chance(int one_in) { return Between(1, one_in) == 1; }

@@ -9,6 +9,24 @@
 
 namespace kinvale::testing {
 
+QMap<QString, QByteArray> FolderBytes(const QString& folder) {
+  QMap<QString, QByteArray> bytes;
+  for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+    bytes.insert(name, ReadBytes(QDir(folder).filePath(name)));
+  return bytes;
+}
+
+QByteArray ReadBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  QCOMPARE(file.write(bytes), bytes.size());
+}
+
 TempAppFolder::TempAppFolder() { QVERIFY2(dir_.isValid(), "temporary folder"); }
 
 QString TempAppFolder::FamilyPath(const QString& family) const {
@@ -29,14 +47,11 @@ void TempAppFolder::WriteFamily(const QString& family,
 void TempAppFolder::WriteFile(const QString& family, const QString& file_name,
                               const QByteArray& bytes) const {
   QDir().mkpath(FamilyPath(family));
-  QFile file(QDir(FamilyPath(family)).filePath(file_name));
-  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  QCOMPARE(file.write(bytes), bytes.size());
+  WriteBytes(QDir(FamilyPath(family)).filePath(file_name), bytes);
 }
 
 QByteArray TempAppFolder::ReadFile(const QString& family, const QString& file_name) const {
-  QFile file(QDir(FamilyPath(family)).filePath(file_name));
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  return ReadBytes(QDir(FamilyPath(family)).filePath(file_name));
 }
 
 Session TempAppFolder::OpenSession(const QString& family) const {

@@ -1,6 +1,7 @@
 // Temporary application folders with families written from link strings, for tests.
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -23,6 +24,11 @@ struct PersonSpec {
   QString gender = QStringLiteral("Male");
   PersonDetails details = {};  // gender is taken from the field above
 };
+
+// The bytes of every file of the folder (hidden ones too, not those of subfolders), by name.
+QMap<QString, QByteArray> FolderBytes(const QString& folder);
+QByteArray ReadBytes(const QString& path);  // empty when the file cannot be read
+void WriteBytes(const QString& path, const QByteArray& bytes);
 
 class TempAppFolder {
  public:

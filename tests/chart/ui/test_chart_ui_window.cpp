@@ -9,6 +9,7 @@
 #include "chart/ui/chart_view.h"
 #include "chart/ui/chart_window.h"
 #include "support/demo_window.h"
+#include "support/test_main.h"
 #include "support/widget_helpers.h"
 
 using namespace kinvale;
@@ -171,5 +172,5 @@ class ChartWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(ChartWindowTest)
+KINVALE_TEST(ChartWindowTest)
 #include "test_chart_ui_window.moc"

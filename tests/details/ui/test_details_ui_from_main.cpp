@@ -12,6 +12,7 @@
 
 #include "store/record_reader.h"
 #include "support/demo_window.h"
+#include "support/test_main.h"
 #include "support/widget_helpers.h"
 
 using namespace kinvale;
@@ -141,5 +142,5 @@ class DetailsFromMainTest : public QObject {
   }
 };
 
-QTEST_MAIN(DetailsFromMainTest)
+KINVALE_TEST(DetailsFromMainTest)
 #include "test_details_ui_from_main.moc"

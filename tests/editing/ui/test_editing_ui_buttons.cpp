@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "support/demo_window.h"
+#include "support/test_main.h"
 #include "support/widget_helpers.h"
 
 using namespace kinvale;
@@ -105,5 +106,5 @@ class EditingButtonsTest : public QObject {
   }
 };
 
-QTEST_MAIN(EditingButtonsTest)
+KINVALE_TEST(EditingButtonsTest)
 #include "test_editing_ui_buttons.moc"

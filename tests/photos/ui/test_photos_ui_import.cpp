@@ -14,6 +14,7 @@
 #include "photos/ui/import_photo_dialog.h"
 #include "support/demo_window.h"
 #include "support/details_fixture.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 #include "support/widget_helpers.h"
 
@@ -119,5 +120,5 @@ class PhotoWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(PhotoWindowTest)
+KINVALE_TEST(PhotoWindowTest)
 #include "test_photos_ui_import.moc"

@@ -19,6 +19,7 @@
 #include "relations/ui/relation_path_view.h"
 #include "relations/ui/relatives_dialog.h"
 #include "support/gedcom_fixture.h"
+#include "support/test_main.h"
 #include "support/test_table.h"
 #include "support/widget_helpers.h"
 
@@ -61,16 +62,6 @@ class RelationWindowsTest : public QObject {
     offered_names_.clear();
   }
 
-  void RelationSearchOpensWithTheFamilysPeople() {
-    RelationCheckDialog dialog(session_, prompter_);
-    QCOMPARE(dialog.windowTitle(), "Relation Search");
-    QCOMPARE(Child<QComboBox>(dialog, "firstPerson")->currentText(), "Ada Morton Whitfield");
-    QCOMPARE(Child<QComboBox>(dialog, "secondPerson")->currentText(), "Albert Pryce");
-    QCOMPARE(Child<QComboBox>(dialog, "secondPerson")->count(), 48);
-    QCOMPARE(Child<QPushButton>(dialog, "findRelation")->text(), "Find Relation");
-    QCOMPARE(Child<QLabel>(dialog, "firstNoPicture")->text(), "No Picture Available");
-  }
-
   void RelationSearchFinds_data() {  // first, second, answer, photo shown for each, warnings
     Columns<QString, QString, QString, bool, bool, QStringList>();
     const QString missing = "Gender attribute is missing for %1. Results may be inaccurate.";
@@ -109,6 +100,8 @@ class RelationWindowsTest : public QObject {
 
   void RelationSearchShowsEveryRelationship() {
     RelationCheckDialog dialog(session_, prompter_);
+    for (const char* person : {"firstPerson", "secondPerson"})  // every person of the family
+      QCOMPARE(Child<QComboBox>(dialog, person)->count(), session_.index.size());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     Child<QComboBox>(dialog, "firstPerson")->setCurrentText("Samuel Hart");
@@ -125,7 +118,6 @@ class RelationWindowsTest : public QObject {
     RelativesDialog dialog(session_, prompter_);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QCOMPARE(dialog.windowTitle(), "Relatives");
     QCOMPARE(Child<QComboBox>(dialog, "person")->currentText(), "Jack Whitfield");
     Child<QSpinBox>(dialog, "maxDegree")->setValue(0);
     Click(dialog, "search");
@@ -149,7 +141,6 @@ class RelationWindowsTest : public QObject {
   void DescendantsSearchAndClick() {
     session_.view.person_of_interest = "Peter Whitfield";
     auto dialog = OpenDescendants(QString());
-    QCOMPARE(dialog->windowTitle(), "Descendants");
     QCOMPARE(Child<QComboBox>(*dialog, "person")->currentText(), "Peter Whitfield");
     auto* list = Child<QListView>(*dialog, "descendants");
     QCOMPARE(list->model()->rowCount(), 0);
@@ -226,5 +217,5 @@ class RelationWindowsTest : public QObject {
   QStringList offered_names_;
 };
 
-QTEST_MAIN(RelationWindowsTest)
+KINVALE_TEST(RelationWindowsTest)
 #include "test_relations_ui_windows.moc"
