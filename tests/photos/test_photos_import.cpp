@@ -1,6 +1,6 @@
 // Importing and changing photos: the photo copied under its new name, the record rewritten with
-// only its photo line and date changed, the main view and the last import folder, every
-// message of the refusals; and the folders and files the photo window offers.
+// only its photo line and date changed, the main view, every message of the refusals; and the
+// stored photos of a person.
 #include <QtTest>
 
 #include "photos/photo_import.h"
@@ -89,7 +89,6 @@ class PhotoImportTest : public QObject {
       QCOMPARE(fixture.Bytes(new_photo), content);
     }
     QCOMPARE(fixture.Files(), files);
-    QCOMPARE(session.last_photo_import_folder, done && !change ? folder : QString());
     if (!done) {
       QCOMPARE(fixture.Bytes(kAnneFile), record);
       QCOMPARE(session.view.photo_path, view.photo_path);
@@ -106,41 +105,6 @@ class PhotoImportTest : public QObject {
     const bool shows_new_photo = change || use_as_default;
     QCOMPARE(session.view.photo_visible, shows_new_photo || view.photo_visible);
     QCOMPARE(session.view.photo_path, shows_new_photo ? line : view.photo_path);
-  }
-
-  // Change mode, a Pictures folder, the last import folder, and the start folder (%1 the family
-  // folder, %2 the home folder).
-  void StartFolders_data() {
-    Columns<bool, bool, QString, QString>();
-    Row("first import", false, true, "", "%2/Pictures");
-    Row("first import, no pictures folder", false, false, "", "%2");
-    Row("after an import", false, true, "/some/folder", "/some/folder");
-    Row("change mode: the family folder", true, true, "/some/folder", "%1");
-  }
-  void StartFolders() {
-    auto [change, pictures_folder_exists, last_import, start] =
-        Fetch<bool, bool, QString, QString>();
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toUtf8());
-    if (pictures_folder_exists) QVERIFY(QDir(home.path()).mkdir("Pictures"));
-    DetailsFixture fixture;
-    fixture.session.last_photo_import_folder = last_import;
-    QCOMPARE(PhotoStartFolder(fixture.session, change ? PhotoMode::kChange : PhotoMode::kImport),
-             start.replace("%1", fixture.session.FamilyPath()).replace("%2", home.path()));
-  }
-
-  void FileChoices() {
-    TempAppFolder folder;
-    for (const char* file : {"c.jpg", "a.pic", "B.PIC", "noext", "0002001_x.pic", "d.pict"}) {
-      folder.WriteFile("F", file, "x");
-    }
-    QDir(folder.FamilyPath("F")).mkdir("sub.pic");
-    const QString path = folder.FamilyPath("F");
-    QCOMPARE(PhotoFileChoices(path, PhotoMode::kChange),
-             (QStringList{"0002001_x.pic", "a.pic", "B.PIC"}));
-    QCOMPARE(PhotoFileChoices(path, PhotoMode::kImport),
-             (QStringList{"0002001_x.pic", "a.pic", "B.PIC", "c.jpg", "d.pict", "noext"}));
   }
 };
 

@@ -1,5 +1,5 @@
-// Photo names: the file name of an imported picture, the next photo number of a person whatever
-// order the folder lists the photos in, and picture signatures.
+// Photo names: the file name of an imported picture, a person's photos and next photo number
+// whatever order the folder lists the photos in, and picture signatures.
 #include <QtTest>
 
 #include "photos/photo_names.h"
@@ -27,21 +27,29 @@ class PhotoNamesTest : public QObject {
     QCOMPARE(PhotoFileName("0005", photo_number, source), photo);
   }
 
-  void NextPhotoNumber_data() {
-    Columns<QStringList, int>();  // the files, created in this order; the next number
-    Row("no photo yet", QStringList{"Anne_0005.dat"}, 1);
-    Row("after 099", QStringList{"0005099_a.pic"}, 100);
-    Row("created out of order", QStringList{"0005003_c.pic", "0005010_j.pic", "0005001_a.pic"}, 11);
-    Row("name without a number listed last", QStringList{"0005002_b.pic", "0005abc_x.pic"}, 3);
-    Row("ending in other letters", QStringList{"0005004_a.PIC"}, 5);
-    Row("named without a dot by earlier versions", QStringList{"0005006_scanpic"}, 7);
+  // The files, created in this order; the person's photos by number; the next number.
+  void PhotosAndNextNumber_data() {
+    Columns<QStringList, QString, int>();
+    Row("no photo yet", QStringList{"Anne_0005.dat"}, "", 1);
+    Row("after 099", QStringList{"0005099_a.pic"}, "99", 100);
+    Row("created out of order", QStringList{"0005003_c.pic", "0005010_j.pic", "0005001_a.pic"},
+        "1 3 10", 11);
+    Row("name without a number listed last", QStringList{"0005002_b.pic", "0005abc_x.pic"}, "2", 3);
+    Row("ending in other letters", QStringList{"0005004_a.PIC"}, "4", 5);
+    Row("named without a dot by earlier versions", QStringList{"0005006_scanpic"}, "6", 7);
     Row("photos of other people", QStringList{"0006001_a.pic", "0050002_b.pic", "0005001_a.jpg"},
-        1);
+        "", 1);
   }
-  void NextPhotoNumber() {
-    const auto [files, next] = Fetch<QStringList, int>();
+  void PhotosAndNextNumber() {
+    const auto [files, photos, next] = Fetch<QStringList, QString, int>();
     TempAppFolder folder;
     for (const QString& file : files) folder.WriteFile("F", file, "x");
+    QStringList numbers;
+    for (const StoredPhoto& photo : PhotosOf(folder.FamilyPath("F"), "0005")) {
+      QVERIFY(files.contains(photo.file_name));
+      numbers.append(QString::number(photo.number));
+    }
+    QCOMPARE(numbers.join(u' '), photos);
     QCOMPARE(NextPhotoID(folder.FamilyPath("F"), "0005"), next);
   }
 

@@ -1,22 +1,20 @@
-// The "Import From GEDCOM" window driven through its widgets: choosing a file, importing into
-// the open family, what it shows as it goes and when done, the reload of that family, and
-// Resume unticked after an import.
+// The "Import From GEDCOM" window driven through its widgets: choosing a file in the file
+// dialog, importing into the open family, what it shows as it goes and when done, the reload of
+// that family, and Resume unticked after an import.
 #include <QCheckBox>
 #include <QDir>
-#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
-#include <QTreeView>
 #include <QtTest>
 
 #include "gedcom/ui/import_gedcom_dialog.h"
 #include "support/gedcom_fixture.h"
+#include "support/scripted_file_chooser.h"
 #include "support/widget_helpers.h"
 
 using namespace kinvale;
@@ -29,12 +27,10 @@ const QString kCouple = QStringLiteral(
     "1 OCCU Smith\r\n1 FAMS @F1@\r\n0 @F1@ FAM\r\n1 WIFE @I1@\r\n1 HUSB @I2@\r\n1 MARR\r\n"
     "2 DATE 1 MAY 1950");
 
-// Picks the file in the window's file list, as a click would.
-void ChooseFile(ImportGedcomDialog& dialog, const QString& path) {
-  auto* list = Child<QListView>(dialog, "FileList");
-  auto* model = qobject_cast<QFileSystemModel*>(list->model());
-  QTRY_VERIFY(model->index(path).isValid());
-  list->setCurrentIndex(model->index(path));
+// Picks the file in the file dialog the window's "Choose File..." opens ("" cancels it).
+void ChooseFile(ImportGedcomDialog& dialog, ScriptedFileChooser& chooser, const QString& path) {
+  chooser.answers = {path};
+  Child<QPushButton>(dialog, "ChooseFile")->click();
 }
 
 }  // namespace
@@ -48,12 +44,15 @@ class GedcomUiImportTest : public QObject {
     Session session;
     session.app_folder = app.path();
     ScriptedPrompter prompter;
-    ImportGedcomDialog dialog(session, prompter);
+    ScriptedFileChooser chooser;
+    ImportGedcomDialog dialog(session, prompter, chooser);
     QCOMPARE(dialog.objectName(), QStringLiteral("ImportGEDCOM"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Import From GEDCOM"));
-    auto* tree = Child<QTreeView>(dialog, "FolderTree");
-    QCOMPARE(qobject_cast<QFileSystemModel*>(tree->model())->filePath(tree->currentIndex()),
-             app.path());
+    ChooseFile(dialog, chooser, "");
+    QCOMPARE(chooser.requests.size(), 1);
+    QCOMPARE(chooser.requests[0].title, "Import From GEDCOM");
+    QCOMPARE(chooser.requests[0].start, app.path());
+    QCOMPARE(chooser.requests[0].filter, "GEDCOM files (*.ged)");
     auto* tabs = Child<QTabWidget>(dialog, "PersonTabs");
     QStringList captions;
     for (int i = 0; i < tabs->count(); ++i) captions.append(tabs->tabText(i));
@@ -61,12 +60,15 @@ class GedcomUiImportTest : public QObject {
              QStringList({"General", "Milestones", "Addresses", "Notes", "Sources", "Other"}));
     QVERIFY(Child<QLabel>(dialog, "Status")->isHidden());
 
-    // Without a file there is nothing to import.
+    // Without a file (the file dialog was cancelled) there is nothing to import.
+    QCOMPARE(dialog.SelectedFile(), QString());
     Child<QPushButton>(dialog, "Import")->click();
     QCOMPARE(prompter.messages, QStringList{"Please choose a GEDCOM file (.ged) first."});
 
     // Resume is unticked once the import is done.
-    ChooseFile(dialog, WriteGedcom(app, QStringLiteral("kin.ged"), MakeGedcom(kCouple)));
+    const QString path = WriteGedcom(app, QStringLiteral("kin.ged"), MakeGedcom(kCouple));
+    ChooseFile(dialog, chooser, path);
+    QCOMPARE(Child<QLineEdit>(dialog, "GedcomFile")->text(), QDir::toNativeSeparators(path));
     auto* resume = Child<QCheckBox>(dialog, "Resume");
     resume->setChecked(true);
     prompter.confirmations = {true};
@@ -85,10 +87,11 @@ class GedcomUiImportTest : public QObject {
     const QString path = WriteGedcom(app, QStringLiteral("kin.ged"), MakeGedcom(kCouple));
     ScriptedPrompter prompter;
     prompter.confirmations = {true, true, true};
-    ImportGedcomDialog dialog(session, prompter);
+    ScriptedFileChooser chooser;
+    ImportGedcomDialog dialog(session, prompter, chooser);
     QSignalSpy reloaded(&dialog, &ImportGedcomDialog::familyReloaded);
     dialog.show();
-    ChooseFile(dialog, path);
+    ChooseFile(dialog, chooser, path);
     QCOMPARE(dialog.SelectedFile(), path);
     Child<QCheckBox>(dialog, "Resume")->setChecked(false);
 
