@@ -13,7 +13,7 @@ inline constexpr Text kTextFilter{QT_TRANSLATE_NOOP("Kinvale", "Text files (*.tx
 inline constexpr Text kAllFilesFilter{QT_TRANSLATE_NOOP("Kinvale", "All files (*)")};
 
 inline constexpr Text kGedcomFileCaption{QT_TRANSLATE_NOOP("Kinvale", "&GEDCOM file:")};
-inline constexpr Text kChooseFileCaption{QT_TRANSLATE_NOOP("Kinvale", "C&hoose File...")};
+inline constexpr Text kChooseFileCaption{QT_TRANSLATE_NOOP("Kinvale", "&Choose File...")};
 inline constexpr Text kNoFileChosen{QT_TRANSLATE_NOOP("Kinvale", "(no file chosen)")};
 
 }  // namespace kinvale

@@ -30,14 +30,15 @@ ExportGedcomDialog::ExportGedcomDialog(Session& session, Prompter& prompter, Fil
   setWindowTitle(kExportWindowTitle);
   setModal(true);
 
-  auto* contact_label = new QLabel(kContactCaption);
+  auto* contact_label = new QLabel(QStringLiteral("&") + kContactCaption);
   contact_ = new QPlainTextEdit;
   contact_->setObjectName(QStringLiteral("ContactInformation"));
+  contact_->setTabChangesFocus(true);  // Tab reaches the buttons; Enter starts a new line
   contact_label->setBuddy(contact_);
-  export_ = new QPushButton(kExportCaption);
+  export_ = new QPushButton(QStringLiteral("&") + kExportCaption);
   export_->setObjectName(QStringLiteral("Export"));
   export_->setDefault(true);
-  return_ = new QPushButton(kReturnCaption);
+  return_ = new QPushButton(QStringLiteral("&") + kReturnCaption);
   return_->setObjectName(QStringLiteral("Return"));
   progress_ = new QProgressBar;
   progress_->setObjectName(QStringLiteral("Progress"));

@@ -70,11 +70,11 @@ ImportGedcomDialog::ImportGedcomDialog(Session& session, Prompter& prompter, Fil
   setWindowTitle(kImportWindowTitle);
   setModal(true);
 
-  resume_ = new QCheckBox(kResumeCaption);
+  resume_ = new QCheckBox(QStringLiteral("&") + kResumeCaption);
   resume_->setObjectName(QStringLiteral("Resume"));
-  import_ = new QPushButton(kImportCaption);
+  import_ = new QPushButton(QStringLiteral("&") + kImportCaption);
   import_->setObjectName(QStringLiteral("Import"));
-  return_ = new QPushButton(kReturnCaption);
+  return_ = new QPushButton(kReturnCaption);  // Escape returns too
   return_->setObjectName(QStringLiteral("Return"));
   status_ = new QLabel(kStatusCaption);
   status_->setObjectName(QStringLiteral("Status"));

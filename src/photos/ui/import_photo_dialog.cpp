@@ -74,6 +74,7 @@ ImportPhotoDialog::ImportPhotoDialog(Session& session, Prompter& prompter, FileC
       QStringLiteral("&") + (import ? kImportPhotoCaption : kChangePhotoCaption), this);
   action_->setObjectName(QStringLiteral("actionButton"));
   action_->setEnabled(false);  // until there is a picture to act on
+  action_->setDefault(true);
   auto* exit = new QPushButton(QStringLiteral("&") + kExitCaption, this);
   exit->setObjectName(QStringLiteral("exitButton"));
   exit->setAutoDefault(false);

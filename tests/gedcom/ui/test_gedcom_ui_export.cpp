@@ -33,10 +33,11 @@ class GedcomUiExportTest : public QObject {
     ExportGedcomDialog dialog(session, prompter, chooser);
     QCOMPARE(dialog.objectName(), QStringLiteral("Export2GEDCOM"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Export To GEDCOM"));
-    QCOMPARE(Child<QPushButton>(dialog, "Export")->text(), QStringLiteral("Export"));
-    QCOMPARE(Child<QPushButton>(dialog, "Return")->text(), QStringLiteral("Return"));
+    // Captions with their access keys.
+    QCOMPARE(Child<QPushButton>(dialog, "Export")->text(), QStringLiteral("&Export"));
+    QCOMPARE(Child<QPushButton>(dialog, "Return")->text(), QStringLiteral("&Return"));
     auto* contact = Child<QPlainTextEdit>(dialog, "ContactInformation");
-    QVERIFY(dialog.findChild<QLabel*>()->text() == QStringLiteral("Contact Information:"));
+    QCOMPARE(dialog.findChild<QLabel*>()->text(), QStringLiteral("&Contact Information:"));
     dialog.show();
     contact->setPlainText("Jo Hill\n2 Mill Lane");
 
