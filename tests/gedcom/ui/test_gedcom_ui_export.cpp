@@ -71,8 +71,8 @@ class GedcomUiExportTest : public QObject {
 
   // From the menu item to the file, with the window program's own message boxes.
   void ExportsFromTheMainWindow() {
+    ScriptedFileChooser chooser;  // outlives the window
     DemoWindow demo;
-    ScriptedFileChooser chooser;
     demo.window.SetFileChooser(chooser);
     const QString path = QDir(demo.folder.path()).filePath("app/Demo.ged");
     chooser.answers = {path};

@@ -122,8 +122,8 @@ class PhotoWindowTest : public QObject {
   }
 
   void ImportedDefaultPhotoShowsOnTheMainWindow() {
+    ScriptedFileChooser chooser;  // outlives the window
     DemoWindow demo;
-    ScriptedFileChooser chooser;
     demo.window.SetFileChooser(chooser);
     chooser.answers = {kSamples + "/TORTURE-README.txt", kSamples + "/torture-ImgFile.PNG"};
     QStringList seen;
