@@ -3,12 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <optional>
 
 #include "editing/editing_texts.h"
 #include "editing/shown_people.h"
 #include "photos/photo_names.h"
+#include "photos/photo_texts.h"
 #include "session/session.h"
 #include "store/file_access.h"
 #include "store/link_string.h"
@@ -23,10 +23,6 @@ namespace {
 
 // The largest picture imported; larger files are no photos anyone wants in a family folder.
 constexpr qint64 kMaxPictureBytes = qint64(1) << 30;
-
-const QString kNotAPictureCause = QStringLiteral("%1 is not a picture.");
-const QString kRecordNotWholeCause =
-    QStringLiteral("The record of %1 could not be read to its end, so it was not rewritten.");
 
 // The person of interest's row; -1, with the reason shown, when there is nobody to give a
 // photo to.
@@ -59,8 +55,8 @@ bool ApplyWithRecord(Session& session, int owner, const std::optional<QString>& 
 
 // "Error handling import request.", followed by what went wrong on a line of its own.
 void ReportImportError(Prompter& prompter, const QString& cause) {
-  prompter.Message(cause.isEmpty() ? kImportErrorMessage : kImportErrorMessage + u'\n' + cause,
-                   kApplicationTitle);
+  const QString message = kImportErrorMessage;
+  prompter.Message(cause.isEmpty() ? message : message + u'\n' + cause, kApplicationTitle);
 }
 
 // Why the picture at path cannot be a photo: not a picture, or a path the photo line cannot
@@ -77,33 +73,6 @@ void ShowPhoto(Session& session, const QString& path) {
 }
 
 }  // namespace
-
-const PhotoModeTexts& TextsOf(PhotoMode mode) {
-  static const PhotoModeTexts change{QStringLiteral("Change Photo"), QStringLiteral("Change"),
-                                     QStringLiteral("*.pic")};
-  static const PhotoModeTexts import{QStringLiteral("Import Photo"), QStringLiteral("Import"),
-                                     QStringLiteral("*.*")};
-  return mode == PhotoMode::kChange ? change : import;
-}
-
-QString PicturesFolder() {
-  const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-  return !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
-}
-
-QString PhotoStartFolder(const Session& session, PhotoMode mode) {
-  if (mode == PhotoMode::kChange) return session.FamilyPath();
-  return session.last_photo_import_folder.isEmpty() ? PicturesFolder()
-                                                    : session.last_photo_import_folder;
-}
-
-QStringList PhotoFileChoices(const QString& folder, PhotoMode mode) {
-  // "*.*" means every file, as it does on the system the pattern comes from, names without a
-  // "." included.
-  const QStringList patterns =
-      mode == PhotoMode::kChange ? QStringList{TextsOf(mode).pattern} : QStringList();
-  return QDir(folder).entryList(patterns, QDir::Files, QDir::Name | QDir::IgnoreCase);
-}
 
 std::optional<QString> ImportPhoto(Session& session, Prompter& prompter, const QString& folder,
                                    const QString& file_name, bool use_as_default,
@@ -133,7 +102,7 @@ std::optional<QString> ImportPhoto(Session& session, Prompter& prompter, const Q
   }
   QString error;
   const std::optional<QByteArray> picture = ReadRegularFile(source, kMaxPictureBytes, &error);
-  FamilyChange change{ImportPhotoStepName(session.index.row(owner).name), {}};
+  FamilyChange change{kImportPhotoStep.arg(session.index.row(owner).name), {}};
   if (picture) change.Write(photo_file, *picture);
   // The picture and the record are one step: an import that cannot reach the record leaves no
   // picture behind.
@@ -143,7 +112,6 @@ std::optional<QString> ImportPhoto(Session& session, Prompter& prompter, const Q
     ReportImportError(prompter, error);
     return std::nullopt;
   }
-  session.last_photo_import_folder = folder;
   if (use_as_default) ShowPhoto(session, target);
   prompter.Message(kPhotoImportedMessage, kPhotoImportedTitle);
   return target;
@@ -157,7 +125,7 @@ bool ChangePhoto(Session& session, Prompter& prompter, const QString& folder,
   QString error = PictureProblem(source, is_picture);
   if (!error.isEmpty() ||
       !ApplyWithRecord(session, owner, source,
-                       FamilyChange{ChangePhotoStepName(session.index.row(owner).name), {}},
+                       FamilyChange{kChangePhotoStep.arg(session.index.row(owner).name), {}},
                        &error)) {
     ReportImportError(prompter, error);
     return false;

@@ -13,6 +13,17 @@ const QString kPhotoEnding = QStringLiteral("pic");
 constexpr qsizetype kPhotoNumberStart = 4;
 constexpr qsizetype kPhotoNumberWidth = 3;
 
+// The names in the family folder that may be photos of the person: NNNN at the start, "pic" at
+// the end, letter case ignored.
+QStringList PhotoNames(const QString& family_folder, const QString& person_number,
+                       QDir::Filters entries) {
+  return QDir(family_folder).entryList({person_number + u'*' + kPhotoEnding}, entries);
+}
+
+int PhotoNumberOf(const QString& file_name) {
+  return NumberValue(QStringView(file_name).mid(kPhotoNumberStart, kPhotoNumberWidth));
+}
+
 }  // namespace
 
 QString PhotoFileName(const QString& person_number, int photo_number, const QString& source_name) {
@@ -28,16 +39,24 @@ QString PhotoFileName(const QString& person_number, int photo_number, const QStr
 int NextPhotoID(const QString& family_folder, const QString& person_number) {
   // Every entry counts, whatever it is, and so do names ending in "pic" without the ".", which
   // earlier versions gave pictures without a "." in their names: no photo is ever overwritten.
-  const QStringList photos =
-      QDir(family_folder)
-          .entryList({person_number + u'*' + kPhotoEnding},
-                     QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
   int highest = 0;
-  for (const QString& photo : photos) {
-    highest = std::max(highest,
-                       NumberValue(QStringView(photo).mid(kPhotoNumberStart, kPhotoNumberWidth)));
+  for (const QString& photo :
+       PhotoNames(family_folder, person_number,
+                  QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot)) {
+    highest = std::max(highest, PhotoNumberOf(photo));
   }
   return highest + 1;
+}
+
+std::vector<StoredPhoto> PhotosOf(const QString& family_folder, const QString& person_number) {
+  std::vector<StoredPhoto> photos;
+  for (const QString& name : PhotoNames(family_folder, person_number, QDir::Files)) {
+    const int number = PhotoNumberOf(name);
+    if (number > 0) photos.push_back({number, name});
+  }
+  std::stable_sort(photos.begin(), photos.end(),
+                   [](const StoredPhoto& a, const StoredPhoto& b) { return a.number < b.number; });
+  return photos;
 }
 
 bool IsImportedPhotoName(const QString& file_name) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 namespace kinvale {
 
@@ -18,6 +19,15 @@ QString PhotoFileName(const QString& person_number, int photo_number, const QStr
 // ignored, any kind of entry) in the family folder, whatever order the folder lists them in; 1
 // when there is none. A name whose characters 5-7 are not a number counts as 0.
 int NextPhotoID(const QString& family_folder, const QString& person_number);
+
+// A photo of a person kept in the family folder.
+struct StoredPhoto {
+  int number = 0;  // the photo number, characters 5-7 of the file name
+  QString file_name;
+};
+// The photo files of the person in the family folder ("NNNN*pic", letter case ignored, whose
+// characters 5-7 are a photo number), by photo number.
+std::vector<StoredPhoto> PhotosOf(const QString& family_folder, const QString& person_number);
 
 // True when the file name's first "." is followed by exactly "pic": a photo already imported.
 bool IsImportedPhotoName(const QString& file_name);

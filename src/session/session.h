@@ -14,7 +14,6 @@ namespace kinvale {
 struct Session : LoadedFamily {
   MainView view;
   QString current_photo_path;  // line 7 of the record shown last
-  QString last_photo_import_folder;
 };
 
 }  // namespace kinvale

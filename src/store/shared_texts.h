@@ -17,7 +17,7 @@ inline constexpr Text kGoToCaption{QT_TRANSLATE_NOOP("Kinvale", "Go to")};
 inline constexpr Text kSaveCaption{QT_TRANSLATE_NOOP("Kinvale", "Save")};
 inline constexpr Text kSearchCaption{QT_TRANSLATE_NOOP("Kinvale", "Search")};
 
-// The save-as window.
+// The title of the dialog that chooses a file to save.
 inline constexpr Text kSaveAsTitle{QT_TRANSLATE_NOOP("Kinvale", "Save As")};
 inline constexpr Text kCloseCaption{QT_TRANSLATE_NOOP("Kinvale", "Close")};
 

@@ -1,8 +1,7 @@
-// Photos: an imported picture's file name and the next photo number whatever order the folder
-// lists the photos in, picture signatures; importing and changing photos (the photo copied under
-// its new name, the record rewritten with only its photo line and date changed, the main view
-// and the last import folder, every message of the refusals); the folders and files the photo
-// window offers.
+// Photos: an imported picture's file name, a person's stored photos and the next photo number
+// whatever order the folder lists them in, picture signatures; importing and changing photos (the
+// photo copied under its new name, the record rewritten with only its photo line and date
+// changed, the main view, every message of the refusals).
 #include <QtTest>
 
 #include "photos/photo_import.h"
@@ -94,7 +93,6 @@ class PhotoImportTest : public QObject {
       QCOMPARE(fixture.Bytes(new_photo), content);
     }
     QCOMPARE(fixture.Files(), files);
-    QCOMPARE(session.last_photo_import_folder, done && !change ? folder : QString());
     if (!done) {
       QCOMPARE(fixture.Bytes(kAnneFile), record);
       QCOMPARE(session.view.photo_path, view.photo_path);
@@ -113,56 +111,28 @@ class PhotoImportTest : public QObject {
     QCOMPARE(session.view.photo_path, shows_new_photo ? line : view.photo_path);
   }
 
-  // Change mode, a Pictures folder, the last import folder, and the start folder (%1 the family
-  // folder, %2 the home folder).
-  void StartFolders_data() {
-    Columns<bool, bool, QString, QString>();
-    Row("first import", false, true, "", "%2/Pictures");
-    Row("first import, no pictures folder", false, false, "", "%2");
-    Row("after an import", false, true, "/some/folder", "/some/folder");
-    Row("change mode: the family folder", true, true, "/some/folder", "%1");
-  }
-  void StartFolders() {
-    auto [change, pictures_folder_exists, last_import, start] =
-        Fetch<bool, bool, QString, QString>();
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toUtf8());
-    if (pictures_folder_exists) QVERIFY(QDir(home.path()).mkdir("Pictures"));
-    DetailsFixture fixture;
-    fixture.session.last_photo_import_folder = last_import;
-    QCOMPARE(PhotoStartFolder(fixture.session, change ? PhotoMode::kChange : PhotoMode::kImport),
-             start.replace("%1", fixture.session.FamilyPath()).replace("%2", home.path()));
-  }
-
-  void FileChoices() {
-    TempAppFolder folder;
-    for (const char* file : {"c.jpg", "a.pic", "B.PIC", "noext", "0002001_x.pic", "d.pict"}) {
-      folder.WriteFile("F", file, "x");
-    }
-    QDir(folder.FamilyPath("F")).mkdir("sub.pic");
-    const QString path = folder.FamilyPath("F");
-    QCOMPARE(PhotoFileChoices(path, PhotoMode::kChange),
-             (QStringList{"0002001_x.pic", "a.pic", "B.PIC"}));
-    QCOMPARE(PhotoFileChoices(path, PhotoMode::kImport),
-             (QStringList{"0002001_x.pic", "a.pic", "B.PIC", "c.jpg", "d.pict", "noext"}));
-  }
-
-  void NextPhotoNumber_data() {
-    Columns<QStringList, int>();  // the files, created in this order; the next number
-    Row("no photo yet", QStringList{"Anne_0005.dat"}, 1);
-    Row("after 099", QStringList{"0005099_a.pic"}, 100);
-    Row("created out of order", QStringList{"0005003_c.pic", "0005010_j.pic", "0005001_a.pic"}, 11);
-    Row("name without a number listed last", QStringList{"0005002_b.pic", "0005abc_x.pic"}, 3);
-    Row("ending in other letters", QStringList{"0005004_a.PIC"}, 5);
-    Row("named without a dot by earlier versions", QStringList{"0005006_scanpic"}, 7);
+  void PhotosAndNextNumber_data() {
+    Columns<QStringList, QString, int>();
+    Row("no photo yet", QStringList{"Anne_0005.dat"}, "", 1);
+    Row("after 099", QStringList{"0005099_a.pic"}, "99", 100);
+    Row("created out of order", QStringList{"0005003_c.pic", "0005010_j.pic", "0005001_a.pic"},
+        "1 3 10", 11);
+    Row("name without a number listed last", QStringList{"0005002_b.pic", "0005abc_x.pic"}, "2", 3);
+    Row("ending in other letters", QStringList{"0005004_a.PIC"}, "4", 5);
+    Row("named without a dot by earlier versions", QStringList{"0005006_scanpic"}, "6", 7);
     Row("photos of other people", QStringList{"0006001_a.pic", "0050002_b.pic", "0005001_a.jpg"},
-        1);
+        "", 1);
   }
-  void NextPhotoNumber() {
-    const auto [files, next] = Fetch<QStringList, int>();
+  void PhotosAndNextNumber() {
+    const auto [files, photos, next] = Fetch<QStringList, QString, int>();
     TempAppFolder folder;
     for (const QString& file : files) folder.WriteFile("F", file, "x");
+    QStringList numbers;
+    for (const StoredPhoto& photo : PhotosOf(folder.FamilyPath("F"), "0005")) {
+      QVERIFY(files.contains(photo.file_name));
+      numbers.append(QString::number(photo.number));
+    }
+    QCOMPARE(numbers.join(u' '), photos);
     QCOMPARE(NextPhotoID(folder.FamilyPath("F"), "0005"), next);
   }
 

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/ui/save_as_dialog.h"
+#include "common/ui/file_choice.h"
 #include "session/session.h"
 #include "store/prompter.h"
 #include "store/shared_texts.h"
@@ -23,20 +23,22 @@ constexpr int kRefreshMilliseconds = 100;
 
 }  // namespace
 
-ExportGedcomDialog::ExportGedcomDialog(Session& session, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), session_(session), prompter_(prompter) {
+ExportGedcomDialog::ExportGedcomDialog(Session& session, Prompter& prompter, FileChooser& files,
+                                       QWidget* parent)
+    : QDialog(parent), session_(session), prompter_(prompter), files_(files) {
   setObjectName(QStringLiteral("Export2GEDCOM"));
   setWindowTitle(kExportWindowTitle);
   setModal(true);
 
-  auto* contact_label = new QLabel(kContactCaption);
+  auto* contact_label = new QLabel(QStringLiteral("&") + kContactCaption);
   contact_ = new QPlainTextEdit;
   contact_->setObjectName(QStringLiteral("ContactInformation"));
+  contact_->setTabChangesFocus(true);  // Tab reaches the buttons; Enter starts a new line
   contact_label->setBuddy(contact_);
-  export_ = new QPushButton(kExportCaption);
+  export_ = new QPushButton(QStringLiteral("&") + kExportCaption);
   export_->setObjectName(QStringLiteral("Export"));
   export_->setDefault(true);
-  return_ = new QPushButton(kReturnCaption);
+  return_ = new QPushButton(QStringLiteral("&") + kReturnCaption);
   return_->setObjectName(QStringLiteral("Return"));
   progress_ = new QProgressBar;
   progress_->setObjectName(QStringLiteral("Progress"));
@@ -64,8 +66,8 @@ ExportGedcomDialog::ExportGedcomDialog(Session& session, Prompter& prompter, QWi
 
 void ExportGedcomDialog::ChooseFileAndExport() {
   const QString proposed = DefaultExportPath(session_.app_folder, session_.family);
-  const QString path =
-      SaveAsDialog::ChooseSavePath(this, session_.app_folder, QFileInfo(proposed).fileName());
+  const QString path = ChooseFileToSave(files_, this, session_.app_folder, FileKind::kGedcom,
+                                        kSaveAsTitle, QFileInfo(proposed).fileName());
   if (!path.isEmpty()) ExportTo(path);
 }
 

@@ -1,7 +1,7 @@
 // The "Export To GEDCOM" window: the "Contact Information:" box, "Export" (which asks for the
-// output file in the save-as window, proposing the family's name and ".ged" in the application
-// folder), "Return", a progress bar while the family is written, and what the file holds once
-// it is written, or why it could not be.
+// output file in the standard file dialog, proposing the family's name and ".ged" in the folder
+// of the last GEDCOM file, else the application folder), "Return", a progress bar while the family
+// is written, and what the file holds once it is written, or why it could not be.
 #pragma once
 
 #include <QDialog>
@@ -16,6 +16,7 @@ class QPushButton;
 
 namespace kinvale {
 
+class FileChooser;
 class Prompter;
 struct Session;
 
@@ -23,7 +24,8 @@ class ExportGedcomDialog : public QDialog, private ExportObserver {
   Q_OBJECT
 
  public:
-  ExportGedcomDialog(Session& session, Prompter& prompter, QWidget* parent = nullptr);
+  ExportGedcomDialog(Session& session, Prompter& prompter, FileChooser& files,
+                     QWidget* parent = nullptr);
 
   // Exports the open family to the path (".ged" added when it has no such ending), as "Export"
   // does once the file is chosen.
@@ -38,6 +40,7 @@ class ExportGedcomDialog : public QDialog, private ExportObserver {
 
   Session& session_;
   Prompter& prompter_;
+  FileChooser& files_;
   QPlainTextEdit* contact_;
   QPushButton* export_;
   QPushButton* return_;

@@ -3,21 +3,21 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
-#include <QFileSystemModel>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTreeView>
 #include <QVBoxLayout>
 
+#include "common/ui/file_choice.h"
+#include "common/ui/file_choice_texts.h"
 #include "session/session.h"
 #include "session/startup.h"
 #include "store/prompter.h"
@@ -63,18 +63,18 @@ QString BlockText(const QString& text) {
 
 }  // namespace
 
-ImportGedcomDialog::ImportGedcomDialog(Session& session, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), session_(session), prompter_(prompter) {
+ImportGedcomDialog::ImportGedcomDialog(Session& session, Prompter& prompter, FileChooser& files,
+                                       QWidget* parent)
+    : QDialog(parent), session_(session), prompter_(prompter), files_(files) {
   setObjectName(QStringLiteral("ImportGEDCOM"));
   setWindowTitle(kImportWindowTitle);
   setModal(true);
 
-  BuildFilePicker();
-  resume_ = new QCheckBox(kResumeCaption);
+  resume_ = new QCheckBox(QStringLiteral("&") + kResumeCaption);
   resume_->setObjectName(QStringLiteral("Resume"));
-  import_ = new QPushButton(kImportCaption);
+  import_ = new QPushButton(QStringLiteral("&") + kImportCaption);
   import_->setObjectName(QStringLiteral("Import"));
-  return_ = new QPushButton(kReturnCaption);
+  return_ = new QPushButton(kReturnCaption);  // Escape returns too
   return_->setObjectName(QStringLiteral("Return"));
   status_ = new QLabel(kStatusCaption);
   status_->setObjectName(QStringLiteral("Status"));
@@ -93,8 +93,7 @@ ImportGedcomDialog::ImportGedcomDialog(Session& session, Prompter& prompter, QWi
   buttons->addWidget(return_);
 
   auto* left = new QVBoxLayout;
-  left->addWidget(folder_tree_, 2);
-  left->addWidget(file_list_, 1);
+  left->addLayout(BuildFileRow());
   left->addLayout(buttons);
   left->addWidget(status_);
   left->addWidget(progress_);
@@ -109,30 +108,28 @@ ImportGedcomDialog::ImportGedcomDialog(Session& session, Prompter& prompter, QWi
   resize(1000, 640);
 }
 
-void ImportGedcomDialog::BuildFilePicker() {
-  folders_ = new QFileSystemModel(this);
-  folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-  folders_->setRootPath(QDir::rootPath());
-  folder_tree_ = new QTreeView;
-  folder_tree_->setObjectName(QStringLiteral("FolderTree"));
-  folder_tree_->setModel(folders_);
-  for (int column = 1; column < folders_->columnCount(); ++column) folder_tree_->hideColumn(column);
-  folder_tree_->setHeaderHidden(true);
+QLayout* ImportGedcomDialog::BuildFileRow() {
+  file_box_ = new QLineEdit;
+  file_box_->setObjectName(QStringLiteral("GedcomFile"));
+  file_box_->setReadOnly(true);
+  file_box_->setPlaceholderText(kNoFileChosen);
+  choose_file_ = new QPushButton(kChooseFileCaption);
+  choose_file_->setObjectName(QStringLiteral("ChooseFile"));
+  choose_file_->setDefault(true);  // Enter chooses a file first; Import needs one
+  connect(choose_file_, &QPushButton::clicked, this, &ImportGedcomDialog::ChooseFile);
+  auto* label = new QLabel(kGedcomFileCaption);
+  label->setBuddy(file_box_);
+  auto* row = new QHBoxLayout;
+  row->addWidget(label);
+  row->addWidget(file_box_, 1);
+  row->addWidget(choose_file_);
+  return row;
+}
 
-  files_ = new QFileSystemModel(this);
-  files_->setFilter(QDir::Files);
-  files_->setNameFilters({QStringLiteral("*.ged")});
-  files_->setNameFilterDisables(false);
-  file_list_ = new QListView;
-  file_list_->setObjectName(QStringLiteral("FileList"));
-  file_list_->setModel(files_);
-
-  connect(folder_tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-          [this](const QModelIndex& current) { ShowFolder(folders_->filePath(current)); });
-  const QModelIndex start = folders_->index(session_.app_folder);
-  folder_tree_->setCurrentIndex(start);
-  folder_tree_->scrollTo(start);
-  ShowFolder(session_.app_folder);
+void ImportGedcomDialog::ChooseFile() {
+  const QString path =
+      ChooseFileToOpen(files_, this, session_.app_folder, FileKind::kGedcom, kImportWindowTitle);
+  if (!path.isEmpty()) SelectFile(path);
 }
 
 QWidget* ImportGedcomDialog::BuildPersonTabs() {
@@ -173,24 +170,12 @@ QWidget* ImportGedcomDialog::BuildPersonTabs() {
   return panel;
 }
 
-void ImportGedcomDialog::ShowFolder(const QString& folder) {
-  files_->setRootPath(folder);
-  file_list_->setRootIndex(files_->index(folder));
-}
-
-QString ImportGedcomDialog::SelectedFile() const {
-  const QModelIndex current = file_list_->currentIndex();
-  if (!current.isValid() || files_->isDir(current)) return {};
-  return files_->filePath(current);
-}
-
 bool ImportGedcomDialog::SelectFile(const QString& path) {
   const QFileInfo file(path);
   if (!file.isFile()) return false;
-  const QModelIndex folder = folders_->index(file.absolutePath());
-  folder_tree_->setCurrentIndex(folder);
-  folder_tree_->scrollTo(folder);
-  file_list_->setCurrentIndex(files_->index(file.absoluteFilePath()));
+  chosen_file_ = file.absoluteFilePath();
+  file_box_->setText(QDir::toNativeSeparators(chosen_file_));
+  import_->setDefault(true);  // Enter now imports
   return true;
 }
 
@@ -225,7 +210,7 @@ void ImportGedcomDialog::RunImport() {
 
 // The window's controls wait while an import runs.
 void ImportGedcomDialog::SetControlsEnabled(bool enabled) {
-  const QList<QWidget*> controls = {import_, return_, resume_, folder_tree_, file_list_};
+  const QList<QWidget*> controls = {import_, return_, resume_, choose_file_};
   for (QWidget* control : controls) control->setEnabled(enabled);
 }
 

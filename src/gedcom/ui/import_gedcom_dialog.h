@@ -1,7 +1,7 @@
-// The "Import From GEDCOM" window: a ".ged" file picked from any folder (starting in the
-// application folder), "Resume", "Import" and "Return", the status label, window titles and a
-// progress bar as the import goes, the six person tabs showing the individual being read, and
-// the import report when it is done.
+// The "Import From GEDCOM" window: the ".ged" file, chosen in the standard file dialog
+// (starting in the folder of the last GEDCOM file, else the application folder), "Resume", "Import"
+// and "Return", the status label, window titles and a progress bar as the import goes, the six
+// person tabs showing the individual being read, and the import report when it is done.
 #pragma once
 
 #include <QDialog>
@@ -11,18 +11,16 @@
 #include "gedcom/gedcom_import.h"
 
 class QCheckBox;
-class QFileSystemModel;
 class QLabel;
 class QLineEdit;
-class QListView;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QTabWidget;
-class QTreeView;
 
 namespace kinvale {
 
+class FileChooser;
 class Prompter;
 struct Session;
 
@@ -30,12 +28,12 @@ class ImportGedcomDialog : public QDialog, private ImportObserver {
   Q_OBJECT
 
  public:
-  ImportGedcomDialog(Session& session, Prompter& prompter, QWidget* parent = nullptr);
+  ImportGedcomDialog(Session& session, Prompter& prompter, FileChooser& files,
+                     QWidget* parent = nullptr);
 
-  // The GEDCOM file chosen in the file list; empty when none is.
-  QString SelectedFile() const;
-  // Shows the folder of path and chooses the file in it, as the user would (kinvale FILE.ged);
-  // false when path is no file.
+  // The GEDCOM file chosen; empty while none is.
+  QString SelectedFile() const { return chosen_file_; }
+  // Chooses the file as the user would (kinvale FILE.ged); false when path is no file.
   bool SelectFile(const QString& path);
 
  signals:
@@ -46,9 +44,9 @@ class ImportGedcomDialog : public QDialog, private ImportObserver {
   void reject() override;
 
  private:
-  void BuildFilePicker();
+  QLayout* BuildFileRow();
+  void ChooseFile();
   QWidget* BuildPersonTabs();
-  void ShowFolder(const QString& folder);
   void RunImport();
   void SetControlsEnabled(bool enabled);
   void ShowPerson(const ImportedPerson& person);
@@ -64,10 +62,10 @@ class ImportGedcomDialog : public QDialog, private ImportObserver {
 
   Session& session_;
   Prompter& prompter_;
-  QFileSystemModel* folders_;
-  QFileSystemModel* files_;
-  QTreeView* folder_tree_;
-  QListView* file_list_;
+  FileChooser& files_;
+  QString chosen_file_;
+  QLineEdit* file_box_;
+  QPushButton* choose_file_;
   QCheckBox* resume_;
   QPushButton* import_;
   QPushButton* return_;

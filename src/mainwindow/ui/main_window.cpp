@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QCompleter>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,7 +20,6 @@
 #include <QToolButton>
 
 #include "chart/ui/chart_window.h"
-#include "common/ui/save_as_dialog.h"
 #include "details/ui/update_person_dialog.h"
 #include "editing/family_editing.h"
 #include "gedcom/ui/export_gedcom_dialog.h"
@@ -131,7 +129,7 @@ void MainWindow::BuildMenus() {
   file->addSeparator();
   connect(AddItem(file, kExportGedcomItem, QStringLiteral("actionExportGedcom")),
           &QAction::triggered, this, [this] {
-            ExportGedcomDialog exporter(session_, prompter_, this);
+            ExportGedcomDialog exporter(session_, prompter_, *files_, this);
             exporter.exec();
           });
   connect(AddItem(file, kImportGedcomItem, QStringLiteral("actionImportGedcom")),
@@ -255,7 +253,7 @@ void MainWindow::FindPerson() {
 }
 
 void MainWindow::OpenImportWindow(const QString& file) {
-  ImportGedcomDialog import(session_, prompter_, this);
+  ImportGedcomDialog import(session_, prompter_, *files_, this);
   connect(&import, &ImportGedcomDialog::familyReloaded, this, &MainWindow::Redraw);
   if (!file.isEmpty() && !import.SelectFile(file)) {
     prompter_.Message(kGedcomFileMissing.arg(QDir::toNativeSeparators(file)), kImportWindowTitle);
@@ -421,22 +419,13 @@ void MainWindow::ShowPersonNumbered(int number) {
 }
 
 void MainWindow::OpenPhotoWindow(PhotoMode mode) {
-  ImportPhotoDialog photos(session_, prompter_, mode, this);
+  ImportPhotoDialog photos(session_, prompter_, *files_, mode, this);
   photos.exec();
   Redraw();
 }
 
 void MainWindow::OpenDescendants() {
-  const auto choose_save_path = [this](const QString& default_file_name) {
-    // The folder used last, else the home folder: the picker never starts in one that is gone.
-    const QString start =
-        QFileInfo(last_save_folder_).isDir() ? last_save_folder_ : QDir::homePath();
-    const QString path =
-        SaveAsDialog::ChooseSavePath(QApplication::activeModalWidget(), start, default_file_name);
-    if (!path.isEmpty()) last_save_folder_ = QFileInfo(path).absolutePath();
-    return path;
-  };
-  DescendantsDialog descendants(session_, prompter_, choose_save_path, this);
+  DescendantsDialog descendants(session_, prompter_, *files_, this);
   descendants.exec();
   if (descendants.go_to_row() >= 0) GoToPerson(descendants.go_to_row());
 }

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <functional>
 
+#include "common/ui/file_choice.h"
 #include "common/ui/widget_prompter.h"
 #include "mainwindow/person_history.h"
 #include "photos/photo_import.h"
@@ -44,6 +45,9 @@ class MainWindow : public QMainWindow {
   // What the person of interest button opens after the family chooser: the details editor,
   // unless tests put something else in its place.
   void SetDetailsEditor(std::function<void()> open_editor);
+  // Where the windows ask for files: the standard file dialog, unless tests put another chooser
+  // in its place (it must outlive the window).
+  void SetFileChooser(FileChooser& chooser) { files_ = &chooser; }
   // View, Family Chart: the chart window on the person of interest, until it is closed.
   void OpenFamilyChart();
 
@@ -87,6 +91,8 @@ class MainWindow : public QMainWindow {
 
   Session session_;
   WidgetPrompter prompter_;
+  StandardFileChooser standard_files_;
+  FileChooser* files_ = &standard_files_;
   FamilyBoard* board_ = nullptr;
   QLabel* status_ = nullptr;
   QAction* undo_ = nullptr;
@@ -99,7 +105,6 @@ class MainWindow : public QMainWindow {
   QString history_family_;  // the family folder the history belongs to
   std::vector<ListBinding> lists_;
   std::function<void()> details_editor_;
-  QString last_save_folder_;  // where the descendants were saved last
   QMetaObject::Connection find_focus_;
   bool started_ = false;
   bool ended_ = false;

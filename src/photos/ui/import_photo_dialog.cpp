@@ -1,147 +1,205 @@
 #include "photos/ui/import_photo_dialog.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
-#include <QFileSystemModel>
-#include <QGridLayout>
+#include <QFileInfo>
+#include <QHBoxLayout>
 #include <QImageReader>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
-#include <QStorageInfo>
-#include <QTreeView>
 #include <QVBoxLayout>
 
+#include "common/ui/file_choice.h"
+#include "editing/shown_people.h"
+#include "photos/photo_names.h"
+#include "photos/photo_texts.h"
 #include "session/session.h"
 
 namespace kinvale {
 
 namespace {
 
-constexpr QSize kPreviewSize(240, 200);
+constexpr QSize kMinimumPreview(240, 200);
+constexpr QSize kThumbnail(96, 96);
+
+// A picture in any format Qt reads, whatever the file's ending (photos are stored ending in
+// "pic"); read at the size bound allows when one is given.
+QImage ReadPicture(const QString& path, QSize bound = {}) {
+  QImageReader reader(path);
+  reader.setAutoTransform(true);  // camera pictures carry their orientation separately
+  reader.setDecideFormatFromContent(true);
+  if (bound.isValid() && reader.size().isValid()) {
+    reader.setScaledSize(reader.size().scaled(bound, Qt::KeepAspectRatio));
+  }
+  return reader.read();
+}
+
+QString OwnerText(const Session& session, int owner, PhotoMode mode) {
+  if (owner < 0) return kNoPersonForPhotoMessage;
+  const QString name = session.index.row(owner).name;
+  return mode == PhotoMode::kImport ? kImportPhotoOf.arg(name) : kChangePhotoOf.arg(name);
+}
 
 }  // namespace
 
-ImportPhotoDialog::ImportPhotoDialog(Session& session, Prompter& prompter, PhotoMode mode,
-                                     QWidget* parent)
-    : QDialog(parent), session_(session), prompter_(prompter), mode_(mode) {
-  const PhotoModeTexts& texts = TextsOf(mode);
+ImportPhotoDialog::ImportPhotoDialog(Session& session, Prompter& prompter, FileChooser& files,
+                                     PhotoMode mode, QWidget* parent)
+    : QDialog(parent),
+      session_(session),
+      prompter_(prompter),
+      files_(files),
+      mode_(mode),
+      owner_row_(PoiRow(session)) {
+  const bool import = mode == PhotoMode::kImport;
   setObjectName(QStringLiteral("ImportPhoto"));
-  setWindowTitle(texts.title);
-  BuildPickers();
+  setWindowTitle(import ? kImportPhotoTitle : kChangePhotoTitle);
 
+  owner_ = new QLabel(OwnerText(session_, owner_row_, mode_), this);
+  owner_->setObjectName(QStringLiteral("owner"));
+  owner_->setWordWrap(true);
   preview_ = new QLabel(this);
   preview_->setObjectName(QStringLiteral("preview"));
-  preview_->setFixedSize(kPreviewSize);
+  preview_->setMinimumSize(kMinimumPreview);
+  // The picture is fitted to the preview, so the preview's size must not follow the picture's.
+  preview_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
   preview_->setAlignment(Qt::AlignCenter);
   preview_->setFrameShape(QFrame::StyledPanel);
-  use_as_default_ = new QCheckBox(kUseAsDefaultCaption, this);
+  use_as_default_ = new QCheckBox(QStringLiteral("&") + kUseAsDefaultCaption, this);
   use_as_default_->setObjectName(QStringLiteral("useAsDefault"));
-  use_as_default_->setVisible(mode == PhotoMode::kImport);
-  auto* action = new QPushButton(texts.action, this);
-  action->setObjectName(QStringLiteral("actionButton"));
-  auto* exit = new QPushButton(kExitCaption, this);
+  use_as_default_->setVisible(import);
+  action_ = new QPushButton(
+      QStringLiteral("&") + (import ? kImportPhotoCaption : kChangePhotoCaption), this);
+  action_->setObjectName(QStringLiteral("actionButton"));
+  action_->setEnabled(false);  // until there is a picture to act on
+  action_->setDefault(true);
+  auto* exit = new QPushButton(QStringLiteral("&") + kExitCaption, this);
   exit->setObjectName(QStringLiteral("exitButton"));
   exit->setAutoDefault(false);
 
-  auto* layout = new QGridLayout(this);
-  layout->addWidget(drives_, 0, 0);
-  layout->addWidget(folder_path_, 1, 0);
-  layout->addWidget(folders_, 2, 0);
-  layout->addWidget(files_, 0, 1, 3, 1);
-  auto* side = new QVBoxLayout();
-  side->addWidget(preview_);
-  side->addWidget(use_as_default_);
-  side->addStretch();
-  side->addWidget(action);
-  side->addWidget(exit);
-  layout->addLayout(side, 0, 2, 3, 1);
-  resize(760, 420);
+  auto* body = new QHBoxLayout;
+  if (!import) body->addWidget(BuildPhotoList(), 1);
+  body->addWidget(preview_, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(use_as_default_);
+  buttons->addStretch();
+  buttons->addWidget(action_);
+  buttons->addWidget(exit);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(owner_);
+  if (import) layout->addLayout(BuildPictureRow());
+  layout->addLayout(body, 1);
+  layout->addLayout(buttons);
+  resize(import ? 560 : 760, 460);
 
-  connect(action, &QPushButton::clicked, this, &ImportPhotoDialog::RunAction);
+  connect(action_, &QPushButton::clicked, this, &ImportPhotoDialog::RunAction);
   connect(exit, &QPushButton::clicked, this, &QDialog::accept);
-  ShowFolder(PhotoStartFolder(session_, mode_));
+  if (!import) ListPhotos();
 }
 
-void ImportPhotoDialog::BuildPickers() {
-  drives_ = new QComboBox(this);
-  drives_->setObjectName(QStringLiteral("drivePicker"));
-  for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-    if (volume.isValid() && volume.isReady()) drives_->addItem(volume.rootPath());
-  }
-  folder_model_ = new QFileSystemModel(this);
-  folder_model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-  folder_model_->setRootPath(QDir::rootPath());
-  folders_ = new QTreeView(this);
-  folders_->setObjectName(QStringLiteral("folderTree"));
-  folders_->setModel(folder_model_);
-  folders_->setHeaderHidden(true);
-  for (int column = 1; column < folder_model_->columnCount(); ++column) {
-    folders_->hideColumn(column);
-  }
-  folder_path_ = new QLabel(this);
-  folder_path_->setObjectName(QStringLiteral("folderPath"));
-  files_ = new QListWidget(this);
-  files_->setObjectName(QStringLiteral("fileList"));
+QLayout* ImportPhotoDialog::BuildPictureRow() {
+  picture_path_box_ = new QLineEdit(this);
+  picture_path_box_->setObjectName(QStringLiteral("picturePath"));
+  picture_path_box_->setReadOnly(true);
+  choose_picture_ = new QPushButton(kChoosePictureCaption, this);
+  choose_picture_->setObjectName(QStringLiteral("choosePicture"));
+  choose_picture_->setEnabled(owner_row_ >= 0);
+  connect(choose_picture_, &QPushButton::clicked, this, &ImportPhotoDialog::ChoosePicture);
+  auto* row = new QHBoxLayout;
+  row->addWidget(picture_path_box_, 1);
+  row->addWidget(choose_picture_);
+  return row;
+}
 
-  // Whatever volume is chosen, the folder picker goes back to the family folder.
-  connect(drives_, &QComboBox::activated, this, [this] { ShowFolder(session_.FamilyPath()); });
-  // The folder and the picture shown follow the current line however it moves: mouse, arrow
-  // keys, Home/End, typing.
-  connect(folders_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-          [this](const QModelIndex& index) {
-            const QString folder = folder_model_->filePath(index);
-            if (index.isValid() && folder != folder_) ShowFolder(folder);
-          });
-  connect(files_, &QListWidget::currentItemChanged, this, [this](const QListWidgetItem* item) {
-    if (!item) return preview_->clear();
-    ShowPreview(QDir(folder_).filePath(item->text()));
+QWidget* ImportPhotoDialog::BuildPhotoList() {
+  photos_ = new QListWidget(this);
+  photos_->setObjectName(QStringLiteral("photos"));
+  photos_->setViewMode(QListView::IconMode);
+  photos_->setIconSize(kThumbnail);
+  photos_->setMovement(QListView::Static);
+  photos_->setResizeMode(QListView::Adjust);
+  photos_->setUniformItemSizes(true);
+  photos_->setSpacing(6);
+  // The preview and the action follow the current photo however it moves: mouse, arrow keys.
+  connect(photos_, &QListWidget::currentItemChanged, this, [this](const QListWidgetItem* item) {
+    ShowPreview(item ? item->data(Qt::UserRole).toString() : QString());
+    action_->setEnabled(item != nullptr);
   });
+  connect(photos_, &QListWidget::itemActivated, this, &ImportPhotoDialog::RunAction);
+  return photos_;
 }
 
-void ImportPhotoDialog::ShowFolder(const QString& folder) {
-  folder_ = folder;
-  folder_path_->setText(QDir::toNativeSeparators(folder));
-  const QModelIndex index = folder_model_->index(folder);
-  folders_->setCurrentIndex(index);
-  folders_->scrollTo(index);
-  const int drive = drives_->findText(QStorageInfo(folder).rootPath());
-  if (drive >= 0) drives_->setCurrentIndex(drive);
-  ListFiles();
-}
-
-void ImportPhotoDialog::ListFiles() {
-  files_->clear();
-  files_->addItems(PhotoFileChoices(folder_, mode_));
-  preview_->clear();
-}
-
-bool ImportPhotoDialog::ShowPreview(const QString& path) {
-  QImageReader reader(path);
-  reader.setAutoTransform(true);
-  const QImage image = reader.read();
-  if (image.isNull()) {
-    preview_->clear();
-    return false;
+void ImportPhotoDialog::ListPhotos() {
+  if (owner_row_ < 0) return;
+  const QString family = session_.FamilyPath();
+  for (const StoredPhoto& photo : PhotosOf(family, NumberOfRow(session_.index, owner_row_))) {
+    const QString path = QDir(family).filePath(photo.file_name);
+    auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(ReadPicture(path, kThumbnail))),
+                                     kPhotoNumberCaption.arg(photo.number), photos_);
+    item->setData(Qt::UserRole, path);
+    item->setToolTip(photo.file_name);
+    // The photo shown now is the one selected at first.
+    if (QFileInfo(path) == QFileInfo(session_.view.photo_path)) photos_->setCurrentItem(item);
   }
-  preview_->setPixmap(QPixmap::fromImage(
-      image.scaled(kPreviewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+  if (photos_->count() == 0) {
+    owner_->setText(kNoPhotosYet.arg(session_.index.row(owner_row_).name));
+  }
+}
+
+int ImportPhotoDialog::exec() {
+  if (mode_ == PhotoMode::kImport && owner_row_ >= 0 && !ChoosePicture()) return Rejected;
+  return QDialog::exec();
+}
+
+bool ImportPhotoDialog::ChoosePicture() {
+  // Before the window opens, the file dialog stands over the window that opens it.
+  QWidget* over = isVisible() ? this : parentWidget();
+  const QString path =
+      ChooseFileToOpen(files_, over, session_.app_folder, FileKind::kPicture, kImportPhotoTitle);
+  if (path.isEmpty()) return false;
+  picture_path_ = path;
+  picture_path_box_->setText(QDir::toNativeSeparators(path));
+  ShowPreview(path);
+  action_->setEnabled(true);
   return true;
 }
 
+bool ImportPhotoDialog::ShowPreview(const QString& path) {
+  picture_ = path.isEmpty() ? QImage() : ReadPicture(path);
+  FitPreview();
+  return !picture_.isNull();
+}
+
+void ImportPhotoDialog::FitPreview() {
+  if (picture_.isNull()) return preview_->clear();
+  preview_->setPixmap(QPixmap::fromImage(picture_.scaled(
+      preview_->contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+// The layout has sized the preview by now: the picture grows and shrinks with the window.
+void ImportPhotoDialog::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  FitPreview();
+}
+
+QString ImportPhotoDialog::ActionPath() const {
+  if (mode_ == PhotoMode::kImport) return picture_path_;
+  const QListWidgetItem* item = photos_->currentItem();
+  return item ? item->data(Qt::UserRole).toString() : QString();
+}
+
 void ImportPhotoDialog::RunAction() {
-  const QListWidgetItem* item = files_->currentItem();
-  const QString file_name = item && item->isSelected() ? item->text() : QString();
-  const PictureCheck is_picture = [this](const QString& path) { return ShowPreview(path); };
+  const QString path = ActionPath();
+  if (path.isEmpty()) return;
+  const QFileInfo source(path);
+  const PictureCheck is_picture = [this](const QString& picture) { return ShowPreview(picture); };
   if (mode_ == PhotoMode::kChange) {
-    ChangePhoto(session_, prompter_, folder_, file_name, is_picture);
-  } else if (ImportPhoto(session_, prompter_, folder_, file_name, use_as_default_->isChecked(),
-                         is_picture) &&
-             QDir(folder_) == QDir(session_.FamilyPath())) {
-    // The new photo is one of the files listed.
-    ListFiles();
+    ChangePhoto(session_, prompter_, source.absolutePath(), source.fileName(), is_picture);
+  } else {
+    ImportPhoto(session_, prompter_, source.absolutePath(), source.fileName(),
+                use_as_default_->isChecked(), is_picture);
   }
 }
 

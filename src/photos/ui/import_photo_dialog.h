@@ -1,51 +1,70 @@
-// The photo window ("Import Photo" / "Change Photo"): a volume picker, a folder tree, the files
-// of the folder that match the mode's pattern, a preview, and the action that imports or
-// changes the person of interest's photo. Controls are named for tests: "drivePicker",
-// "folderTree", "folderPath", "fileList", "preview", "useAsDefault", "actionButton",
-// "exitButton".
+// The photo window ("Import Photo" / "Change Photo") of the person of interest; it says whose
+// photo it handles and stays open until "Exit".
+// Import: the picture is chosen in the standard file dialog, before the window opens and again
+// with "Choose Picture...", shown in the preview, and copied into the family folder by "Import",
+// as the photo shown when "Use as default photo" is ticked.
+// Change: the person's own photos as numbered thumbnails; the one selected is shown in the
+// preview and becomes the person's photo with "Change" (or Enter, or a double-click).
+// Controls are named for tests: "owner", "picturePath", "choosePicture", "photos", "preview",
+// "useAsDefault", "actionButton", "exitButton".
 #pragma once
 
 #include <QDialog>
+#include <QImage>
 
 #include "photos/photo_import.h"
 
 class QCheckBox;
-class QComboBox;
-class QFileSystemModel;
 class QLabel;
+class QLineEdit;
 class QListWidget;
-class QTreeView;
+class QPushButton;
 
 namespace kinvale {
+
+class FileChooser;
 
 class ImportPhotoDialog : public QDialog {
   Q_OBJECT
 
  public:
-  ImportPhotoDialog(Session& session, Prompter& prompter, PhotoMode mode,
+  ImportPhotoDialog(Session& session, Prompter& prompter, FileChooser& files, PhotoMode mode,
                     QWidget* parent = nullptr);
 
+  // In import mode the picture is asked for first: when the user cancels that, the window does
+  // not open (Rejected).
+  int exec() override;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
-  void BuildPickers();
-  // Makes folder the folder picker's folder and lists its files.
-  void ShowFolder(const QString& folder);
-  void ListFiles();
+  QLayout* BuildPictureRow();
+  QWidget* BuildPhotoList();
+  bool ChoosePicture();
+  void ListPhotos();
   // Shows the picture in the preview; false, with the preview empty, for a file that is not a
   // picture Qt can read.
   bool ShowPreview(const QString& path);
+  void FitPreview();
+  // The picture the action is for: the one chosen (import) or selected (change); "" for none.
+  QString ActionPath() const;
   void RunAction();
 
   Session& session_;
   Prompter& prompter_;
+  FileChooser& files_;
   const PhotoMode mode_;
-  QString folder_;
-  QComboBox* drives_ = nullptr;
-  QFileSystemModel* folder_model_ = nullptr;
-  QTreeView* folders_ = nullptr;
-  QLabel* folder_path_ = nullptr;
-  QListWidget* files_ = nullptr;
+  const int owner_row_;   // the person of interest; -1 while nobody is shown
+  QString picture_path_;  // import: the picture chosen
+  QImage picture_;        // the picture previewed, at full size
+  QLabel* owner_ = nullptr;
+  QLineEdit* picture_path_box_ = nullptr;
+  QPushButton* choose_picture_ = nullptr;
+  QListWidget* photos_ = nullptr;
   QLabel* preview_ = nullptr;
   QCheckBox* use_as_default_ = nullptr;
+  QPushButton* action_ = nullptr;
 };
 
 }  // namespace kinvale

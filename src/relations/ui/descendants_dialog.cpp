@@ -13,6 +13,7 @@
 #include <QStringListModel>
 #include <QVBoxLayout>
 
+#include "common/ui/file_choice.h"
 #include "relations/descendants.h"
 #include "relations/genders.h"
 #include "relations/relation_finder.h"
@@ -26,12 +27,9 @@
 
 namespace kinvale {
 
-DescendantsDialog::DescendantsDialog(Session& session, Prompter& prompter,
-                                     SavePathChooser choose_save_path, QWidget* parent)
-    : QDialog(parent),
-      session_(session),
-      prompter_(prompter),
-      choose_save_path_(std::move(choose_save_path)) {
+DescendantsDialog::DescendantsDialog(Session& session, Prompter& prompter, FileChooser& files,
+                                     QWidget* parent)
+    : QDialog(parent), session_(session), prompter_(prompter), files_(files) {
   setWindowTitle(kDescendantsTitle);
   setObjectName(QStringLiteral("Descendants"));
   graph_ = std::make_unique<RelationGraph>(session_.index);
@@ -111,7 +109,9 @@ void DescendantsDialog::ShowRelation(const QModelIndex& item) {
 
 void DescendantsDialog::Save() {
   const QString person = ListedPerson();
-  const QString path = choose_save_path_(DescendantsFileName(person, QDate::currentDate()));
+  const QString path =
+      ChooseFileToSave(files_, this, session_.app_folder, FileKind::kText, kSaveAsTitle,
+                       DescendantsFileName(person, QDate::currentDate()));
   if (path.isEmpty()) return;
   if (QFileInfo::exists(path) &&
       !prompter_.Confirm(kReplaceFileQuestion.arg(QDir::toNativeSeparators(path)), kSaveCaption)) {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -16,6 +15,7 @@ class QStringListModel;
 
 namespace kinvale {
 
+class FileChooser;
 class Prompter;
 class RelationGraph;
 struct Session;
@@ -24,11 +24,7 @@ class DescendantsDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // Asks the program's save-as window for a file, offering the default name; empty when the
-  // user cancels.
-  using SavePathChooser = std::function<QString(const QString& default_file_name)>;
-
-  DescendantsDialog(Session& session, Prompter& prompter, SavePathChooser choose_save_path,
+  DescendantsDialog(Session& session, Prompter& prompter, FileChooser& files,
                     QWidget* parent = nullptr);
   ~DescendantsDialog() override;
 
@@ -44,7 +40,7 @@ class DescendantsDialog : public QDialog {
 
   Session& session_;
   Prompter& prompter_;
-  SavePathChooser choose_save_path_;
+  FileChooser& files_;                    // asked for the file "Save" writes
   std::unique_ptr<RelationGraph> graph_;  // the index cannot change while the window is open
   QString searched_person_;
   bool searched_ = false;

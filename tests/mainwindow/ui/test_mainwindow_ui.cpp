@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "common/ui/file_choice.h"
 #include "common/ui/line_entry_dialog.h"
 #include "gedcom/ui/import_gedcom_dialog.h"
 #include "mainwindow/ui/family_board.h"
@@ -14,7 +15,6 @@
 #include "mainwindow/ui/name_button.h"
 #include "mainwindow/ui/person_info_dialog.h"
 #include "mainwindow/ui/photo_view.h"
-#include "common/ui/save_as_dialog.h"
 #include "mainwindow/user_manual.h"
 #include "store/families.h"
 #include "store/record_writer.h"
@@ -22,6 +22,7 @@
 #include "store/text_codec.h"
 #include "support/demo_window.h"
 #include "support/filled_details.h"
+#include "support/scripted_file_chooser.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_family.h"
 #include "support/test_main.h"
@@ -634,39 +635,97 @@ class MainWindowTest : public QObject {
     QCOMPARE(answer, expected);
   }
 
-  // The subfolder picked in the folder list ("" keeps the start), the file name ("-": the
-  // default is left as it is), how the window is left, and the path relative to the start folder
-  // ("" for no path).
-  void SaveAsGivesFolderAndName_data() {
-    Columns<QString, QString, QString, QString>();
-    Row("Save in the start folder", "", "tree.txt", "saveButton", "tree.txt");
-    Row("Save in a picked folder", "out", "tree.txt", "saveButton", "out/tree.txt");
-    Row("default name", "", "-", "saveButton", "default.txt");
-    Row("Enter saves", "", "a b.txt", "enter", "a b.txt");
-    Row("Save needs a file name", "", "", "saveButton frame", "");
-    Row("Cancel", "", "tree.txt", "cancelButton", "");
-    Row("frame close", "", "tree.txt", "frame", "");
+  // The standard file dialog as each choice asks it: save or open, the file picked ("" cancels),
+  // and the file given back, in the start folder.
+  void StandardFileDialog_data() {
+    Columns<bool, QString, QString>();
+    Row("save adds the ending", true, "tree", "tree.txt");
+    Row("save keeps an ending typed", true, "tree.text", "tree.text");
+    Row("open", false, "old.txt", "old.txt");
+    Row("cancel", false, "", "");
   }
-  void SaveAsGivesFolderAndName() {
-    const auto [subfolder, file_name, how, expected] = Fetch<QString, QString, QString, QString>();
+  void StandardFileDialog() {
+    const auto [save, picked, chosen] = Fetch<bool, QString, QString>();
     TempAppFolder folder;
-    QDir(folder.path()).mkdir(QStringLiteral("out"));
-    int drives = 0;
-    WhenModalShown([&](QWidget* widget) {
-      drives = Child<QComboBox>(*widget, "driveSelector")->count();
-      if (!subfolder.isEmpty()) {
-        auto* tree = Child<QTreeView>(*widget, "folderList");
-        auto* model = static_cast<QFileSystemModel*>(tree->model());
-        tree->setCurrentIndex(model->index(QDir(folder.path()).filePath(subfolder)));
+    folder.WriteFile(".", "old.txt", "x");
+    const FileRequest request{"Save As", save ? folder.path() + "/proposed.txt" : folder.path(),
+                              "Text files (*.txt)", "txt"};
+    QStringList asked;
+    WhenModalShown([&](QWidget* modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      if (!dialog) {
+        modal->close();
+        return;
       }
-      auto* name = Child<QLineEdit>(*widget, "fileName");
-      if (file_name != u"-") name->setText(file_name);
-      name->setFocus();
-      Leave(static_cast<QDialog*>(widget), how);
+      // The window that asked replaces files in its own words, after the dialog.
+      asked = QStringList{dialog->windowTitle(),
+                          dialog->directory().absolutePath(),
+                          dialog->nameFilters().join(";;"),
+                          dialog->acceptMode() == QFileDialog::AcceptSave ? "save" : "open",
+                          dialog->selectedFiles().join(";;"),
+                          dialog->testOption(QFileDialog::DontConfirmOverwrite) ? "asks" : "-"};
+      if (picked.isEmpty()) return dialog->reject();
+      // selectFile leaves the name box alone while it has the focus, which it may get late.
+      if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
+      dialog->selectFile(picked);
+      static_cast<QDialog*>(dialog)->accept();
+      // A dialog that refused the name fails the comparisons below instead of waiting.
+      QTimer::singleShot(0, dialog, [dialog] { dialog->reject(); });
     });
-    const QString path = SaveAsDialog::ChooseSavePath(nullptr, folder.path(), "default.txt");
-    QCOMPARE(path, expected.isEmpty() ? QString() : QDir(folder.path()).filePath(expected));
-    QVERIFY(drives > 0);
+    StandardFileChooser chooser;
+    const QString path =
+        save ? chooser.FileToSave(nullptr, request) : chooser.FileToOpen(nullptr, request);
+    QCOMPARE(asked,
+             (QStringList{"Save As", folder.path(), "Text files (*.txt)", save ? "save" : "open",
+                          save ? folder.path() + "/proposed.txt" : QString(), "asks"}));
+    QCOMPARE(path, chosen.isEmpty() ? QString() : folder.path() + '/' + chosen);
+  }
+
+  // Each kind of file starts where a file of that kind was chosen last, kept in kinvale.ini in
+  // the application folder; before that (or once that folder is gone) in the Pictures folder,
+  // the application folder, the Documents folder. Steps: kind, the file chosen ("" cancels;
+  // "-" removes the folder chosen before and cancels), the folder the dialog starts in.
+  void FoldersRememberedPerKind() {
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toUtf8());
+    for (const char* folder : {"Pictures", "Documents", "trip", "trees"}) {
+      QVERIFY(QDir(home.path()).mkdir(folder));
+    }
+    TempAppFolder app;
+    const struct {
+      FileKind kind;
+      QString chosen, start;
+    } steps[] = {
+        {FileKind::kPicture, "trip/a.png", "Pictures"},
+        {FileKind::kGedcom, "trees/b.ged", "<app>"},
+        {FileKind::kText, "", "Documents"},
+        {FileKind::kText, "trees/list.txt", "Documents"},
+        {FileKind::kPicture, "", "trip"},
+        {FileKind::kGedcom, "", "trees"},
+        {FileKind::kText, "-", "trees"},
+        {FileKind::kText, "", "Documents"},
+        {FileKind::kGedcom, "", "<app>"},
+    };
+    ScriptedFileChooser chooser;
+    const QString in_home = home.path() + '/';
+    for (const auto& step : steps) {
+      chooser.answers = {step.chosen.size() > 1 ? in_home + step.chosen : QString()};
+      if (step.kind == FileKind::kText) {
+        ChooseFileToSave(chooser, nullptr, app.path(), step.kind, "Save As", "list.txt");
+      } else {
+        ChooseFileToOpen(chooser, nullptr, app.path(), step.kind, "Open");
+      }
+      const QString folder = step.start == "<app>" ? app.path() : in_home + step.start;
+      QCOMPARE(chooser.requests.last().start,
+               step.kind == FileKind::kText ? folder + "/list.txt" : folder);
+      if (step.chosen == "-") QVERIFY(QDir(in_home + "trees").removeRecursively());
+    }
+    QVERIFY(QFile::exists(app.path() + "/kinvale.ini"));
+    // Without an application folder nothing is remembered, and nothing written.
+    chooser.answers = {home.path() + "/trip/c.png"};
+    ChooseFileToOpen(chooser, nullptr, QString(), FileKind::kPicture, "Open");
+    QVERIFY(!QFile::exists("kinvale.ini"));
   }
 
   // Every field of the record in its read-only box; a block shows its lines, the home page

@@ -1,10 +1,11 @@
-// The photo window driven through its widgets: the two modes, the volume picker, and a sample
-// picture imported as the default photo from the main window's menu, previewed first and then
-// shown on the main window.
+// The photo window driven through its widgets: whose photo it says it handles, the person's own
+// photos as numbered thumbnails in change mode, and a sample picture chosen in the file dialog,
+// previewed and imported as the default photo from the main window's menu, the file dialog then
+// starting in the folder the picture came from.
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include "photos/ui/import_photo_dialog.h"
 #include "support/demo_window.h"
 #include "support/details_fixture.h"
+#include "support/scripted_file_chooser.h"
 #include "support/test_main.h"
 #include "support/test_table.h"
 #include "support/widget_helpers.h"
@@ -25,25 +27,31 @@ namespace {
 
 const QString kSamples = QStringLiteral(KINVALE_SAMPLES_DIR);
 
-// The photo window on the Lee family, which has one photo of Bob; import mode starts in the
-// samples folder, the folder of the last import.
-struct PhotoWindow {
-  explicit PhotoWindow(PhotoMode mode) {
-    fixture.folder.WriteFile(kLeeFamily, "0002001_bob.pic", "x");
-    fixture.session.last_photo_import_folder = kSamples;
-    dialog = std::make_unique<ImportPhotoDialog>(fixture.session, fixture.prompter, mode);
-    dialog->show();
-  }
-  QString FolderShown() const { return Child<QLabel>(*dialog, "folderPath")->text(); }
-  QStringList FilesListed() const { return Entries(*Child<QListWidget>(*dialog, "fileList")); }
-
-  DetailsFixture fixture;
-  std::unique_ptr<ImportPhotoDialog> dialog;
-};
+QByteArray SamplePicture() {
+  QFile sample(kSamples + "/torture-ImgFile.PNG");
+  return sample.open(QIODevice::ReadOnly) ? sample.readAll() : QByteArray();
+}
 
 bool PreviewShown(const QWidget& photos) {
   return !Child<QLabel>(photos, "preview")->pixmap().isNull();
 }
+
+QString Caption(const QWidget& window, const QString& button) {
+  return Child<QPushButton>(window, button)->text().remove(u'&');
+}
+
+// The Lee family with Anne's photos 1 and 2 (2 shown now) and 3 (not a picture), and Bob's 1.
+struct PhotoFamily {
+  PhotoFamily() {
+    for (const char* photo : {"0001002_b.pic", "0001001_a.pic", "0002001_bob.pic"}) {
+      fixture.folder.WriteFile(kLeeFamily, photo, SamplePicture());
+    }
+    fixture.folder.WriteFile(kLeeFamily, "0001003_c.pic", "just text");
+    fixture.session.view.photo_path = fixture.session.FamilyFilePath("0001002_b.pic");
+  }
+  DetailsFixture fixture;
+  ScriptedFileChooser chooser;
+};
 
 }  // namespace
 
@@ -51,47 +59,79 @@ class PhotoWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void Modes_data() {
-    Columns<bool, QString, QString, bool>();  // change, title, action, check box shown
-    Row("change", true, "Change Photo", "Change", false);
-    Row("import", false, "Import Photo", "Import", true);
+  // Mode, person of interest, what the window says, the photos listed (change mode), and
+  // whether the action can run.
+  void SaysWhosePhoto_data() {
+    Columns<bool, QString, QString, QStringList, bool>();
+    Row("change: own photos only", true, "Anne Lee", "Choose the photo of Anne Lee to show.",
+        QStringList{"Photo 1", "Photo 2", "Photo 3"}, true);
+    Row("change: no photos yet", true, "Carl Lee",
+        "Carl Lee has no photos yet: add one with Import a Photo.", QStringList(), false);
+    Row("import", false, "Anne Lee", "Choose a picture to import as a photo of Anne Lee.",
+        QStringList(), false);
+    Row("import: nobody shown", false, "Person of Interest",
+        "Photos belong to the person of interest: choose a person of the family first.",
+        QStringList(), false);
   }
-  void Modes() {
-    const auto [change, title, action, check_box_shown] = Fetch<bool, QString, QString, bool>();
-    const PhotoWindow window(change ? PhotoMode::kChange : PhotoMode::kImport);
-    QCOMPARE(window.dialog->windowTitle(), title);
-    QCOMPARE(Child<QPushButton>(*window.dialog, "actionButton")->text(), action);
-    auto* use_as_default = Child<QCheckBox>(*window.dialog, "useAsDefault");
-    QCOMPARE(use_as_default->isVisible(), check_box_shown);
+  void SaysWhosePhoto() {
+    const auto [change, person, says, listed, can_act] =
+        Fetch<bool, QString, QString, QStringList, bool>();
+    PhotoFamily family;
+    family.fixture.session.view.person_of_interest = person;
+    ImportPhotoDialog dialog(family.fixture.session, family.fixture.prompter, family.chooser,
+                             change ? PhotoMode::kChange : PhotoMode::kImport);
+    dialog.show();
+    QCOMPARE(dialog.windowTitle(), change ? "Change Photo" : "Import Photo");
+    QCOMPARE(Caption(dialog, "actionButton"), change ? "Change" : "Import");
+    QCOMPARE(Caption(dialog, "exitButton"), "Exit");
+    auto* use_as_default = Child<QCheckBox>(dialog, "useAsDefault");
+    QCOMPARE(use_as_default->isVisible(), !change);
     QVERIFY(!use_as_default->isChecked());
-    QCOMPARE(window.FolderShown(), change ? window.fixture.session.FamilyPath() : kSamples);
-    const QStringList files = window.FilesListed();
+    QCOMPARE(Child<QLabel>(dialog, "owner")->text(), says);
+    QCOMPARE(Child<QPushButton>(dialog, "actionButton")->isEnabled(), can_act);
     if (change) {
-      QCOMPARE(files, QStringList{"0002001_bob.pic"});
+      QCOMPARE(Entries(*Child<QListWidget>(dialog, "photos")), listed);
     } else {
-      QVERIFY(files.contains("torture-ImgFile.PNG"));
-      QVERIFY(files.contains("TORTURE-README.txt"));
+      QCOMPARE(Child<QPushButton>(dialog, "choosePicture")->isEnabled(),
+               person != "Person of Interest");
     }
   }
 
-  void VolumePickerGoesToFamilyFolder() {
-    const PhotoWindow window(PhotoMode::kImport);
-    auto* drives = Child<QComboBox>(*window.dialog, "drivePicker");
-    QVERIFY(drives->count() > 0);
-    emit drives->activated(drives->count() - 1);
-    QCOMPARE(window.FolderShown(), window.fixture.session.FamilyPath());
-    QCOMPARE(window.FilesListed(), (QStringList{"0002001_bob.pic", "Anne Lee_0001.dat",
-                                                "Bob Lee_0002.dat", "Carl Lee_0003.dat"}));
+  // The photo shown now is selected at first; the arrow keys move the preview, Enter changes.
+  void ChangeMakesTheSelectedPhotoShown() {
+    PhotoFamily family;
+    Session& session = family.fixture.session;
+    ImportPhotoDialog dialog(session, family.fixture.prompter, family.chooser, PhotoMode::kChange);
+    dialog.show();
+    auto* photos = Child<QListWidget>(dialog, "photos");
+    QCOMPARE(photos->currentItem()->text(), "Photo 2");
+    QVERIFY(PreviewShown(dialog));
+    QVERIFY(!photos->item(0)->icon().isNull());
+    QVERIFY(photos->item(2)->icon().isNull());  // "Photo 3" is no picture
+    photos->setFocus();
+    QTest::keyClick(photos, Qt::Key_Right);
+    QVERIFY(!PreviewShown(dialog));
+    QTest::keyClick(photos, Qt::Key_Home);
+    QCOMPARE(photos->currentItem()->text(), "Photo 1");
+    QVERIFY(PreviewShown(dialog));
+    QTest::keyClick(photos, Qt::Key_Return);
+    const QString first = session.FamilyFilePath("0001001_a.pic");
+    QCOMPARE(session.view.photo_path, first);
+    QCOMPARE(family.fixture.Read(kAnneFile).record.details.photo_path, first);
+    QVERIFY(family.fixture.prompter.messages.isEmpty());
+    QVERIFY(dialog.isVisible());  // open until Exit
   }
 
   void ImportedDefaultPhotoShowsOnTheMainWindow() {
+    ScriptedFileChooser chooser;  // outlives the window
     DemoWindow demo;
-    demo.window.session().last_photo_import_folder = kSamples;
+    demo.window.SetFileChooser(chooser);
+    chooser.answers = {kSamples + "/TORTURE-README.txt", kSamples + "/torture-ImgFile.PNG"};
     QStringList seen;
     WhenModalShown([&seen](QWidget* photos) {
-      ClickEntry(*Child<QListWidget>(*photos, "fileList"), "TORTURE-README.txt");
+      seen.append(Child<QLineEdit>(*photos, "picturePath")->text());
       seen.append(PreviewShown(*photos) ? "preview" : "no preview");
-      ClickEntry(*Child<QListWidget>(*photos, "fileList"), "torture-ImgFile.PNG");
+      Click(*photos, "choosePicture");
       seen.append(PreviewShown(*photos) ? "preview" : "no preview");
       Click(*photos, "useAsDefault");
       WhenModalShown(
@@ -109,7 +149,8 @@ class PhotoWindowTest : public QObject {
       Click(*photos, "actionButton");
     });
     Child<QAction>(demo.window, "actionImportPhoto")->trigger();
-    QCOMPARE(seen, (QStringList{"no preview", "preview", "Picture successfully imported", "open"}));
+    QCOMPARE(seen, (QStringList{QDir::toNativeSeparators(kSamples + "/TORTURE-README.txt"),
+                                "no preview", "preview", "Picture successfully imported", "open"}));
     QVERIFY(!QApplication::activeModalWidget());
     const QString photo = demo.window.session().FamilyFilePath("0001003_torture-ImgFile.pic");
     QCOMPARE(demo.window.session().view.photo_path, photo);
@@ -117,6 +158,26 @@ class PhotoWindowTest : public QObject {
     // The record says so too: the photo is still shown after the family is read again.
     demo.window.ReloadFamily();
     QCOMPARE(demo.window.session().view.photo_path, photo);
+
+    // Cancelling the file dialog opens no window; the dialog starts where the picture was
+    // found, kept in the application folder for the next run.
+    QString opened;
+    QTimer::singleShot(0, [&opened] {
+      if (QWidget* modal = QApplication::activeModalWidget()) {
+        opened = modal->windowTitle();
+        modal->close();
+      }
+    });
+    Child<QAction>(demo.window, "actionImportPhoto")->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(opened, QString());
+    QCOMPARE(chooser.requests.size(), 3);
+    for (const FileRequest& request : chooser.requests) {
+      QCOMPARE(request.title, "Import Photo");
+      QVERIFY2(request.filter.contains("*.png") && request.filter.endsWith(";;All files (*)"),
+               qPrintable(request.filter));
+    }
+    QCOMPARE(chooser.requests[2].start, kSamples);
   }
 };
 

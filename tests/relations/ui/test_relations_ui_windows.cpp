@@ -19,6 +19,7 @@
 #include "relations/ui/relation_path_view.h"
 #include "relations/ui/relatives_dialog.h"
 #include "support/gedcom_fixture.h"
+#include "support/scripted_file_chooser.h"
 #include "support/test_main.h"
 #include "support/test_table.h"
 #include "support/widget_helpers.h"
@@ -59,7 +60,7 @@ class RelationWindowsTest : public QObject {
   void init() {
     session_ = OpenDemoFamily(folder_);
     prompter_ = ScriptedPrompter();
-    offered_names_.clear();
+    files_ = ScriptedFileChooser();
   }
 
   void RelationSearchFinds_data() {  // first, second, answer, photo shown for each, warnings
@@ -183,8 +184,12 @@ class RelationWindowsTest : public QObject {
     const bool existed = !path.isEmpty() && QFileInfo::exists(path);
     prompter_.confirmations = {true};  // replace a file saved before
     Click(*dialog, "save");
-    QCOMPARE(offered_names_, QStringList{"David Whitfield_Descendants_" +
-                                         QDate::currentDate().toString(Qt::ISODate) + ".txt"});
+    QCOMPARE(files_.requests.size(), 1);
+    const FileRequest asked = files_.requests[0];
+    QCOMPARE(asked.title, "Save As");
+    QCOMPARE(QFileInfo(asked.start).fileName(),
+             "David Whitfield_Descendants_" + QDate::currentDate().toString(Qt::ISODate) + ".txt");
+    QCOMPARE(asked.filter, "Text files (*.txt)");
     QCOMPARE(prompter_.questions.size(), existed ? 1 : 0);
     QStringList first_lines;  // a failure names its cause on the next line
     for (const QString& message : prompter_.messages)
@@ -201,11 +206,8 @@ class RelationWindowsTest : public QObject {
 
  private:
   std::unique_ptr<DescendantsDialog> OpenDescendants(const QString& save_path) {
-    auto dialog = std::make_unique<DescendantsDialog>(
-        session_, prompter_, [this, save_path](const QString& default_name) {
-          offered_names_.append(default_name);
-          return save_path;
-        });
+    files_.answers = {save_path};
+    auto dialog = std::make_unique<DescendantsDialog>(session_, prompter_, files_);
     dialog->show();
     if (!QTest::qWaitForWindowExposed(dialog.get())) qWarning("window not exposed");
     return dialog;
@@ -214,7 +216,7 @@ class RelationWindowsTest : public QObject {
   TempAppFolder folder_;
   Session session_;
   ScriptedPrompter prompter_;
-  QStringList offered_names_;
+  ScriptedFileChooser files_;
 };
 
 KINVALE_TEST(RelationWindowsTest)
