@@ -1,12 +1,11 @@
 // The "Import From GEDCOM" window: a ".ged" file picked from any folder (starting in the
 // application folder), "Resume", "Import" and "Return", the status label, window titles and a
-// progress bar as the import goes, the six person tabs showing the individual being read, and
-// the import report when it is done.
+// progress bar as the import goes, the name and six read-only person tabs of the individual
+// being read, and the import report when it is done.
 #pragma once
 
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QMap>
 
 #include "gedcom/gedcom_import.h"
 
@@ -18,11 +17,11 @@ class QListView;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
-class QTabWidget;
 class QTreeView;
 
 namespace kinvale {
 
+class PersonDetailsForm;
 class Prompter;
 struct Session;
 
@@ -47,7 +46,7 @@ class ImportGedcomDialog : public QDialog, private ImportObserver {
 
  private:
   void BuildFilePicker();
-  QWidget* BuildPersonTabs();
+  QWidget* BuildPersonSummary();
   void ShowFolder(const QString& folder);
   void RunImport();
   void SetControlsEnabled(bool enabled);
@@ -74,11 +73,7 @@ class ImportGedcomDialog : public QDialog, private ImportObserver {
   QLabel* status_;
   QProgressBar* progress_;
   QLineEdit* name_box_;
-  QLineEdit* link_box_;
-  QLineEdit* alternate_name_box_;
-  QLabel* date_last_changed_;
-  QMap<QString, QWidget*> fields_;  // by caption
-  QTabWidget* tabs_;
+  PersonDetailsForm* form_;
   QPlainTextEdit* report_;
   bool running_ = false;
   QString status_text_;
