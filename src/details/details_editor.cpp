@@ -236,7 +236,8 @@ bool DetailsEditor::ChangeName() {
   const int row = index.RowOfNumber(names.SelectedNumber());
   if (row < 0) return false;  // the list is refilled from the index, so this is not expected
   const QString old_name = index.row(row).name;
-  const QString new_name = NormalizedName(prompter_.LineEntry(kNewNamePrompt));
+  const QString new_name =
+      NormalizedName(prompter_.LineEntryStartingWith(kNewNamePrompt, old_name));
   if (new_name.isEmpty()) return false;
   if (QString problem = NameProblem(new_name); !problem.isEmpty()) {
     prompter_.Message(problem, kApplicationTitle);

@@ -11,7 +11,7 @@ PersonInfo ShowPersonInfo(const Session& session, int row) {
   info.title = session.index.row(row).name;
   ShownRecord shown = LoadShownRecord(session.RecordPathOfRow(row));
   info.link = shown.link.value_or(QString());
-  info.date_label = shown.date_label.value_or(kDateLastChangedCaption);
+  info.date_label = shown.date_label.value_or(QString());
   info.details = std::move(shown.details);
   return info;
 }

@@ -4,7 +4,6 @@
 #include <QString>
 
 #include "store/record.h"
-#include "store/record_fields.h"
 
 namespace kinvale {
 
@@ -13,8 +12,8 @@ struct Session;
 struct PersonInfo {
   QString title;                                 // the person's name
   QString link;                                  // line 1, kept but not shown
-  QString date_label = kDateLastChangedCaption;  // line 2, "N/A" when empty, once read
-  PersonDetails details;                         // photo_path empty: not shown
+  QString date_label;  // line 2, "N/A" when empty; empty while line 2 was not read
+  PersonDetails details;  // photo_path empty: not shown
 };
 
 // Fills the view from the record of the person at row (LoadShownRecord): a missing record shows

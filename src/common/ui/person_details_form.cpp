@@ -66,7 +66,7 @@ PersonDetailsForm::PersonDetailsForm(Mode mode, QWidget* parent) : QTabWidget(pa
       form->addRow(field.caption, box);
     }
   }
-  date_last_changed_ = new QLabel(kDateLastChangedCaption, widget(0));
+  date_last_changed_ = new QLabel(widget(0));
   date_last_changed_->setObjectName(QStringLiteral("dateLastChanged"));
   date_last_changed_->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                               Qt::TextSelectableByKeyboard);
