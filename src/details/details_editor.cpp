@@ -19,7 +19,6 @@
 #include "store/record_reader.h"
 #include "store/record_writer.h"
 #include "store/shared_texts.h"
-#include "store/text_codec.h"
 #include "store/text_helpers.h"
 
 namespace kinvale {
