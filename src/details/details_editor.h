@@ -38,8 +38,8 @@ struct EditorFields {
   // window does not show.
   PersonDetails details;
   std::array<int, kDetailListCount> list_selected;  // -1: no entry selected
-  QString date_label;  // empty until a record is loaded
-  QString link;  // line 1 of the record loaded last
+  QString date_label;                               // empty until a record is loaded
+  QString link;                                     // line 1 of the record loaded last
   // The person whose record the fields show; 0 while they hold a new person or nobody. The
   // name box stands for this person as long as it holds their name.
   int loaded_number = 0;
