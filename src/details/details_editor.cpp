@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <optional>
 
 #include "details/details_texts.h"
@@ -18,16 +19,9 @@
 #include "store/record_reader.h"
 #include "store/record_writer.h"
 #include "store/shared_texts.h"
-#include "store/text_codec.h"
 #include "store/text_helpers.h"
 
 namespace kinvale {
-
-namespace {
-
-constexpr qsizetype kPhotoLine = 6;  // line 7, counted from 0
-
-}  // namespace
 
 const DetailListInfo& ListInfo(DetailList list) {
   using D = PersonDetails;
@@ -61,6 +55,15 @@ QString DetailsEditor::Subject() const {
   return names.HasSelection() ? names.names[names.selected] : fields_.name_box;
 }
 
+int DetailsEditor::SubjectLine() const {
+  const int row = SubjectRow();
+  if (row < 0) return -1;
+  const std::vector<int>& numbers = fields_.names.numbers;
+  const auto line = std::find(numbers.begin(), numbers.end(),
+                              NumberValue(OwnNumber(session_.index.row(row).link)));
+  return line == numbers.end() ? -1 : static_cast<int>(line - numbers.begin());
+}
+
 RecordLoad DetailsEditor::Open() {
   ListFamily();
   if (session_.view.HasPerson()) {
@@ -73,27 +76,17 @@ RecordLoad DetailsEditor::Open() {
 RecordLoad DetailsEditor::LoadPerson() {
   const int row = SubjectRow();
   if (row < 0) return RecordLoad::kNoRecord;
-  const QString path = session_.RecordPathOfRow(row);
-  if (!FileExists(path)) return RecordLoad::kNoRecord;
+  const ShownRecord shown = LoadShownRecord(session_.RecordPathOfRow(row));
+  if (shown.load == RecordLoad::kNoRecord) return RecordLoad::kNoRecord;
   ClearDetails();
   fields_.loaded_number = NumberValue(OwnNumber(session_.index.row(row).link));
-  const std::optional<QStringList> lines = ReadTextLines(path);
-  if (!lines) {
-    MarkSaved();
-    return RecordLoad::kPartial;
-  }
-  const RecordRead read = ParseRecordLines(*lines);
-  if (read.Reached(RecordPart::kLink)) fields_.link = read.record.link;
-  if (read.Reached(RecordPart::kDateChanged)) {
-    fields_.date_label = read.record.date_changed.isEmpty() ? kNoDate : read.record.date_changed;
-  }
-  fields_.details = read.record.details;
-  // The photo line is taken whenever the record has one, as the main window and Return take
-  // it, so that a record that stops early (a minimal one) never keeps another person's photo.
-  fields_.details.photo_path = lines->value(kPhotoLine);
-  if (lines->size() > kPhotoLine) session_.current_photo_path = fields_.details.photo_path;
+  if (shown.link) fields_.link = *shown.link;
+  if (shown.date_label) fields_.date_label = *shown.date_label;
+  fields_.details = shown.details;
+  fields_.details.photo_path = shown.photo_line.value_or(QString());
+  if (shown.photo_line) session_.current_photo_path = *shown.photo_line;
   MarkSaved();
-  return HoldsEveryValue(read, *lines) ? RecordLoad::kComplete : RecordLoad::kPartial;
+  return shown.load;
 }
 
 bool DetailsEditor::HasUnsavedChanges() const {
@@ -105,8 +98,9 @@ bool DetailsEditor::HasUnsavedChanges() const {
 bool DetailsEditor::ConfirmLeave() {
   if (!HasUnsavedChanges()) return true;
   const int row = SubjectRow();
-  const QString who = row >= 0 ? PersonLabel(session_.index, row)
-                               : (fields_.name_box.isEmpty() ? kNewPersonLabel : fields_.name_box);
+  const QString who =
+      row >= 0 ? PersonLabel(session_.index, row)
+               : (fields_.name_box.isEmpty() ? QString(kNewPersonLabel) : fields_.name_box);
   switch (prompter_.AskToSave(kSaveChangesQuestion.arg(who), kUnsavedChangesTitle)) {
     case Prompter::SaveAnswer::kSave:
       return Apply();
@@ -241,7 +235,8 @@ bool DetailsEditor::ChangeName() {
   const int row = index.RowOfNumber(names.SelectedNumber());
   if (row < 0) return false;  // the list is refilled from the index, so this is not expected
   const QString old_name = index.row(row).name;
-  const QString new_name = NormalizedName(prompter_.LineEntry(kNewNamePrompt));
+  const QString new_name =
+      NormalizedName(prompter_.LineEntryStartingWith(kNewNamePrompt, old_name));
   if (new_name.isEmpty()) return false;
   if (QString problem = NameProblem(new_name); !problem.isEmpty()) {
     prompter_.Message(problem, kApplicationTitle);

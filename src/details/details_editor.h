@@ -8,6 +8,7 @@
 #include <array>
 #include <optional>
 
+#include "details/shown_record.h"
 #include "session/main_view.h"
 #include "store/record.h"
 #include "store/record_fields.h"
@@ -37,21 +38,14 @@ struct EditorFields {
   // window does not show.
   PersonDetails details;
   std::array<int, kDetailListCount> list_selected;  // -1: no entry selected
-  QString date_label = kDateLastChangedCaption;
-  QString link;  // line 1 of the record loaded last
+  QString date_label;                               // empty until a record is loaded
+  QString link;                                     // line 1 of the record loaded last
   // The person whose record the fields show; 0 while they hold a new person or nobody. The
   // name box stands for this person as long as it holds their name.
   int loaded_number = 0;
   PersonDetails loaded_details;  // the details as loaded or saved last, to tell typed changes
 
   int& Selected(DetailList list) { return list_selected[static_cast<int>(list)]; }
-};
-
-// How far Load person read the subject's record.
-enum class RecordLoad {
-  kNoRecord,  // there is no record file: every field kept what it showed
-  kComplete,  // every value of the record is in the fields
-  kPartial,   // the record ended early or could not be read: some values were not loaded
 };
 
 class DetailsEditor {
@@ -70,11 +64,13 @@ class DetailsEditor {
   int SubjectRow() const;
   // The subject's name: the selected line's, else the name box's.
   QString Subject() const;
+  // The name list's line of the person the buttons work on; -1 while that is someone new.
+  int SubjectLine() const;
 
   // Lists the family, takes the person of interest into the name box and loads that person.
   RecordLoad Open();
   // Loads the subject's record into the detail fields (run when the current line of the name
-  // list changes).
+  // list changes); without a record file every field keeps what it showed.
   RecordLoad LoadPerson();
   // True when the detail fields differ from the record as loaded or saved last.
   bool HasUnsavedChanges() const;

@@ -12,6 +12,11 @@ class Prompter {
   virtual ~Prompter() = default;
   // The one-line name entry: the text typed, exactly as typed; empty when the user cancelled.
   virtual QString LineEntry(const QString& prompt) = 0;
+  // The same with text already in the box, to be corrected; answerers without a box to fill
+  // answer as LineEntry does.
+  virtual QString LineEntryStartingWith(const QString& prompt, const QString& /*text*/) {
+    return LineEntry(prompt);
+  }
   // An OK/Cancel question; true for OK.
   virtual bool Confirm(const QString& text, const QString& title) = 0;
   // A message with an OK button.

@@ -4,57 +4,53 @@ namespace kinvale {
 
 const std::vector<FieldInfo>& DetailFields() {
   using D = PersonDetails;
-  auto line = [](const char* caption, QString D::*field) {
-    return FieldInfo{QString::fromUtf8(caption), FieldKind::kLine, field, nullptr};
+  enum Tab { kGeneral, kMilestones, kAddresses, kNotes, kSources, kOther };
+  auto line = [](Tab tab, const char* caption, QString D::*field) {
+    return FieldInfo{QString::fromUtf8(caption), FieldKind::kLine, tab, field, nullptr};
   };
-  auto block = [](const char* caption, QString D::*field) {
-    return FieldInfo{QString::fromUtf8(caption), FieldKind::kBlock, field, nullptr};
+  auto block = [](Tab tab, const char* caption, QString D::*field) {
+    return FieldInfo{QString::fromUtf8(caption), FieldKind::kBlock, tab, field, nullptr};
   };
-  auto list = [](const char* caption, QStringList D::*field) {
-    return FieldInfo{QString::fromUtf8(caption), FieldKind::kList, nullptr, field};
+  auto list = [](Tab tab, const char* caption, QStringList D::*field) {
+    return FieldInfo{QString::fromUtf8(caption), FieldKind::kList, tab, nullptr, field};
   };
   static const std::vector<FieldInfo> fields = {
-      line("Prefix", &D::prefix),
-      line("Suffix", &D::suffix),
-      line("Gender", &D::gender),
-      line("Birth Date", &D::birth_date),
-      line("Birth Place", &D::birth_place),
-      line("Death Date", &D::death_date),
-      line("Death Place", &D::death_place),
-      block("Burial Location", &D::burial),
-      list("Occupation", &D::occupations),
-      list("Elementary School", &D::elementary),
-      list("Intermediate School", &D::intermediate),
-      list("High School", &D::high),
-      list("Universities", &D::universities),
-      list("Employers", &D::employers),
-      line("Date Married", &D::date_married),
-      block("Residential Addresses", &D::residential_addresses),
-      block("Business Addresses", &D::business_addresses),
-      block("Homepage Address (URL)", &D::homepage),
-      block("E-Mail Addresses", &D::email_addresses),
-      line("Religion", &D::religion),
-      line("Religious Name", &D::religious_name),
-      block("Notes:", &D::notes),
-      block("Sources", &D::sources),
-      line("Immigration Date", &D::immigration_date),
-      line("Immigration Place", &D::immigration_place),
-      line("Social Security Number", &D::ssn),
+      line(kGeneral, "Prefix", &D::prefix),
+      line(kGeneral, "Suffix", &D::suffix),
+      line(kGeneral, "Gender", &D::gender),
+      line(kGeneral, "Birth Date", &D::birth_date),
+      line(kGeneral, "Birth Place", &D::birth_place),
+      line(kGeneral, "Death Date", &D::death_date),
+      line(kGeneral, "Death Place", &D::death_place),
+      block(kGeneral, "Burial Location", &D::burial),
+      list(kGeneral, "Occupation", &D::occupations),
+      list(kMilestones, "Elementary School", &D::elementary),
+      list(kMilestones, "Intermediate School", &D::intermediate),
+      list(kMilestones, "High School", &D::high),
+      list(kMilestones, "Universities", &D::universities),
+      list(kMilestones, "Employers", &D::employers),
+      line(kMilestones, "Date Married", &D::date_married),
+      block(kAddresses, "Residential Addresses", &D::residential_addresses),
+      block(kAddresses, "Business Addresses", &D::business_addresses),
+      block(kAddresses, "Homepage Address (URL)", &D::homepage),
+      block(kAddresses, "E-Mail Addresses", &D::email_addresses),
+      line(kNotes, "Religion", &D::religion),
+      line(kNotes, "Religious Name", &D::religious_name),
+      block(kNotes, "Notes:", &D::notes),
+      block(kSources, "Sources", &D::sources),
+      line(kOther, "Immigration Date", &D::immigration_date),
+      line(kOther, "Immigration Place", &D::immigration_place),
+      line(kOther, "Social Security Number", &D::ssn),
   };
   return fields;
 }
 
-const std::vector<DetailTab>& DetailTabs() {
-  static const std::vector<DetailTab> tabs = {
-      {QStringLiteral("General"), 0, 9},    {QStringLiteral("Milestones"), 9, 6},
-      {QStringLiteral("Addresses"), 15, 4}, {QStringLiteral("Notes"), 19, 3},
-      {QStringLiteral("Sources"), 22, 1},   {QStringLiteral("Other"), 23, 3},
+const QStringList& DetailTabTitles() {
+  static const QStringList titles = {
+      QStringLiteral("General"), QStringLiteral("Milestones"), QStringLiteral("Addresses"),
+      QStringLiteral("Notes"),   QStringLiteral("Sources"),    QStringLiteral("Other"),
   };
-  return tabs;
-}
-
-bool ShowsCaption(const FieldInfo& field) {
-  return field.text != &PersonDetails::gender && field.text != &PersonDetails::sources;
+  return titles;
 }
 
 const FieldInfo* FindDetailField(const QString& caption) {

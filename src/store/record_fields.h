@@ -15,29 +15,18 @@ enum class FieldKind { kLine, kBlock, kList };
 struct FieldInfo {
   QString caption;
   FieldKind kind;
+  int tab;                                     // its tab in DetailTabTitles()
   QString PersonDetails::*text = nullptr;      // for lines and blocks
   QStringList PersonDetails::*list = nullptr;  // for lists
 };
 
-// Every detail field but the photo path, in tab order ("General" first, "Other" last). The
-// gender selector has no caption of its own and is named "Gender", the sources box "Sources".
+// Every detail field but the photo path, in tab order ("General" first, "Other" last).
 const std::vector<FieldInfo>& DetailFields();
 // The field with that caption (compared ignoring case); nullptr when there is none.
 const FieldInfo* FindDetailField(const QString& caption);
 
-// A tab of the person windows: its title, and the fields of DetailFields() it holds, taken in
-// order from first.
-struct DetailTab {
-  QString title;
-  int first;
-  int count;
-};
-// The six tabs, "General" to "Other", which together hold every field of DetailFields().
-const std::vector<DetailTab>& DetailTabs();
-
-// False for the two fields the windows show without a caption: the gender selector and the
-// sources box (the tab's title names it).
-bool ShowsCaption(const FieldInfo& field);
+// The titles of the six tabs of the person windows, "General" to "Other".
+const QStringList& DetailTabTitles();
 
 inline const QString kDateLastChangedCaption = QStringLiteral("Date Last Changed");
 

@@ -60,10 +60,12 @@ class DetailsEditorTest : public QObject {
     Row("full", record, RecordLoad::kComplete, full, date, kAnnesPhoto);
     Row("minimal", FormatMinimalRecord(kAnneLink), RecordLoad::kComplete, PersonDetails(), kNoDate,
         QString());
-    // Reading stops at line 4; the photo line is taken all the same.
+    // Reading stops at line 4, whole as the prefix; the photo line is taken all the same.
     Row("line 4 without #", no_hash, RecordLoad::kPartial,
-        DetailsOf({{"Social Security Number", full.ssn}, {"photo", kAnnesPhoto}}), date,
-        kAnnesPhoto);
+        DetailsOf({{"Social Security Number", full.ssn},
+                   {"Prefix", "Prefix Suffix"},
+                   {"photo", kAnnesPhoto}}),
+        date, kAnnesPhoto);
     Row("no record file", QByteArray(), RecordLoad::kNoRecord, DetailsOf({{"Prefix", "shown"}}),
         "shown", kShownBefore);
   }

@@ -218,7 +218,7 @@ class MainViewTest : public QObject {
     blank_notes.notes.clear();  // written as one empty line
     blank_notes.sources.clear();
     Row("notes and sources of one empty line", lines_of(blank_notes), "2026", blank_notes);
-    Row("no record file", QStringList(), kDateLastChangedCaption, PersonDetails{});
+    Row("no record file", QStringList(), QString(), PersonDetails{});
   }
   void ShowPersonInfoReadsRecord() {
     const auto [lines, date_label, details] = Fetch<QStringList, QString, PersonDetails>();

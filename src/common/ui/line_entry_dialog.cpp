@@ -45,8 +45,10 @@ void LineEntryDialog::Apply() {
   accept();
 }
 
-QString LineEntryDialog::Ask(QWidget* parent, const QString& prompt) {
+QString LineEntryDialog::Ask(QWidget* parent, const QString& prompt, const QString& text) {
   LineEntryDialog dialog(prompt, parent);
+  dialog.text_->setText(text);
+  dialog.text_->selectAll();
   dialog.exec();
   return dialog.answer();
 }

@@ -18,8 +18,8 @@ class LineEntryDialog : public QDialog {
   // close.
   QString answer() const { return answer_; }
 
-  // Shows the dialog modally and gives its answer.
-  static QString Ask(QWidget* parent, const QString& prompt);
+  // Shows the dialog modally, with text in the box, and gives its answer.
+  static QString Ask(QWidget* parent, const QString& prompt, const QString& text = {});
 
  private:
   void Apply();

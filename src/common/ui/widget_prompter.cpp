@@ -11,6 +11,10 @@ QString WidgetPrompter::LineEntry(const QString& prompt) {
   return LineEntryDialog::Ask(parent_, prompt);
 }
 
+QString WidgetPrompter::LineEntryStartingWith(const QString& prompt, const QString& text) {
+  return LineEntryDialog::Ask(parent_, prompt, text);
+}
+
 bool WidgetPrompter::Confirm(const QString& text, const QString& title) {
   QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel,
                   parent_);

@@ -11,6 +11,7 @@ class WidgetPrompter : public Prompter {
  public:
   explicit WidgetPrompter(QWidget* parent) : parent_(parent) {}
   QString LineEntry(const QString& prompt) override;
+  QString LineEntryStartingWith(const QString& prompt, const QString& text) override;
   bool Confirm(const QString& text, const QString& title) override;  // OK and Cancel
   void Message(const QString& text, const QString& title) override;  // OK
   int ChooseOne(const QString& question, const QString& title,

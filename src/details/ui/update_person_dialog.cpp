@@ -1,41 +1,24 @@
 #include "details/ui/update_person_dialog.h"
 
-#include <QComboBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include "common/ui/person_details_form.h"
 #include "details/details_texts.h"
 #include "session/main_view.h"
 #include "session/session.h"
+#include "store/person_lookup.h"
 #include "store/shared_texts.h"
 
 namespace kinvale {
 
 namespace {
-
-// DetailFields() lists the fields in tab order; these are the counts of each tab's fields.
-
-// A text block holds its lines each followed by CR LF; the text box shows them without the
-// final break.
-QString BlockForEditing(QString block) {
-  block.replace(kLineBreak, QStringLiteral("\n"));
-  if (block.endsWith(u'\n')) block.chop(1);
-  return block;
-}
-
-QString BlockFromEditing(QString text) {
-  if (text.isEmpty()) return text;
-  if (!text.endsWith(u'\n')) text += u'\n';
-  return text.replace(u'\n', kLineBreak);
-}
 
 DetailList ListOfField(const FieldInfo& field) {
   for (int i = 0; i < kDetailListCount; ++i) {
@@ -58,15 +41,15 @@ int SelectedRow(const QListWidget& list) {
   return item && item->isSelected() ? list.row(item) : -1;
 }
 
-// Shows the entries with the selection; the items are only rebuilt when the entries differ,
-// as the name list can hold a whole family.
-void ShowList(QListWidget& list, const QStringList& entries, int selected) {
+// Shows the names with the selection; the items are only rebuilt when the names differ, as the
+// list holds the whole family.
+void ShowNames(QListWidget& list, const QStringList& names, int selected) {
   const QSignalBlocker blocker(list);
-  bool same = list.count() == entries.size();
-  for (int i = 0; same && i < list.count(); ++i) same = list.item(i)->text() == entries[i];
+  bool same = list.count() == names.size();
+  for (int i = 0; same && i < list.count(); ++i) same = list.item(i)->text() == names[i];
   if (!same) {
     list.clear();
-    list.addItems(entries);
+    list.addItems(names);
   }
   if (selected >= 0 && selected < list.count()) {
     list.setCurrentRow(selected);
@@ -84,8 +67,9 @@ UpdatePersonDialog::UpdatePersonDialog(Session& session, Prompter& prompter, QWi
   setWindowTitle(kUpdatePersonTitle);
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(BuildLeftPanel());
-  layout->addWidget(BuildTabs(), 1);
-  resize(820, 560);
+  BuildForm();
+  layout->addWidget(form_, 1);
+  resize(860, 580);
   editor_.Open();
   ShowFields();
 }
@@ -96,15 +80,19 @@ QWidget* UpdatePersonDialog::BuildLeftPanel() {
   layout->setContentsMargins(0, 0, 0, 0);
   name_box_ = new QLineEdit(panel);
   name_box_->setObjectName(QStringLiteral("nameBox"));
-  auto* new_member = new QLabel(kNewMemberCaption, panel);
-  new_member->setBuddy(name_box_);
+  name_caption_ = new QLabel(kNewMemberCaption, panel);
+  name_caption_->setObjectName(QStringLiteral("nameCaption"));
+  name_caption_->setBuddy(name_box_);
+  // Two lines whatever it says, so that the list under it never moves while it is clicked.
+  name_caption_->setWordWrap(true);
+  name_caption_->setFixedHeight(2 * name_caption_->fontMetrics().lineSpacing());
   auto* hint = new QLabel(kNameHint, panel);
   hint->setObjectName(QStringLiteral("nameHint"));
   name_list_ = new QListWidget(panel);
   name_list_->setObjectName(QStringLiteral("nameList"));
   auto* select_member = new QLabel(kSelectMemberCaption, panel);
   select_member->setBuddy(name_list_);
-  layout->addWidget(new_member);
+  layout->addWidget(name_caption_);
   layout->addWidget(name_box_);
   layout->addWidget(hint);
   layout->addWidget(select_member);
@@ -119,6 +107,11 @@ QWidget* UpdatePersonDialog::BuildLeftPanel() {
 
   // The current line is the person shown, however it moves: mouse, arrows, Home/End, typing.
   connect(name_list_, &QListWidget::currentRowChanged, this, &UpdatePersonDialog::ShowPerson);
+  // Typing a name changes nothing but the caption, which tells whether it is someone new.
+  connect(name_box_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    editor_.fields().name_box = text;
+    ShowSubject();
+  });
   connect(apply, &QPushButton::clicked, this, [this] { Run([this] { editor_.Apply(); }); });
   connect(finish, &QPushButton::clicked, this, [this] {
     bool close = false;
@@ -137,68 +130,15 @@ QWidget* UpdatePersonDialog::BuildLeftPanel() {
   return panel;
 }
 
-QTabWidget* UpdatePersonDialog::BuildTabs() {
-  auto* tabs = new QTabWidget(this);
-  tabs->setObjectName(QStringLiteral("tabs"));
-  controls_.reserve(DetailFields().size());  // the list buttons keep pointers into it
-  for (const DetailTab& tab : DetailTabs()) {
-    auto* page = new QWidget(tabs);
-    auto* form = new QFormLayout(page);
-    for (int i = tab.first; i < tab.first + tab.count; ++i) {
-      const FieldInfo& field = DetailFields()[i];
-      QWidget* control = BuildField(field, page);
-      ShowsCaption(field) ? form->addRow(field.caption, control) : form->addRow(control);
-    }
-    if (tab.first == 0) {
-      date_label_ = new QLabel(page);
-      date_label_->setObjectName(QStringLiteral("dateLastChanged"));
-      form->addRow(date_label_);
-    }
-    tabs->addTab(page, tab.title);
-  }
-  return tabs;
-}
-
-QWidget* UpdatePersonDialog::BuildField(const FieldInfo& field, QWidget* parent) {
-  FieldControl& control = controls_.emplace_back(FieldControl{&field});
-  QWidget* widget = nullptr;
-  if (field.kind == FieldKind::kList) return BuildList(control, parent);
-  if (field.kind == FieldKind::kBlock) {
-    widget = control.block = new QPlainTextEdit(parent);
-  } else if (field.text == &PersonDetails::gender) {
-    control.choice = new QComboBox(parent);
-    control.choice->setEditable(true);
-    control.choice->addItems(kGenderChoices);
-    widget = control.choice;
-  } else {
-    widget = control.line = new QLineEdit(parent);
-  }
-  widget->setObjectName(field.caption);
-  return widget;
-}
-
-QWidget* UpdatePersonDialog::BuildList(FieldControl& control, QWidget* parent) {
-  auto* box = new QWidget(parent);
-  auto* layout = new QHBoxLayout(box);
-  layout->setContentsMargins(0, 0, 0, 0);
-  const QString& caption = control.field->caption;
-  control.list = new QListWidget(box);
-  control.list->setObjectName(caption);
-  control.list_kind = ListOfField(*control.field);
-  auto* buttons = new QVBoxLayout();
-  QPushButton* add = Button(kAddEntryCaption, caption + QStringLiteral(" +"), box);
-  QPushButton* remove = Button(kRemoveEntryCaption, caption + QStringLiteral(" -"), box);
-  buttons->addWidget(add);
-  buttons->addWidget(remove);
-  buttons->addStretch();
-  layout->addWidget(control.list, 1);
-  layout->addLayout(buttons);
-  const DetailList list = control.list_kind;
-  connect(add, &QPushButton::clicked, this,
-          [this, list] { Run([&] { editor_.AddListEntry(list); }); });
-  connect(remove, &QPushButton::clicked, this,
-          [this, list] { Run([&] { editor_.RemoveListEntry(list); }); });
-  return box;
+void UpdatePersonDialog::BuildForm() {
+  form_ = new PersonDetailsForm(PersonDetailsForm::Mode::kEdit, this);
+  form_->setObjectName(QStringLiteral("tabs"));
+  connect(form_, &PersonDetailsForm::addEntryClicked, this, [this](const FieldInfo* list) {
+    Run([&] { editor_.AddListEntry(ListOfField(*list)); });
+  });
+  connect(form_, &PersonDetailsForm::removeEntryClicked, this, [this](const FieldInfo* list) {
+    Run([&] { editor_.RemoveListEntry(ListOfField(*list)); });
+  });
 }
 
 void UpdatePersonDialog::Run(const std::function<void()>& operation) {
@@ -227,17 +167,12 @@ void UpdatePersonDialog::TakeEdits(bool with_selection) {
   EditorFields& fields = editor_.fields();
   fields.name_box = name_box_->text();
   if (with_selection) fields.names.selected = SelectedRow(*name_list_);
-  for (const FieldControl& control : controls_) {
-    const FieldInfo& field = *control.field;
-    if (control.list) {
-      fields.Selected(control.list_kind) = SelectedRow(*control.list);
-    } else if (control.block) {
-      fields.details.*field.text = BlockFromEditing(control.block->toPlainText());
-    } else if (control.choice) {
-      fields.details.*field.text = control.choice->currentText();
-    } else {
-      fields.details.*field.text = control.line->text();
-    }
+  PersonDetails typed = form_->TypedDetails();
+  typed.photo_path = fields.details.photo_path;  // not a field of the form
+  fields.details = typed;
+  for (const FieldInfo& field : DetailFields()) {
+    if (field.kind == FieldKind::kList)
+      fields.Selected(ListOfField(field)) = form_->SelectedEntry(field);
   }
 }
 
@@ -251,24 +186,43 @@ void UpdatePersonDialog::ShowFields() {
   for (size_t i = 0; i < fields.names.numbers.size(); ++i) {
     labels.append(LineLabel(editor_.session().index, fields.names, i));
   }
-  ShowList(*name_list_, labels, fields.names.selected);
-  date_label_->setText(fields.date_label);
-  for (const FieldControl& control : controls_) {
-    const FieldInfo& field = *control.field;
-    if (control.list) {
-      ShowList(*control.list, fields.details.*field.list, fields.Selected(control.list_kind));
-    } else if (control.block) {
-      control.block->setPlainText(BlockForEditing(fields.details.*field.text));
-    } else if (control.choice) {
-      control.choice->setEditText(fields.details.*field.text);
-    } else {
-      control.line->setText(fields.details.*field.text);
-    }
+  ShowNames(*name_list_, labels, fields.names.selected);
+  form_->ShowDateLastChanged(fields.date_label);
+  form_->ShowDetails(fields.details);
+  for (const FieldInfo& field : DetailFields()) {
+    if (field.kind == FieldKind::kList)
+      form_->SelectEntry(field, fields.Selected(ListOfField(field)));
   }
   if (saved) {
     TakeEdits(/*with_selection=*/true);
     editor_.MarkSaved();
   }
+  ShowSubject();
+}
+
+void UpdatePersonDialog::ShowSubject() {
+  const int subject = editor_.SubjectLine();
+  name_caption_->setText(subject < 0 ? QString(kNewMemberCaption)
+                                     : kEditingMemberCaption.arg(PersonLabel(
+                                           editor_.session().index, editor_.SubjectRow())));
+  name_caption_->setToolTip(name_caption_->text());
+  // A bold line lays the list out again, which must not happen in the middle of a click on it.
+  QTimer::singleShot(0, this, &UpdatePersonDialog::ShowBoldLine);
+}
+
+void UpdatePersonDialog::ShowBoldLine() {
+  auto set_bold = [this](int line, bool bold) {
+    QListWidgetItem* item = name_list_->item(line);
+    if (!item || item->font().bold() == bold) return;
+    QFont font = item->font();
+    font.setBold(bold);
+    item->setFont(font);
+  };
+  // A family can be long: only the line shown before is redone.
+  set_bold(bold_line_, false);
+  bold_line_ = editor_.SubjectLine();
+  set_bold(bold_line_, true);
+  if (QListWidgetItem* item = name_list_->item(bold_line_)) name_list_->scrollToItem(item);
 }
 
 }  // namespace kinvale

@@ -1,24 +1,22 @@
 // The "Update Personal Information" window: renders the details editor's fields, hands every
-// button to the editor and shows the result. Controls are named for tests: "nameBox",
-// "nameList", "applyButton", "returnButton", "changeNameButton", "newEntryButton",
-// "cancelButton", "dateLastChanged", each detail field by its caption (the gender selector
-// "Gender", the sources box "Sources"), and a list's buttons by its caption and " +" / " -".
+// button to the editor and shows the result. The name box's caption says whom the buttons work
+// on, and the name list shows that person in bold. Controls are named for tests: "nameBox",
+// "nameCaption", "nameList", "applyButton", "returnButton", "changeNameButton",
+// "newEntryButton", "cancelButton", and the person form's fields (PersonDetailsForm).
 #pragma once
 
 #include <QDialog>
 #include <functional>
-#include <vector>
 
 #include "details/details_editor.h"
 
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPlainTextEdit;
-class QTabWidget;
 
 namespace kinvale {
+
+class PersonDetailsForm;
 
 class UpdatePersonDialog : public QDialog {
   Q_OBJECT
@@ -28,20 +26,8 @@ class UpdatePersonDialog : public QDialog {
   UpdatePersonDialog(Session& session, Prompter& prompter, QWidget* parent = nullptr);
 
  private:
-  // One detail field's control: exactly one of the pointers is set.
-  struct FieldControl {
-    const FieldInfo* field;
-    QLineEdit* line = nullptr;
-    QComboBox* choice = nullptr;
-    QPlainTextEdit* block = nullptr;
-    QListWidget* list = nullptr;
-    DetailList list_kind = DetailList::kOccupation;
-  };
-
   QWidget* BuildLeftPanel();
-  QTabWidget* BuildTabs();
-  QWidget* BuildField(const FieldInfo& field, QWidget* parent);
-  QWidget* BuildList(FieldControl& control, QWidget* parent);
+  void BuildForm();
 
   // Takes what the user typed and selected into the editor, runs the operation and shows the
   // editor's fields again.
@@ -54,12 +40,16 @@ class UpdatePersonDialog : public QDialog {
   // person selected before it moved.
   void TakeEdits(bool with_selection);
   void ShowFields();
+  // The name box's caption and the name list's bold line follow the subject.
+  void ShowSubject();
+  void ShowBoldLine();
 
   DetailsEditor editor_;
+  QLabel* name_caption_ = nullptr;
   QLineEdit* name_box_ = nullptr;
   QListWidget* name_list_ = nullptr;
-  QLabel* date_label_ = nullptr;
-  std::vector<FieldControl> controls_;
+  PersonDetailsForm* form_ = nullptr;
+  int bold_line_ = -1;  // the name list's line shown in bold
 };
 
 }  // namespace kinvale

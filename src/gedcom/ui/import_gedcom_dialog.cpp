@@ -1,7 +1,6 @@
 #include "gedcom/ui/import_gedcom_dialog.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -13,15 +12,15 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "common/ui/file_choice.h"
 #include "common/ui/file_choice_texts.h"
+#include "common/ui/person_details_form.h"
+#include "common/ui/person_form_texts.h"
 #include "session/session.h"
 #include "session/startup.h"
 #include "store/prompter.h"
-#include "store/record_fields.h"
 #include "store/shared_texts.h"
 
 namespace kinvale {
@@ -30,36 +29,6 @@ namespace {
 
 // How often, at most, the person tabs show the individual being read and events are handled.
 constexpr int kRefreshMilliseconds = 100;
-
-QWidget* FieldWidget(const FieldInfo& field) {
-  QWidget* widget = nullptr;
-  if (field.text == &PersonDetails::gender) {
-    auto* gender = new QComboBox;
-    gender->addItems({QStringLiteral("Male"), QStringLiteral("Female")});
-    gender->setEditable(true);
-    gender->lineEdit()->setReadOnly(true);
-    widget = gender;
-  } else if (field.kind == FieldKind::kLine) {
-    auto* line = new QLineEdit;
-    line->setReadOnly(true);
-    widget = line;
-  } else if (field.kind == FieldKind::kBlock) {
-    auto* block = new QPlainTextEdit;
-    block->setReadOnly(true);
-    widget = block;
-  } else {
-    widget = new QListWidget;
-  }
-  widget->setObjectName(field.caption);
-  return widget;
-}
-
-// Captions shown beside their fields; the gender selector and the sources box have none.
-QString BlockText(const QString& text) {
-  QString shown = text;
-  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  return shown;
-}
 
 }  // namespace
 
@@ -101,7 +70,7 @@ ImportGedcomDialog::ImportGedcomDialog(Session& session, Prompter& prompter, Fil
 
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(left, 1);
-  layout->addWidget(BuildPersonTabs(), 1);
+  layout->addWidget(BuildPersonSummary(), 1);
 
   connect(import_, &QPushButton::clicked, this, &ImportGedcomDialog::RunImport);
   connect(return_, &QPushButton::clicked, this, &ImportGedcomDialog::reject);
@@ -132,41 +101,19 @@ void ImportGedcomDialog::ChooseFile() {
   if (!path.isEmpty()) SelectFile(path);
 }
 
-QWidget* ImportGedcomDialog::BuildPersonTabs() {
+QWidget* ImportGedcomDialog::BuildPersonSummary() {
   auto* panel = new QWidget;
-  auto* form = new QFormLayout;
   name_box_ = new QLineEdit;
   name_box_->setObjectName(QStringLiteral("NameBox"));
-  link_box_ = new QLineEdit;
-  link_box_->setObjectName(QStringLiteral("LinkBox"));
-  alternate_name_box_ = new QLineEdit;
-  alternate_name_box_->setObjectName(QStringLiteral("AlternateNameBox"));
-  for (QLineEdit* box : {name_box_, link_box_, alternate_name_box_}) box->setReadOnly(true);
-  form->addRow(name_box_);
-  form->addRow(link_box_);
-  form->addRow(alternate_name_box_);
-
-  tabs_ = new QTabWidget;
-  tabs_->setObjectName(QStringLiteral("PersonTabs"));
-  for (const DetailTab& tab : DetailTabs()) {
-    auto* page = new QWidget;
-    auto* tab_form = new QFormLayout(page);
-    tabs_->addTab(page, tab.title);
-    for (int i = tab.first; i < tab.first + tab.count; ++i) {
-      const FieldInfo& field = DetailFields()[i];
-      QWidget* widget = FieldWidget(field);
-      fields_.insert(field.caption, widget);
-      ShowsCaption(field) ? tab_form->addRow(field.caption, widget) : tab_form->addRow(widget);
-      if (field.list == &PersonDetails::occupations) {
-        date_last_changed_ = new QLabel;
-        date_last_changed_->setObjectName(kDateLastChangedCaption);
-        tab_form->addRow(kDateLastChangedCaption, date_last_changed_);
-      }
-    }
-  }
+  name_box_->setReadOnly(true);
+  LookReadOnly(*name_box_);
+  form_ = new PersonDetailsForm(PersonDetailsForm::Mode::kReadOnly);
+  form_->setObjectName(QStringLiteral("PersonTabs"));
+  auto* name_row = new QFormLayout;
+  name_row->addRow(kPersonNameCaption, name_box_);
   auto* layout = new QVBoxLayout(panel);
-  layout->addLayout(form);
-  layout->addWidget(tabs_);
+  layout->addLayout(name_row);
+  layout->addWidget(form_);
   return panel;
 }
 
@@ -254,22 +201,8 @@ void ImportGedcomDialog::Refresh() {
 
 void ImportGedcomDialog::ShowPerson(const ImportedPerson& person) {
   name_box_->setText(person.name);
-  link_box_->setText(person.link);
-  alternate_name_box_->setText(person.alternate_name);
-  date_last_changed_->setText(person.date_last_changed);
-  for (const FieldInfo& field : DetailFields()) {
-    QWidget* widget = fields_.value(field.caption);
-    if (auto* gender = qobject_cast<QComboBox*>(widget)) {
-      gender->setEditText(person.details.*field.text);
-    } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
-      line->setText(person.details.*field.text);
-    } else if (auto* block = qobject_cast<QPlainTextEdit*>(widget)) {
-      block->setPlainText(BlockText(person.details.*field.text));
-    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
-      list->clear();
-      list->addItems(person.details.*field.list);
-    }
-  }
+  form_->ShowDetails(person.details);
+  form_->ShowDateLastChanged(person.date_last_changed);
 }
 
 }  // namespace kinvale

@@ -1,12 +1,12 @@
 // The "Import From GEDCOM" window: the ".ged" file, chosen in the standard file dialog
 // (starting in the folder of the last GEDCOM file, else the application folder), "Resume", "Import"
-// and "Return", the status label, window titles and a progress bar as the import goes, the six
-// person tabs showing the individual being read, and the import report when it is done.
+// and "Return", the status label, window titles and a progress bar as the import goes, the name
+// and six read-only person tabs of the individual being read, and the import report when it is
+// done.
 #pragma once
 
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QMap>
 
 #include "gedcom/gedcom_import.h"
 
@@ -16,11 +16,11 @@ class QLineEdit;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
-class QTabWidget;
 
 namespace kinvale {
 
 class FileChooser;
+class PersonDetailsForm;
 class Prompter;
 struct Session;
 
@@ -46,7 +46,7 @@ class ImportGedcomDialog : public QDialog, private ImportObserver {
  private:
   QLayout* BuildFileRow();
   void ChooseFile();
-  QWidget* BuildPersonTabs();
+  QWidget* BuildPersonSummary();
   void RunImport();
   void SetControlsEnabled(bool enabled);
   void ShowPerson(const ImportedPerson& person);
@@ -72,11 +72,7 @@ class ImportGedcomDialog : public QDialog, private ImportObserver {
   QLabel* status_;
   QProgressBar* progress_;
   QLineEdit* name_box_;
-  QLineEdit* link_box_;
-  QLineEdit* alternate_name_box_;
-  QLabel* date_last_changed_;
-  QMap<QString, QWidget*> fields_;  // by caption
-  QTabWidget* tabs_;
+  PersonDetailsForm* form_;
   QPlainTextEdit* report_;
   bool running_ = false;
   QString status_text_;

@@ -5,15 +5,9 @@
 
 #include <QDialog>
 
-class QFormLayout;
-class QTabWidget;
-
 namespace kinvale {
 
 struct Session;
-struct PersonInfo;
-struct FieldInfo;
-struct DetailTab;
 
 class PersonInfoDialog : public QDialog {
   Q_OBJECT
@@ -24,10 +18,6 @@ class PersonInfoDialog : public QDialog {
 
   // Fills the window from the record of the person at row (ShowPersonInfo).
   PersonInfoDialog(const Session& session, int row, QWidget* parent = nullptr);
-
- private:
-  QWidget* BuildTab(const PersonInfo& info, const DetailTab& tab);
-  void AddField(QFormLayout* form, const PersonInfo& info, const FieldInfo& field);
 };
 
 }  // namespace kinvale

@@ -26,6 +26,16 @@ void OpenEditor(DemoWindow& demo, std::function<void(QWidget*)> act) {
   Click(demo.window, "personButton");
 }
 
+// Whom the window says it edits: the name box's caption and the name list's bold lines.
+QString Whom(const QWidget& editor) {
+  auto* list = Child<QListWidget>(editor, "nameList");
+  QStringList bold;
+  for (int i = 0; i < list->count(); ++i) {
+    if (list->item(i)->font().bold()) bold.append(list->item(i)->text());
+  }
+  return Child<QLabel>(editor, "nameCaption")->text() + '|' + bold.join(',');
+}
+
 // Birth place, notes and gender as the window shows them.
 QString Fields(const QWidget& editor) {
   return QStringList{Child<QLineEdit>(editor, "Birth Place")->text(),
@@ -48,6 +58,14 @@ class DetailsFromMainTest : public QObject {
                            Child<QLabel>(*editor, "dateLastChanged")->text(),
                            Fields(*editor).section('|', 0, 0), Fields(*editor).section('|', -1)}
                    .join('|');
+      // The window says whom it edits, and that a name nobody has is someone new.
+      const QString thomas = "Editing Family Member: Thomas Whitfield|Thomas Whitfield";
+      auto* name_box = Child<QLineEdit>(*editor, "nameBox");
+      QTRY_COMPARE(Whom(*editor), thomas);
+      QTest::keyClicks(name_box, " Jr");
+      QTRY_COMPARE(Whom(*editor), QStringLiteral("Enter Name of New Family Member:|"));
+      for (int i = 0; i < 3; ++i) QTest::keyClick(name_box, Qt::Key_Backspace);
+      QTRY_COMPARE(Whom(*editor), thomas);
       auto* place = Child<QLineEdit>(*editor, "Birth Place");
       place->selectAll();
       QTest::keyClicks(place, "Hereford");
@@ -106,6 +124,8 @@ class DetailsFromMainTest : public QObject {
       QTest::keyClick(list, Qt::Key_Down);
       QTest::keyClick(list, Qt::Key_Up);  // back on Rose
       shown.append(born->text());
+      QTRY_COMPARE(Whom(*editor),
+                   QStringLiteral("Editing Family Member: Rose Whitfield|Rose Whitfield"));
       born->setText("1 JAN 1920");
       Click(*editor, "returnButton");
     });
@@ -122,6 +142,7 @@ class DetailsFromMainTest : public QObject {
       ClickEntry(*Child<QListWidget>(*editor, "nameList"), "Rose Whitfield");
       WhenModalShown(
           [](QWidget* entry) {
+            QCOMPARE(Child<QLineEdit>(*entry, "answer")->selectedText(), "Rose Whitfield");
             QTest::keyClicks(Child<QLineEdit>(*entry, "answer"), "Rosa Whitfield");
             Click(*entry, "applyButton");
             WhenModalShown([](QWidget* confirm) {

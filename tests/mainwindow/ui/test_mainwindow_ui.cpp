@@ -728,8 +728,8 @@ class MainWindowTest : public QObject {
     QVERIFY(!QFile::exists("kinvale.ini"));
   }
 
-  // Every field of the record in its read-only box; a block shows its lines, the home page
-  // shows them on one line.
+  // Every field of the record in its read-only box, which looks read-only and which keys do not
+  // change; a block shows its lines, the home page shows them on one line.
   void InformationShowsEveryField() {
     TempAppFolder folder;
     const PersonDetails d = EveryFieldFilled();
@@ -747,6 +747,9 @@ class MainWindowTest : public QObject {
              (QStringList{"General", "Milestones", "Addresses", "Notes", "Sources", "Other"}));
     for (const FieldInfo& field : DetailFields()) {
       QWidget* box = Child(dialog, field.caption);
+      QCOMPARE(box->palette().color(QPalette::Base), box->palette().color(QPalette::Window));
+      QTest::keyClicks(box, "x");
+      for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_F2}) QTest::keyClick(box, key);
       QString shown;
       if (auto* line = qobject_cast<QLineEdit*>(box)) {
         QVERIFY(line->isReadOnly());
