@@ -85,7 +85,7 @@ bool SaveLinkStrings(Session& session, Prompter& prompter, const QString& step_n
     session.record_line1.clear();
     if (!QDir().mkpath(folder)) {
       prompter.Message(kFamilyFolderNotCreatedMessage.arg(QDir::toNativeSeparators(folder)),
-                       kApplicationTitle);
+                       kApplicationTitle, MessageKind::kError);
       return false;
     }
   }
@@ -120,8 +120,9 @@ bool SaveLinkStrings(Session& session, Prompter& prompter, const QString& step_n
   QString error;
   const bool saved = ApplyFamilyChange(session, change, &error);
   DeleteTemporaryFiles(folder);
-  if (!failures.empty()) prompter.Message(FailureMessage(failures), kApplicationTitle);
-  if (!saved) prompter.Message(error, kApplicationTitle);
+  if (!failures.empty())
+    prompter.Message(FailureMessage(failures), kApplicationTitle, MessageKind::kError);
+  if (!saved) prompter.Message(error, kApplicationTitle, MessageKind::kError);
   return saved && failures.empty();
 }
 

@@ -73,7 +73,7 @@ class ExportRun {
   };
 
   ExportOutcome Refuse(const QString& message) {
-    prompter_.Message(message, kExportWindowTitle);
+    prompter_.Message(message, kExportWindowTitle, MessageKind::kWarning);
     return ExportOutcome::kRefused;
   }
   bool NumbersProblem(QString* message) const;
@@ -101,7 +101,7 @@ ExportResult ExportRun::Run() {
   result_.outcome = [this] {
     if (!session_.HasFamily()) return Refuse(kNoOpenFamilyMessage);
     if (QFileInfo::exists(request_.output_path) &&
-        !prompter_.Confirm(kOutputExistsQuestion, kFileExistsTitle)) {
+        !prompter_.Confirm(kOutputExistsQuestion, kFileExistsTitle, Risk::kDestructive)) {
       return ExportOutcome::kStopped;
     }
     QString problem;
@@ -115,11 +115,11 @@ ExportResult ExportRun::Run() {
     const std::optional<QByteArray> bytes = Encode();
     if (!bytes) return ExportOutcome::kStopped;
     if (!WriteFileAtomically(request_.output_path, *bytes, &result_.error)) {
-      prompter_.Message(kExportFailed, kExportFailedTitle);
+      prompter_.Message(kExportFailed, kExportFailedTitle, MessageKind::kError);
       return ExportOutcome::kFailed;
     }
     Progress(index_.size());
-    prompter_.Message(kExportCompleted, kJobStatusTitle);
+    prompter_.Message(kExportCompleted, kJobStatusTitle, MessageKind::kInformation);
     return ExportOutcome::kCompleted;
   }();
   return result_;
@@ -211,7 +211,8 @@ std::optional<QByteArray> ExportRun::Encode() {
     character = FirstUnwritableCharacter(body.sliced(owners_[i].start, end - owners_[i].start));
     owner = owners_[i].text;
   }
-  if (!prompter_.Confirm(kNotWindows1252Question.arg(character, owner), kExportWindowTitle)) {
+  if (!prompter_.Confirm(kNotWindows1252Question.arg(character, owner), kExportWindowTitle,
+                         Risk::kHarmless)) {
     return std::nullopt;
   }
   result_.utf8 = true;

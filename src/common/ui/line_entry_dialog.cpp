@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "store/prompter.h"
+#include "common/ui/plain_dialog.h"
 #include "store/shared_texts.h"
 
 namespace kinvale {
@@ -36,6 +36,7 @@ LineEntryDialog::LineEntryDialog(const QString& prompt, QWidget* parent) : QDial
   layout->addWidget(text_);
   layout->addSpacing(6);
   layout->addWidget(buttons);
+  FinishDialog(this);
   setFixedHeight(sizeHint().height());
   text_->setFocus();
 }

@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "common/ui/plain_dialog.h"
 #include "details/details_texts.h"
 #include "session/main_view.h"
 #include "session/session.h"
@@ -88,6 +89,7 @@ UpdatePersonDialog::UpdatePersonDialog(Session& session, Prompter& prompter, QWi
   resize(820, 560);
   editor_.Open();
   ShowFields();
+  FinishDialog(this);
 }
 
 QWidget* UpdatePersonDialog::BuildLeftPanel() {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/ui/plain_dialog.h"
 #include "common/ui/save_as_dialog.h"
 #include "session/session.h"
 #include "store/prompter.h"
@@ -60,6 +61,7 @@ ExportGedcomDialog::ExportGedcomDialog(Session& session, Prompter& prompter, QWi
   connect(export_, &QPushButton::clicked, this, &ExportGedcomDialog::ChooseFileAndExport);
   connect(return_, &QPushButton::clicked, this, &ExportGedcomDialog::reject);
   resize(460, 320);
+  FinishDialog(this);
 }
 
 void ExportGedcomDialog::ChooseFileAndExport() {

@@ -18,6 +18,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "common/ui/plain_dialog.h"
 #include "session/session.h"
 #include "session/startup.h"
 #include "store/prompter.h"
@@ -107,6 +108,7 @@ ImportGedcomDialog::ImportGedcomDialog(Session& session, Prompter& prompter, QWi
   connect(import_, &QPushButton::clicked, this, &ImportGedcomDialog::RunImport);
   connect(return_, &QPushButton::clicked, this, &ImportGedcomDialog::reject);
   resize(1000, 640);
+  FinishDialog(this);
 }
 
 void ImportGedcomDialog::BuildFilePicker() {
@@ -197,7 +199,7 @@ bool ImportGedcomDialog::SelectFile(const QString& path) {
 void ImportGedcomDialog::RunImport() {
   const QString file = SelectedFile();
   if (file.isEmpty()) {
-    prompter_.Message(kChooseFileMessage, kImportWindowTitle);
+    prompter_.Message(kChooseFileMessage, kImportWindowTitle, MessageKind::kWarning);
     return;
   }
   status_->hide();

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "common/ui/plain_dialog.h"
 #include "mainwindow/window_texts.h"
 #include "store/families.h"
 
@@ -56,6 +57,7 @@ FamilyChooserDialog::FamilyChooserDialog(const QString& app_folder, Prompter& pr
 
   FillList(QString());
   families_->setFocus();
+  FinishDialog(this);
 }
 
 FamilyChoice FamilyChooserDialog::Choose(QWidget* parent, const QString& app_folder,

@@ -20,6 +20,7 @@
 
 #include "chart/chart_texts.h"
 #include "chart/ui/chart_window.h"
+#include "common/ui/plain_dialog.h"
 #include "common/ui/save_as_dialog.h"
 #include "details/ui/update_person_dialog.h"
 #include "editing/family_editing.h"
@@ -241,7 +242,7 @@ void MainWindow::FindPerson() {
   const Resolution found =
       ResolveTypedName(session_.index, prompter_, text, kWhichPersonQuestion.arg(text));
   if (found.kind == Resolution::kNobody) {
-    prompter_.Message(kNobodyMatches.arg(text), kFindPersonItem);
+    prompter_.Message(kNobodyMatches.arg(text), kFindPersonItem, MessageKind::kInformation);
   }
   if (found.kind != Resolution::kPerson) return;
   find_box_->clear();
@@ -252,7 +253,8 @@ void MainWindow::OpenImportWindow(const QString& file) {
   ImportGedcomDialog import(session_, prompter_, this);
   connect(&import, &ImportGedcomDialog::familyReloaded, this, &MainWindow::Redraw);
   if (!file.isEmpty() && !import.SelectFile(file)) {
-    prompter_.Message(kGedcomFileMissing.arg(QDir::toNativeSeparators(file)), kImportWindowTitle);
+    prompter_.Message(kGedcomFileMissing.arg(QDir::toNativeSeparators(file)), kImportWindowTitle,
+                      MessageKind::kWarning);
   }
   import.exec();
 }
@@ -346,6 +348,7 @@ void MainWindow::Redraw() {
   undo_->setEnabled(undo_->text() != kUndoItem);
   redo_->setText(RedoCaption(session_));
   redo_->setEnabled(redo_->text() != kRedoItem);
+  AssignAccessKeys(menuBar());  // the undo and redo items were named anew
   RenderPhoto();
   RecordHistory();
   status_->setText(session_.HasFamily()

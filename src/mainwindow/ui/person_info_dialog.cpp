@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "common/ui/plain_dialog.h"
 #include "mainwindow/person_info.h"
 #include "mainwindow/window_texts.h"
 #include "session/session.h"
@@ -80,6 +81,7 @@ PersonInfoDialog::PersonInfoDialog(const Session& session, int row, QWidget* par
   layout->addWidget(tabs);
   layout->addWidget(buttons);
   resize(560, 520);
+  FinishDialog(this);
 }
 
 QWidget* PersonInfoDialog::BuildTab(const PersonInfo& info, const DetailTab& tab) {

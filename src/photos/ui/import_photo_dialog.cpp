@@ -14,6 +14,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "common/ui/plain_dialog.h"
 #include "session/session.h"
 
 namespace kinvale {
@@ -63,6 +64,7 @@ ImportPhotoDialog::ImportPhotoDialog(Session& session, Prompter& prompter, Photo
   connect(action, &QPushButton::clicked, this, &ImportPhotoDialog::RunAction);
   connect(exit, &QPushButton::clicked, this, &QDialog::accept);
   ShowFolder(PhotoStartFolder(session_, mode_));
+  FinishDialog(this);
 }
 
 void ImportPhotoDialog::BuildPickers() {
