@@ -59,7 +59,7 @@ class PhotoWindowTest : public QObject {
     const auto [change, title, action, check_box_shown] = Fetch<bool, QString, QString, bool>();
     const PhotoWindow window(change ? PhotoMode::kChange : PhotoMode::kImport);
     QCOMPARE(window.dialog->windowTitle(), title);
-    QCOMPARE(Child<QPushButton>(*window.dialog, "actionButton")->text(), action);
+    QCOMPARE(Child<QPushButton>(*window.dialog, "actionButton")->text().remove(u'&'), action);
     auto* use_as_default = Child<QCheckBox>(*window.dialog, "useAsDefault");
     QCOMPARE(use_as_default->isVisible(), check_box_shown);
     QVERIFY(!use_as_default->isChecked());
