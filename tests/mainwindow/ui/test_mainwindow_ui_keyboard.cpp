@@ -1,8 +1,9 @@
 // Every window of the program walked with the keyboard alone, from the main window on the demo
-// family: each menu item opened by its access keys and each of the main window's buttons pressed
-// with Space after Tab reached it; in every window that opens, each button is reached by Tab or
-// has a key of its own, no two controls share an access key, the frame is a plain dialog's, and
-// Escape closes it. The windows are found as they open, so new ones are walked too.
+// family: each menu item opened by its access keys, each of the main window's buttons pressed
+// with Space and each of its lists given Enter after Tab reached it; in every window that opens,
+// each button is reached by Tab or has a key of its own, no two controls share an access key, the
+// frame is a plain dialog's, and Escape closes it. The windows are found as they open, so new ones
+// are walked too.
 #include <QtTest>
 #include <QtWidgets>
 
@@ -27,10 +28,11 @@ bool TakesTab(const QWidget* widget) {
   return false;
 }
 
-// The widgets Tab (Ctrl+Tab out of a text box) reaches from the window's focus, once round.
-QSet<QWidget*> TabReach(QWidget* window) {
-  QSet<QWidget*> reached;
-  if (window->focusWidget()) reached.insert(window->focusWidget());
+// The widgets Tab (Ctrl+Tab out of a text box) reaches from the window's focus, once round, in
+// the order reached.
+QList<QWidget*> TabReach(QWidget* window) {
+  QList<QWidget*> reached;
+  if (window->focusWidget()) reached.append(window->focusWidget());
   for (int step = 0; step < 400; ++step) {
     QWidget* from = window->focusWidget() ? window->focusWidget() : window;
     QTest::keyClick(from, Qt::Key_Tab, TakesTab(from) ? Qt::ControlModifier : Qt::NoModifier);
@@ -38,7 +40,7 @@ QSet<QWidget*> TabReach(QWidget* window) {
     if (window->focusWidget() == from) QTest::keyClick(from, Qt::Key_Tab, Qt::ControlModifier);
     QWidget* now = window->focusWidget();
     if (!now || now == from || reached.contains(now)) break;  // alone, stuck, or round once
-    reached.insert(now);
+    reached.append(now);
   }
   return reached;
 }
@@ -64,7 +66,7 @@ bool HasOwnKey(const QAbstractButton* button) {
 QStringList KeyboardProblems(QWidget* window) {
   QStringList problems;
   const QString name = window->windowTitle();
-  const QSet<QWidget*> reached = TabReach(window);
+  const QList<QWidget*> reached = TabReach(window);
   QMultiHash<QChar, QString> keys;
   for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
     if (!button->isVisible() || !button->isEnabled() || PartOfControl(button)) continue;
@@ -185,13 +187,17 @@ class KeyboardWalkTest : public QObject {
     ModalWalker walker;
     QStringList problems = KeyboardProblems(&main);
 
-    // The buttons Tab reaches, each pressed with Space; whatever opens is walked and closed.
+    // The buttons Tab reaches, each pressed with Space, and the lists, Enter on their first line;
+    // whatever opens is walked and closed.
     for (QWidget* widget : TabReach(&main)) {
-      auto* button = qobject_cast<QAbstractButton*>(widget);
-      if (!button || !button->isVisible() || !button->isEnabled()) continue;
+      if (!widget->isVisible() || !widget->isEnabled()) continue;
+      auto* list = qobject_cast<QAbstractItemView*>(widget);
+      if (!qobject_cast<QAbstractButton*>(widget) && !(list && list->model()->rowCount() > 0))
+        continue;
       widget->setFocus(Qt::TabFocusReason);
+      if (list) QTest::keyClick(list, Qt::Key_Home);
       walker.Arm();
-      QTest::keyClick(button, Qt::Key_Space);
+      QTest::keyClick(widget, list ? Qt::Key_Return : Qt::Key_Space);
       QTest::qWait(50);
       walker.Disarm();
     }
