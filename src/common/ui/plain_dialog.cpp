@@ -29,8 +29,8 @@ struct Keyed {
   std::function<void(const QString&)> set_text;
 };
 
-// The text with an access key on its first free letter, word starts first; unchanged when it has
-// one already or every letter is taken.
+// The text with an access key on its first free letter, word starts first; unchanged when every
+// letter is taken.
 QString WithFreeKey(const QString& text, QSet<QChar>& taken) {
   std::vector<qsizetype> places;
   for (qsizetype i = 0; i < text.size(); ++i) {
@@ -153,7 +153,8 @@ void FinishDialog(QDialog* dialog) {
   AssignAccessKeys(dialog);
   // Tab leaves a text box of several lines as it leaves every other field; a box that kept it
   // would hold the keyboard there.
-  for (QPlainTextEdit* text : dialog->findChildren<QPlainTextEdit*>()) text->setTabChangesFocus(true);
+  for (QPlainTextEdit* text : dialog->findChildren<QPlainTextEdit*>())
+    text->setTabChangesFocus(true);
   for (QTextEdit* text : dialog->findChildren<QTextEdit*>()) text->setTabChangesFocus(true);
 }
 
