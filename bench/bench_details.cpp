@@ -25,10 +25,10 @@ class SilentPrompter : public Prompter {
   QString LineEntry(const QString&) override {
     return answers.isEmpty() ? QString() : answers.takeFirst();
   }
-  bool Confirm(const QString&, const QString&) override { return true; }
+  bool Confirm(const QString&, const QString&, Risk) override { return true; }
   int ChooseOne(const QString&, const QString&, const QStringList&) override { return -1; }
   SaveAnswer AskToSave(const QString&, const QString&) override { return SaveAnswer::kDiscard; }
-  void Message(const QString&, const QString&) override {}
+  void Message(const QString&, const QString&, MessageKind) override {}
 };
 
 // A 9999-person family written once, opened with a person of the middle generations shown.

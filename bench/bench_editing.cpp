@@ -36,8 +36,8 @@ const QString kNewFather = QStringLiteral("Benchmark Father");
 class BenchPrompter : public Prompter {
  public:
   QString LineEntry(const QString&) override { return kNewFather; }
-  bool Confirm(const QString&, const QString&) override { return true; }
-  void Message(const QString& text, const QString&) override { messages.append(text); }
+  bool Confirm(const QString&, const QString&, Risk) override { return true; }
+  void Message(const QString& text, const QString&, MessageKind) override { messages.append(text); }
   int ChooseOne(const QString&, const QString&, const QStringList&) override { return -1; }
   SaveAnswer AskToSave(const QString&, const QString&) override { return SaveAnswer::kDiscard; }
   QStringList messages;

@@ -20,10 +20,10 @@ namespace {
 class YesPrompter : public Prompter {
  public:
   QString LineEntry(const QString&) override { return {}; }
-  bool Confirm(const QString&, const QString&) override { return true; }
+  bool Confirm(const QString&, const QString&, Risk) override { return true; }
   int ChooseOne(const QString&, const QString&, const QStringList&) override { return -1; }
   SaveAnswer AskToSave(const QString&, const QString&) override { return SaveAnswer::kDiscard; }
-  void Message(const QString&, const QString&) override {}
+  void Message(const QString&, const QString&, MessageKind) override {}
 };
 
 void BM_ExportFamily(benchmark::State& state) {

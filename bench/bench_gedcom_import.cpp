@@ -35,10 +35,10 @@ constexpr const char* kWriteGedcomFlag = "--write-gedcom";
 class YesPrompter : public Prompter {
  public:
   QString LineEntry(const QString&) override { return {}; }
-  bool Confirm(const QString&, const QString&) override { return true; }
+  bool Confirm(const QString&, const QString&, Risk) override { return true; }
   int ChooseOne(const QString&, const QString&, const QStringList&) override { return -1; }
   SaveAnswer AskToSave(const QString&, const QString&) override { return SaveAnswer::kDiscard; }
-  void Message(const QString&, const QString&) override {}
+  void Message(const QString&, const QString&, MessageKind) override {}
 };
 
 // The generated file of that many individuals, written once into a folder that lives as long

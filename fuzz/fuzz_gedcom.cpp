@@ -17,8 +17,8 @@ namespace {
 class YesPrompter : public kinvale::Prompter {
  public:
   QString LineEntry(const QString&) override { return {}; }
-  bool Confirm(const QString&, const QString&) override { return true; }
-  void Message(const QString&, const QString&) override {}
+  bool Confirm(const QString&, const QString&, kinvale::Risk) override { return true; }
+  void Message(const QString&, const QString&, kinvale::MessageKind) override {}
   int ChooseOne(const QString&, const QString&, const QStringList&) override { return -1; }
   SaveAnswer AskToSave(const QString&, const QString&) override { return SaveAnswer::kSave; }
 };

@@ -17,20 +17,20 @@ QString CliPrompter::LineEntry(const QString& /*prompt*/) {
   return answers_.isEmpty() ? QString() : answers_.takeFirst();
 }
 
-bool CliPrompter::Confirm(const QString& text, const QString& /*title*/) {
+bool CliPrompter::Confirm(const QString& text, const QString& /*title*/, Risk /*risk*/) {
   if (assume_yes_) return true;
   PrintError(text + QStringLiteral(" (not confirmed: pass --yes to answer OK)"));
   return false;
 }
 
-void CliPrompter::Message(const QString& text, const QString& /*title*/) {
-  ++messages_shown_;
+void CliPrompter::Message(const QString& text, const QString& /*title*/, MessageKind kind) {
+  if (kind != MessageKind::kInformation) ++problems_shown_;
   PrintError(text);
 }
 
 int CliPrompter::ChooseOne(const QString& question, const QString& /*title*/,
                            const QStringList& choices) {
-  ++messages_shown_;
+  ++problems_shown_;
   PrintError(question + QStringLiteral(" Name the person as #NNNN:"));
   for (const QString& choice : choices) PrintError(QStringLiteral("  ") + choice);
   return -1;

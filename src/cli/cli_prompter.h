@@ -1,5 +1,6 @@
 // The command line's answers to the questions core operations ask: name entries from a queue
-// of answers given on the command line, confirmations from --yes, messages on stderr.
+// of answers given on the command line, confirmations from --yes, messages on stderr (stdout
+// carries only a command's results).
 #pragma once
 
 #include <QString>
@@ -12,8 +13,8 @@ namespace kinvale::cli {
 class CliPrompter : public Prompter {
  public:
   QString LineEntry(const QString& prompt) override;
-  bool Confirm(const QString& text, const QString& title) override;
-  void Message(const QString& text, const QString& title) override;
+  bool Confirm(const QString& text, const QString& title, Risk risk) override;
+  void Message(const QString& text, const QString& title, MessageKind kind) override;
   // The command line names people by "#NNNN" where a name is shared, so a pick is never asked:
   // the choices are printed and none is taken.
   int ChooseOne(const QString& question, const QString& title, const QStringList& choices) override;
@@ -22,12 +23,13 @@ class CliPrompter : public Prompter {
 
   void QueueAnswer(const QString& answer) { answers_.append(answer); }
   void set_assume_yes(bool yes) { assume_yes_ = yes; }
-  int messages_shown() const { return messages_shown_; }
+  // The warnings, errors and unanswered picks so far: any of them makes a command fail.
+  int problems_shown() const { return problems_shown_; }
 
  private:
   QStringList answers_;
   bool assume_yes_ = false;
-  int messages_shown_ = 0;
+  int problems_shown_ = 0;
 };
 
 }  // namespace kinvale::cli

@@ -55,10 +55,10 @@ int RunEdit(Context& context, const QStringList& args, ButtonOperation operation
   if (context.OpenFamilyWithPerson(session, args[0], args[1]) < 0) return kUserError;
   if (!prepare(session)) return kUserError;
   const std::vector<IndexRow> before = session.index.rows();
-  const int messages = context.prompter.messages_shown();
+  const int messages = context.prompter.problems_shown();
   operation(session, context.prompter);
   PrintChangedLinks(context, before, session.index);
-  return context.prompter.messages_shown() == messages ? kOk : kUserError;
+  return context.prompter.problems_shown() == messages ? kOk : kUserError;
 }
 
 // The line of the list that person names: the line of the person "#NNNN" or a description

@@ -27,9 +27,9 @@ int Run(Context& context, QStringList args, const QString& command, HistoryActio
   if (!ArgumentCountIs(context, command, args, 1, 1)) return kUsageError;
   Session session;
   if (!context.OpenFamily(session, args[0])) return kUserError;
-  const int messages = context.prompter.messages_shown();
+  const int messages = context.prompter.problems_shown();
   const std::optional<QString> step = action(session, context.prompter);
-  if (context.prompter.messages_shown() != messages) return kUserError;
+  if (context.prompter.problems_shown() != messages) return kUserError;
   if (!step) return context.Fail(QStringLiteral("There is nothing to %1.").arg(command));
   context.Out(done_word + u' ' + *step);
   return kOk;

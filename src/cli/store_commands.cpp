@@ -83,7 +83,7 @@ int CheckFamily(Context& context, QStringList args) {
   const bool mended = repair && !found.repairs.empty();
   if (mended) SaveLinkStrings(session, context.prompter, QStringLiteral("Repair link strings"));
   const bool sound = found.duplicates.isEmpty() && (found.repairs.empty() || mended);
-  return sound && context.prompter.messages_shown() == 0 ? kOk : kUserError;
+  return sound && context.prompter.problems_shown() == 0 ? kOk : kUserError;
 }
 
 const CommandRegistration kCheck{

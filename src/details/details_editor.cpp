@@ -146,7 +146,7 @@ std::optional<DetailsEditor::Saving> DetailsEditor::StartSave() {
   // A person created here takes the name in composed form, as every new name is stored.
   const QString name = *found < 0 ? NormalizedName(Subject()) : Subject();
   if (QString problem = SaveProblem(name, *found); !problem.isEmpty()) {
-    prompter_.Message(problem, kApplicationTitle);
+    prompter_.Message(problem, kApplicationTitle, MessageKind::kWarning);
     return std::nullopt;
   }
   FamilyIndex& index = session_.index;
@@ -186,7 +186,7 @@ bool DetailsEditor::WriteReporting(const Saving& saving, const QString& photo_pa
                   saving.created ? CreateStepName(name) : EditStepName(name), &error)) {
     return true;
   }
-  if (!error.isEmpty()) prompter_.Message(error, kApplicationTitle);
+  if (!error.isEmpty()) prompter_.Message(error, kApplicationTitle, MessageKind::kError);
   return false;
 }
 
@@ -201,7 +201,8 @@ bool DetailsEditor::Return() {
   if (saving->created) return FinishApply(*saving);
   const QString path = session_.RecordPathOfRow(saving->row);
   if (!FileExists(path)) {
-    prompter_.Message(kErrorReadingFile + QDir::toNativeSeparators(path), kSystemErrorTitle);
+    prompter_.Message(kErrorReadingFile + QDir::toNativeSeparators(path), kSystemErrorTitle,
+                      MessageKind::kError);
     return false;
   }
   session_.current_photo_path = ReadPhotoLine(path).value_or(QString());
@@ -239,16 +240,17 @@ bool DetailsEditor::ChangeName() {
       NormalizedName(prompter_.LineEntryStartingWith(kNewNamePrompt, old_name));
   if (new_name.isEmpty()) return false;
   if (QString problem = NameProblem(new_name); !problem.isEmpty()) {
-    prompter_.Message(problem, kApplicationTitle);
+    prompter_.Message(problem, kApplicationTitle, MessageKind::kWarning);
     return false;
   }
-  if (!prompter_.Confirm(ConfirmChangeText(old_name, new_name), kConfirmChangeTitle)) {
+  if (!prompter_.Confirm(ConfirmChangeText(old_name, new_name), kConfirmChangeTitle,
+                         Risk::kHarmless)) {
     return false;
   }
   QString error;
   if (!RenameRecordFile(session_, OwnNumber(index.row(row).link).toString(), old_name, new_name,
                         &error)) {
-    prompter_.Message(error, kApplicationTitle);
+    prompter_.Message(error, kApplicationTitle, MessageKind::kError);
     return false;
   }
   index.SetName(row, new_name);

@@ -12,7 +12,8 @@ bool SetDetailField(Session& session, Prompter& prompter, const FieldInfo& field
                     const QString& value) {
   DetailsEditor editor(session, prompter);
   if (editor.Open() == RecordLoad::kPartial) {
-    prompter.Message(kPartialRecordMessage.arg(editor.Subject()), kApplicationTitle);
+    prompter.Message(kPartialRecordMessage.arg(editor.Subject()), kApplicationTitle,
+                     MessageKind::kWarning);
     return false;
   }
   PersonDetails& details = editor.fields().details;

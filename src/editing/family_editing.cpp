@@ -22,7 +22,7 @@ namespace {
 
 bool FamilyIsOpen(const Session& session, Prompter& prompter) {
   if (session.HasFamily()) return true;
-  prompter.Message(kNoFamilyOpenMessage, kApplicationTitle);
+  prompter.Message(kNoFamilyOpenMessage, kApplicationTitle, MessageKind::kWarning);
   return false;
 }
 
@@ -63,7 +63,7 @@ std::optional<Answer> AskRelative(Session& session, Prompter& prompter, Relative
                               ? RelationProblem(session, relative, found.row)
                               : NewPersonProblem(session, name);
   if (!problem.isEmpty()) {
-    prompter.Message(problem, kApplicationTitle);
+    prompter.Message(problem, kApplicationTitle, MessageKind::kWarning);
     return std::nullopt;
   }
   return Answer{found.row < 0 ? name : session.index.row(found.row).name, found.row};

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "editing/editing_texts.h"
-#include "store/loaded_family.h"
 #include "store/atomic_file.h"
 #include "store/link_string.h"
+#include "store/loaded_family.h"
 #include "store/prompter.h"
 #include "store/record.h"
 #include "store/record_writer.h"
@@ -85,7 +85,7 @@ bool SaveLinkStrings(LoadedFamily& family, Prompter& prompter, const QString& st
     family.record_line1.clear();
     if (!QDir().mkpath(folder)) {
       prompter.Message(kFamilyFolderNotCreatedMessage.arg(QDir::toNativeSeparators(folder)),
-                       kApplicationTitle);
+                       kApplicationTitle, MessageKind::kError);
       return false;
     }
   }
@@ -120,8 +120,9 @@ bool SaveLinkStrings(LoadedFamily& family, Prompter& prompter, const QString& st
   QString error;
   const bool saved = ApplyFamilyChange(family, change, &error);
   DeleteTemporaryFiles(folder);
-  if (!failures.empty()) prompter.Message(FailureMessage(failures), kApplicationTitle);
-  if (!saved) prompter.Message(error, kApplicationTitle);
+  if (!failures.empty())
+    prompter.Message(FailureMessage(failures), kApplicationTitle, MessageKind::kError);
+  if (!saved) prompter.Message(error, kApplicationTitle, MessageKind::kError);
   return saved && failures.empty();
 }
 

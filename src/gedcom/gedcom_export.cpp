@@ -10,9 +10,9 @@
 #include "gedcom/export_records.h"
 #include "gedcom/gedcom_mapping.h"
 #include "gedcom/gedcom_writer.h"
-#include "store/loaded_family.h"
 #include "store/atomic_file.h"
 #include "store/link_string.h"
+#include "store/loaded_family.h"
 #include "store/person_number.h"
 #include "store/prompter.h"
 #include "store/record_reader.h"
@@ -73,7 +73,7 @@ class ExportRun {
   };
 
   ExportOutcome Refuse(const QString& message) {
-    prompter_.Message(message, kExportWindowTitle);
+    prompter_.Message(message, kExportWindowTitle, MessageKind::kWarning);
     return ExportOutcome::kRefused;
   }
   bool NumbersProblem(QString* message) const;
@@ -101,7 +101,7 @@ ExportResult ExportRun::Run() {
   result_.outcome = [this] {
     if (!family_.HasFamily()) return Refuse(kNoOpenFamilyMessage);
     if (QFileInfo::exists(request_.output_path) &&
-        !prompter_.Confirm(kOutputExistsQuestion, kFileExistsTitle)) {
+        !prompter_.Confirm(kOutputExistsQuestion, kFileExistsTitle, Risk::kDestructive)) {
       return ExportOutcome::kStopped;
     }
     QString problem;
@@ -115,11 +115,11 @@ ExportResult ExportRun::Run() {
     const std::optional<QByteArray> bytes = Encode();
     if (!bytes) return ExportOutcome::kStopped;
     if (!WriteFileAtomically(request_.output_path, *bytes, &result_.error)) {
-      prompter_.Message(kExportFailed, kExportFailedTitle);
+      prompter_.Message(kExportFailed, kExportFailedTitle, MessageKind::kError);
       return ExportOutcome::kFailed;
     }
     Progress(index_.size());
-    prompter_.Message(kExportCompleted, kJobStatusTitle);
+    prompter_.Message(kExportCompleted, kJobStatusTitle, MessageKind::kInformation);
     return ExportOutcome::kCompleted;
   }();
   return result_;
@@ -211,7 +211,8 @@ std::optional<QByteArray> ExportRun::Encode() {
     character = FirstUnwritableCharacter(body.sliced(owners_[i].start, end - owners_[i].start));
     owner = owners_[i].text;
   }
-  if (!prompter_.Confirm(kNotWindows1252Question.arg(character, owner), kExportWindowTitle)) {
+  if (!prompter_.Confirm(kNotWindows1252Question.arg(character, owner), kExportWindowTitle,
+                         Risk::kHarmless)) {
     return std::nullopt;
   }
   result_.utf8 = true;
@@ -228,8 +229,8 @@ QString WithGedcomExtension(const QString& path) {
   return path.endsWith(kGedcomExtension, Qt::CaseInsensitive) ? path : path + kGedcomExtension;
 }
 
-ExportResult ExportGedcom(const LoadedFamily& family, const ExportRequest& request, Prompter& prompter,
-                          ExportObserver* observer) {
+ExportResult ExportGedcom(const LoadedFamily& family, const ExportRequest& request,
+                          Prompter& prompter, ExportObserver* observer) {
   return ExportRun(family, request, prompter, observer).Run();
 }
 

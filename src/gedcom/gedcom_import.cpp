@@ -100,11 +100,11 @@ class ImportRun {
     if (observer_) observer_->ShowTitle(text);
   }
   ImportOutcome Refuse(const QString& message) {
-    prompter_.Message(message, kImportWindowTitle);
+    prompter_.Message(message, kImportWindowTitle, MessageKind::kWarning);
     return ImportOutcome::kRefused;
   }
   bool Fail(const QString& message) {
-    prompter_.Message(message, kImportWindowTitle);
+    prompter_.Message(message, kImportWindowTitle, MessageKind::kError);
     return false;
   }
 
@@ -157,11 +157,12 @@ ImportOutcome ImportRun::Prepare() {
         kFamilyNameRefusedMessage.arg(QFileInfo(request_.gedcom_path).fileName(), target));
   }
   if (!request_.resume) {
-    if (family_exists_ && !prompter_.Confirm(kFamilyExistsQuestion, kFileExistsTitle)) {
+    if (family_exists_ &&
+        !prompter_.Confirm(kFamilyExistsQuestion, kFileExistsTitle, Risk::kDestructive)) {
       return ImportOutcome::kStopped;
     }
     if (request_.open_family == target &&
-        !prompter_.Confirm(kReplacingFamilyQuestion, kFileExistsTitle)) {
+        !prompter_.Confirm(kReplacingFamilyQuestion, kFileExistsTitle, Risk::kDestructive)) {
       return ImportOutcome::kStopped;
     }
   }
@@ -174,19 +175,20 @@ ImportOutcome ImportRun::Prepare() {
   const int total = static_cast<int>(individuals_.size());
   if (total > kHighestPersonNumber) return Refuse(kTooManyIndividualsMessage.arg(total));
   if (total == 0) {
-    prompter_.Message(kNoIndividualsMessage, kImportWindowTitle);
+    prompter_.Message(kNoIndividualsMessage, kImportWindowTitle, MessageKind::kWarning);
     return ImportOutcome::kNothing;
   }
   numbering_.emplace(*file_, individuals_);
   to_import_ = PositionsToImport();
   if (to_import_.empty()) {
-    prompter_.Message(kAllImportedMessage.arg(total), kImportWindowTitle);
+    prompter_.Message(kAllImportedMessage.arg(total), kImportWindowTitle,
+                      MessageKind::kInformation);
     return ImportOutcome::kNothing;
   }
   const int remaining = static_cast<int>(to_import_.size());
   if (!prompter_.Confirm(
           kEstimateQuestion.arg(QString::number(remaining), EstimatedTime(remaining)),
-          kContinueTitle)) {
+          kContinueTitle, Risk::kHarmless)) {
     return ImportOutcome::kStopped;
   }
   staging_ = ImportStaging::Begin(request_.app_folder, target, &error);
@@ -384,7 +386,7 @@ void ImportRun::Finish() {
   CountSkippedLines(*file_, used_, &report);
   Status(QString());
   Title(kImportedTitle.arg(result_.target_family));
-  prompter_.Message(kImportCompleted, kJobStatusTitle);
+  prompter_.Message(kImportCompleted, kJobStatusTitle, MessageKind::kInformation);
 }
 
 }  // namespace

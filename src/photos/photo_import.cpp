@@ -28,11 +28,11 @@ constexpr qint64 kMaxPictureBytes = qint64(1) << 30;
 // photo to.
 int PhotoOwnerRow(const Session& session, Prompter& prompter) {
   if (!session.HasFamily()) {
-    prompter.Message(kNoFamilyOpenMessage, kApplicationTitle);
+    prompter.Message(kNoFamilyOpenMessage, kApplicationTitle, MessageKind::kWarning);
     return -1;
   }
   const int row = PoiRow(session);
-  if (row < 0) prompter.Message(kNoPersonForPhotoMessage, kApplicationTitle);
+  if (row < 0) prompter.Message(kNoPersonForPhotoMessage, kApplicationTitle, MessageKind::kWarning);
   return row;
 }
 
@@ -56,7 +56,8 @@ bool ApplyWithRecord(Session& session, int owner, const std::optional<QString>& 
 // "Error handling import request.", followed by what went wrong on a line of its own.
 void ReportImportError(Prompter& prompter, const QString& cause) {
   const QString message = kImportErrorMessage;
-  prompter.Message(cause.isEmpty() ? message : message + u'\n' + cause, kApplicationTitle);
+  prompter.Message(cause.isEmpty() ? message : message + u'\n' + cause, kApplicationTitle,
+                   MessageKind::kError);
 }
 
 // Why the picture at path cannot be a photo: not a picture, or a path the photo line cannot
@@ -87,11 +88,11 @@ std::optional<QString> ImportPhoto(Session& session, Prompter& prompter, const Q
   const QString number = OwnNumber(session.index.row(owner).link).toString();
   const int photo_number = NextPhotoID(session.FamilyPath(), number);
   if (photo_number > kHighestPhotoNumber) {
-    prompter.Message(kTooManyPhotosMessage, kTooManyPhotosTitle);
+    prompter.Message(kTooManyPhotosMessage, kTooManyPhotosTitle, MessageKind::kError);
     return std::nullopt;
   }
   if (IsImportedPhotoName(file_name)) {
-    prompter.Message(kPreviouslyImportedMessage, kPreviouslyImportedTitle);
+    prompter.Message(kPreviouslyImportedMessage, kPreviouslyImportedTitle, MessageKind::kWarning);
     return std::nullopt;
   }
   const QString photo_file = PhotoFileName(number, photo_number, file_name);
@@ -113,7 +114,7 @@ std::optional<QString> ImportPhoto(Session& session, Prompter& prompter, const Q
     return std::nullopt;
   }
   if (use_as_default) ShowPhoto(session, target);
-  prompter.Message(kPhotoImportedMessage, kPhotoImportedTitle);
+  prompter.Message(kPhotoImportedMessage, kPhotoImportedTitle, MessageKind::kInformation);
   return target;
 }
 

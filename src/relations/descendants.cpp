@@ -61,6 +61,7 @@ class DescentSearch {
         }
         result.names.append(NameOf(row));
         result.rows.push_back(row);
+        result.generations.push_back(generation);
         listed[row] = true;
       }
       current.swap(next);

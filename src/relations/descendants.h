@@ -18,10 +18,11 @@ inline constexpr int kDescendantsLimit = 1000000;
 inline constexpr int kDescendantsGenerationLimit = 10000;
 
 struct DescendantsList {
-  QStringList names;      // children first, then grandchildren, and so on; a shared name is
-                          // told apart by number and dates
-  std::vector<int> rows;  // the person behind each name
-  QString problem;        // why the list is empty or stopped early; empty when it is complete
+  QStringList names;             // children first, then grandchildren, and so on; a shared name is
+                                 // told apart by number and dates
+  std::vector<int> rows;         // the person behind each name
+  std::vector<int> generations;  // the generation of each name: 1 for a child, 2 for a grandchild
+  QString problem;  // why the list is empty or stopped early; empty when it is complete
 };
 
 // The descendants of the person the name names: the rows naming that person's number as father

@@ -58,7 +58,8 @@ QString FindRelation(const Session& session, RelationGraph& graph, Prompter& pro
                      const QString& first, const QString& second) {
   RecordGenders genders(session);
   const RelationFinding finding = FindRelation(graph, genders.AsLookup(), first, second);
-  for (const QString& warning : finding.warnings) prompter.Message(warning, kWarningTitle);
+  for (const QString& warning : finding.warnings)
+    prompter.Message(warning, kWarningTitle, MessageKind::kWarning);
   return finding.answer;
 }
 

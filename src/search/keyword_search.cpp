@@ -141,13 +141,21 @@ SearchOutcome SearchRecordFiles(const QString& family_folder, const QStringList&
   return outcome;
 }
 
+QString SearchStatus(const SearchOutcome& outcome) {
+  return outcome.names.isEmpty() ? kNoSearchResults : kSearchCompleted;
+}
+
+void ReportUnreadableFiles(const SearchOutcome& outcome, Prompter& prompter) {
+  if (outcome.unreadable.isEmpty()) return;
+  prompter.Message(UnreadableFilesMessage(outcome.unreadable), kSearchStatusTitle,
+                   MessageKind::kError);
+}
+
 void ReportSearchOutcome(const SearchOutcome& outcome, SearchMode mode, Prompter& prompter) {
-  if (!outcome.unreadable.isEmpty()) {
-    prompter.Message(UnreadableFilesMessage(outcome.unreadable), kSearchStatusTitle);
+  ReportUnreadableFiles(outcome, prompter);
+  if (mode == SearchMode::kAnyWord) {
+    prompter.Message(SearchStatus(outcome), kSearchStatusTitle, MessageKind::kInformation);
   }
-  if (mode == SearchMode::kExactPhrase) return;
-  prompter.Message(outcome.names.isEmpty() ? kNoSearchResults : kSearchCompleted,
-                   kSearchStatusTitle);
 }
 
 }  // namespace kinvale

@@ -8,18 +8,11 @@
 #include <functional>
 #include <vector>
 
-#include "store/prompter.h"  // the shared button captions
+#include "search/search_texts.h"
 
 namespace kinvale {
 
 class Prompter;
-
-inline const QString kKeywordSearchTitle = QStringLiteral("Keyword Search");
-inline const QString kEnterKeywordsCaption = QStringLiteral("Enter Keywords:");
-inline const QString kExactPhraseCaption = QStringLiteral("Exact Phrase");
-inline const QString kSearchStatusTitle = QStringLiteral("Search Status");
-inline const QString kNoSearchResults = QStringLiteral("No search results.");
-inline const QString kSearchCompleted = QStringLiteral("Search completed.");
 
 enum class SearchMode {
   kAnyWord,      // a person is found when any one of the words occurs
@@ -66,8 +59,13 @@ struct SearchOutcome {
 SearchOutcome SearchRecordFiles(const QString& family_folder, const QStringList& family_files,
                                 const QStringList& terms, const SearchProgress& progress = {});
 
-// Tells the user what the search could not read, and, in the any-word mode, whether it found
-// anyone ("No search results." or "Search completed.", titled "Search Status").
+// Whether the search found anyone: "No search results." or "Search completed.".
+QString SearchStatus(const SearchOutcome& outcome);
+
+// Tells the user which record files the search could not read, titled "Search Status".
+void ReportUnreadableFiles(const SearchOutcome& outcome, Prompter& prompter);
+
+// Tells the user what the search could not read, and, in the any-word mode, its status.
 void ReportSearchOutcome(const SearchOutcome& outcome, SearchMode mode, Prompter& prompter);
 
 }  // namespace kinvale

@@ -42,20 +42,20 @@ bool TakeChosenFamilyFolder(Session& session, const FamilyChoice& choice) {
 
 bool CreateFamilyFromChooser(const QString& app_folder, const QString& name, Prompter& prompter) {
   if (name.trimmed().isEmpty() || name == kNewFamilyInitialText) {
-    prompter.Message(kFamilyNameMissingMessage, kNameErrorTitle);
+    prompter.Message(kFamilyNameMissingMessage, kNameErrorTitle, MessageKind::kWarning);
     return false;
   }
   const QString problem = FamilyNameProblem(app_folder, name);
   if (!problem.isEmpty()) {
-    prompter.Message(problem, kNameErrorTitle);
+    prompter.Message(problem, kNameErrorTitle, MessageKind::kWarning);
     return false;
   }
   QString error;
   if (!CreateFamily(app_folder, name, &error)) {
-    prompter.Message(error, kApplicationTitle);
+    prompter.Message(error, kApplicationTitle, MessageKind::kError);
     return false;
   }
-  prompter.Message(kFamilyCreatedMessage, kFamilyCreatedTitle);
+  prompter.Message(kFamilyCreatedMessage, kFamilyCreatedTitle, MessageKind::kInformation);
   return true;
 }
 

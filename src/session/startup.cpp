@@ -59,7 +59,7 @@ void SaveSessionSettings(Session& session, Prompter& prompter) {
   const Settings settings{session.family, session.view.person_of_interest,
                           poi < 0 ? 0 : NumberValue(OwnNumber(session.index.row(poi).link))};
   if (!SaveSettings(session.app_folder, settings, &error)) {
-    prompter.Message(error, kApplicationTitle);
+    prompter.Message(error, kApplicationTitle, MessageKind::kError);
   }
 }
 

@@ -20,7 +20,7 @@ std::optional<QString> Move(Session& session, Prompter& prompter, HistoryMove mo
   if (!session.HasFamily()) return std::nullopt;
   QString error;
   const std::optional<HistoryStep> step = move(session.FamilyPath(), &error);
-  if (!error.isEmpty()) prompter.Message(error, kApplicationTitle);
+  if (!error.isEmpty()) prompter.Message(error, kApplicationTitle, MessageKind::kError);
   if (!step) return std::nullopt;
   // The files are as they were; the index and the screen are read from them again. The person
   // of interest stays, by number, when they still exist.

@@ -49,7 +49,7 @@ void BuildFamilyFileList(LoadedFamily& family, Prompter& prompter) {
       family.HasFamily() ? ListRecordFiles(family.FamilyPath()) : QStringList();
   family.family_files = files.value_or(QStringList());
   family.highest_file_number = HighestFileNumber(family.family_files);
-  if (!files) prompter.Message(kFamilyListError, kApplicationTitle);
+  if (!files) prompter.Message(kFamilyListError, kApplicationTitle, MessageKind::kError);
 }
 
 void LoadFamilyIndex(LoadedFamily& family, Prompter& prompter) {
@@ -61,7 +61,7 @@ void LoadFamilyIndex(LoadedFamily& family, Prompter& prompter) {
   }
   family.index.Assign(std::move(loaded.rows));
   const QString problem = LoadProblemsMessage(loaded);
-  if (!problem.isEmpty()) prompter.Message(problem, kApplicationTitle);
+  if (!problem.isEmpty()) prompter.Message(problem, kApplicationTitle, MessageKind::kError);
 }
 
 }  // namespace kinvale

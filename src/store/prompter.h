@@ -7,6 +7,18 @@
 
 namespace kinvale {
 
+// What a message tells: shown with the icon of its kind, and on the command line a warning or an
+// error makes the command fail.
+enum class MessageKind {
+  kInformation,  // how something went: "New Family Created", "File Saved"
+  kWarning,      // a request refused or a result to doubt; nothing is lost
+  kError,        // something could not be read or written
+};
+
+// What OK would do if pressed by mistake: a question whose OK replaces or deletes something
+// offers Cancel as its default answer.
+enum class Risk { kHarmless, kDestructive };
+
 class Prompter {
  public:
   virtual ~Prompter() = default;
@@ -18,9 +30,9 @@ class Prompter {
     return LineEntry(prompt);
   }
   // An OK/Cancel question; true for OK.
-  virtual bool Confirm(const QString& text, const QString& title) = 0;
+  virtual bool Confirm(const QString& text, const QString& title, Risk risk) = 0;
   // A message with an OK button.
-  virtual void Message(const QString& text, const QString& title) = 0;
+  virtual void Message(const QString& text, const QString& title, MessageKind kind) = 0;
   // A pick from a list: the index of the choice taken, -1 when the user took none.
   virtual int ChooseOne(const QString& question, const QString& title,
                         const QStringList& choices) = 0;

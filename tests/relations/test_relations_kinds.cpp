@@ -245,45 +245,49 @@ class RelationsTest : public QObject {
              QStringList({"Ann Lee", "J. Smith", "Mary_Ann"}));
   }
 
-  void Search_data() {  // rows, person, limit, names, problem
-    Columns<std::vector<IndexRow>, QString, int, QStringList, QString>();
+  void Search_data() {  // rows, person, limit, names, the generation of each, problem
+    Columns<std::vector<IndexRow>, QString, int, QStringList, std::vector<int>, QString>();
     const QString own_ancestor =
         " is recorded as their own ancestor, so the descendants repeat without end. The list "
         "stops before the repeat.";
     Row("children in index order, then grandchildren",
         Rows("0001 0000 0000 Carl, 0002 0004 0000 Grandchild, 0003 0000 0001 Second, "
              "0004 0001 0000 First"),
-        "carl", 100, QStringList{"Second", "First", "Grandchild"}, "");
+        "carl", 100, QStringList{"Second", "First", "Grandchild"}, std::vector{1, 1, 2}, "");
     Row("once per line of descent",
         Rows("0001 0000 0000 Root, 0002 0001 0000 Son, 0003 0001 0000 Daughter, 0004 0002 0003 "
              "Both"),
-        "Root", 100, QStringList{"Son", "Daughter", "Both", "Both"}, "");
+        "Root", 100, QStringList{"Son", "Daughter", "Both", "Both"}, std::vector{1, 1, 2, 2}, "");
     // Each row counts with its own groups, however its name matches another's, and is listed
     // with its number; a child numbered 0000 names nobody and is left out.
     Row("rows sharing a name",
         Rows("0001 0000 0000 Root, 0002 0001 0000 Kid, 0003 0000 0000 kid, 0000 0001 0000 Nobody"),
-        "Root", 100, QStringList{"Kid (0002)"}, "");
+        "Root", 100, QStringList{"Kid (0002)"}, std::vector{1}, "");
     Row("own ancestor", Rows("0001 0003 0000 Ann, 0002 0001 0000 Bob, 0003 0002 0000 Cy"), "Ann",
-        100, QStringList{"Bob", "Cy"}, "Ann" + own_ancestor);
+        100, QStringList{"Bob", "Cy"}, std::vector{1, 2}, "Ann" + own_ancestor);
     Row("cycle below the person",
         Rows("0001 0000 0000 Ann, 0002 00010003 0000 Bob, 0003 0002 0000 Cy"), "Ann", 100,
-        QStringList{"Bob", "Cy"}, "Bob" + own_ancestor);
-    Row("own parent", Rows("0001 0001 0000 Ann"), "Ann", 100, QStringList{}, "Ann" + own_ancestor);
+        QStringList{"Bob", "Cy"}, std::vector{1, 2}, "Bob" + own_ancestor);
+    Row("own parent", Rows("0001 0001 0000 Ann"), "Ann", 100, QStringList{}, std::vector<int>{},
+        "Ann" + own_ancestor);
     Row("limit", DoublingLines(3), "Root", 5,
-        QStringList{"P0002", "P0003", "P0004", "P0005", "P0004"},
+        QStringList{"P0002", "P0003", "P0004", "P0005", "P0004"}, std::vector{1, 1, 2, 2, 2},
         "The list stops at 5 entries: a descendant is listed once for every line of descent, and "
         "this family has more lines than that.");
     Row("limit reached exactly", DoublingLines(2), "Root", 6,
-        QStringList{"P0002", "P0003", "P0004", "P0005", "P0004", "P0005"}, "");
+        QStringList{"P0002", "P0003", "P0004", "P0005", "P0004", "P0005"},
+        std::vector{1, 1, 2, 2, 2, 2}, "");
     Row("nobody of that name", Rows("0001 0000 0000 Ann"), "Nobody", 100, QStringList{},
+        std::vector<int>{},
         "There is nobody named \"Nobody\" in this family, so there are no descendants to list.");
   }
 
   void Search() {
-    const auto [rows, person, limit, names, problem] =
-        Fetch<std::vector<IndexRow>, QString, int, QStringList, QString>();
+    const auto [rows, person, limit, names, generations, problem] =
+        Fetch<std::vector<IndexRow>, QString, int, QStringList, std::vector<int>, QString>();
     const DescendantsList list = FindDescendants(FamilyIndex(rows), person, limit);
     QCOMPARE(list.names, names);
+    QCOMPARE(list.generations, generations);
     QCOMPARE(list.problem, problem);
   }
 

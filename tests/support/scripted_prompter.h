@@ -15,13 +15,14 @@ class ScriptedPrompter : public Prompter {
     prompts.append(prompt);
     return answers.isEmpty() ? QString() : answers.takeFirst();
   }
-  bool Confirm(const QString& text, const QString& /*title*/) override {
+  bool Confirm(const QString& text, const QString& /*title*/, Risk /*risk*/) override {
     questions.append(text);
     return confirmations.isEmpty() ? false : confirmations.takeFirst();
   }
-  void Message(const QString& text, const QString& title) override {
+  void Message(const QString& text, const QString& title, MessageKind kind) override {
     messages.append(text);
     message_titles.append(title);
+    message_kinds.append(kind);
   }
 
   int ChooseOne(const QString& question, const QString& /*title*/,
@@ -41,6 +42,7 @@ class ScriptedPrompter : public Prompter {
   QStringList questions;      // every Confirm text asked
   QStringList messages;       // every Message text shown
   QStringList message_titles;
+  QList<MessageKind> message_kinds;
   QList<int> choices;               // returned by ChooseOne, in order; then -1
   QList<QStringList> choice_lists;  // what every ChooseOne offered
   QList<SaveAnswer> save_answers;   // returned by AskToSave, in order; then kCancel

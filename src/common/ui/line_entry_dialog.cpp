@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "store/prompter.h"
+#include "common/ui/plain_dialog.h"
 #include "store/shared_texts.h"
 
 namespace kinvale {
@@ -20,7 +20,9 @@ LineEntryDialog::LineEntryDialog(const QString& prompt, QWidget* parent) : QDial
   text_ = new QLineEdit(this);
   text_->setObjectName(QStringLiteral("answer"));
   text_->setMinimumWidth(320);
-  label->setBuddy(text_);
+  // The one field has the focus, so the prompt takes no access key: it may name a person, whose
+  // name is shown as it is.
+  text_->setAccessibleName(prompt);
 
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* apply = buttons->addButton(kApplyCaption, QDialogButtonBox::AcceptRole);
@@ -36,6 +38,7 @@ LineEntryDialog::LineEntryDialog(const QString& prompt, QWidget* parent) : QDial
   layout->addWidget(text_);
   layout->addSpacing(6);
   layout->addWidget(buttons);
+  FinishDialog(this);
   setFixedHeight(sizeHint().height());
   text_->setFocus();
 }

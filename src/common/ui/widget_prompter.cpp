@@ -4,8 +4,32 @@
 #include <QMessageBox>
 
 #include "common/ui/line_entry_dialog.h"
+#include "common/ui/plain_dialog.h"
 
 namespace kinvale {
+
+namespace {
+
+QMessageBox::Icon IconOf(MessageKind kind) {
+  switch (kind) {
+    case MessageKind::kInformation:
+      return QMessageBox::Information;
+    case MessageKind::kWarning:
+      return QMessageBox::Warning;
+    case MessageKind::kError:
+      return QMessageBox::Critical;
+  }
+  return QMessageBox::NoIcon;
+}
+
+// Shows the box with Enter on the default button and Escape on the last way out.
+int Show(QMessageBox& box, QMessageBox::StandardButton default_button) {
+  box.setDefaultButton(default_button);
+  FinishDialog(&box);
+  return box.exec();
+}
+
+}  // namespace
 
 QString WidgetPrompter::LineEntry(const QString& prompt) {
   return LineEntryDialog::Ask(parent_, prompt);
@@ -15,16 +39,16 @@ QString WidgetPrompter::LineEntryStartingWith(const QString& prompt, const QStri
   return LineEntryDialog::Ask(parent_, prompt, text);
 }
 
-bool WidgetPrompter::Confirm(const QString& text, const QString& title) {
+bool WidgetPrompter::Confirm(const QString& text, const QString& title, Risk risk) {
   QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel,
                   parent_);
-  box.setDefaultButton(QMessageBox::Ok);
-  return box.exec() == QMessageBox::Ok;
+  return Show(box, risk == Risk::kDestructive ? QMessageBox::Cancel : QMessageBox::Ok) ==
+         QMessageBox::Ok;
 }
 
-void WidgetPrompter::Message(const QString& text, const QString& title) {
-  QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent_);
-  box.exec();
+void WidgetPrompter::Message(const QString& text, const QString& title, MessageKind kind) {
+  QMessageBox box(IconOf(kind), title, text, QMessageBox::Ok, parent_);
+  Show(box, QMessageBox::Ok);
 }
 
 int WidgetPrompter::ChooseOne(const QString& question, const QString& title,
@@ -34,6 +58,7 @@ int WidgetPrompter::ChooseOne(const QString& question, const QString& title,
   dialog.setLabelText(question);
   dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
   dialog.setComboBoxItems(choices);
+  FinishDialog(&dialog);
   if (dialog.exec() != QDialog::Accepted) return -1;
   return static_cast<int>(choices.indexOf(dialog.textValue()));
 }
@@ -41,8 +66,7 @@ int WidgetPrompter::ChooseOne(const QString& question, const QString& title,
 Prompter::SaveAnswer WidgetPrompter::AskToSave(const QString& question, const QString& title) {
   QMessageBox box(QMessageBox::Question, title, question,
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
-  box.setDefaultButton(QMessageBox::Save);
-  switch (box.exec()) {
+  switch (Show(box, QMessageBox::Save)) {
     case QMessageBox::Save:
       return SaveAnswer::kSave;
     case QMessageBox::Discard:

@@ -1,4 +1,5 @@
-// The window program's answers to core questions: message boxes and the name entry dialog.
+// The window program's answers to core questions: message boxes with the icon of their kind, and
+// the name entry dialog.
 #pragma once
 
 #include "store/prompter.h"
@@ -12,8 +13,9 @@ class WidgetPrompter : public Prompter {
   explicit WidgetPrompter(QWidget* parent) : parent_(parent) {}
   QString LineEntry(const QString& prompt) override;
   QString LineEntryStartingWith(const QString& prompt, const QString& text) override;
-  bool Confirm(const QString& text, const QString& title) override;  // OK and Cancel
-  void Message(const QString& text, const QString& title) override;  // OK
+  // OK and Cancel; Cancel is the default of a destructive question, OK of any other.
+  bool Confirm(const QString& text, const QString& title, Risk risk) override;
+  void Message(const QString& text, const QString& title, MessageKind kind) override;  // OK
   int ChooseOne(const QString& question, const QString& title,
                 const QStringList& choices) override;  // a list, OK and Cancel
   SaveAnswer AskToSave(const QString& question, const QString& title) override;

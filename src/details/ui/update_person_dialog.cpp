@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "common/ui/person_details_form.h"
+#include "common/ui/plain_dialog.h"
 #include "details/details_texts.h"
 #include "session/main_view.h"
 #include "session/session.h"
@@ -72,6 +73,7 @@ UpdatePersonDialog::UpdatePersonDialog(Session& session, Prompter& prompter, QWi
   resize(860, 580);
   editor_.Open();
   ShowFields();
+  FinishDialog(this);
 }
 
 QWidget* UpdatePersonDialog::BuildLeftPanel() {
@@ -82,7 +84,7 @@ QWidget* UpdatePersonDialog::BuildLeftPanel() {
   name_box_->setObjectName(QStringLiteral("nameBox"));
   name_caption_ = new QLabel(kNewMemberCaption, panel);
   name_caption_->setObjectName(QStringLiteral("nameCaption"));
-  name_caption_->setBuddy(name_box_);
+  // No buddy: the caption carries a person's name, which must not take an access key.
   // Two lines whatever it says, so that the list under it never moves while it is clicked.
   name_caption_->setWordWrap(true);
   name_caption_->setFixedHeight(2 * name_caption_->fontMetrics().lineSpacing());
@@ -206,6 +208,7 @@ void UpdatePersonDialog::ShowSubject() {
                                      : kEditingMemberCaption.arg(PersonLabel(
                                            editor_.session().index, editor_.SubjectRow())));
   name_caption_->setToolTip(name_caption_->text());
+  name_box_->setAccessibleName(name_caption_->text());
   // A bold line lays the list out again, which must not happen in the middle of a click on it.
   QTimer::singleShot(0, this, &UpdatePersonDialog::ShowBoldLine);
 }

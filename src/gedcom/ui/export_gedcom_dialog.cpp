@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "common/ui/file_choice.h"
+#include "common/ui/plain_dialog.h"
 #include "session/session.h"
 #include "store/prompter.h"
 #include "store/shared_texts.h"
@@ -62,6 +63,7 @@ ExportGedcomDialog::ExportGedcomDialog(Session& session, Prompter& prompter, Fil
   connect(export_, &QPushButton::clicked, this, &ExportGedcomDialog::ChooseFileAndExport);
   connect(return_, &QPushButton::clicked, this, &ExportGedcomDialog::reject);
   resize(460, 320);
+  FinishDialog(this);
 }
 
 void ExportGedcomDialog::ChooseFileAndExport() {

@@ -18,6 +18,7 @@
 #include "common/ui/file_choice_texts.h"
 #include "common/ui/person_details_form.h"
 #include "common/ui/person_form_texts.h"
+#include "common/ui/plain_dialog.h"
 #include "session/session.h"
 #include "session/startup.h"
 #include "store/prompter.h"
@@ -75,6 +76,7 @@ ImportGedcomDialog::ImportGedcomDialog(Session& session, Prompter& prompter, Fil
   connect(import_, &QPushButton::clicked, this, &ImportGedcomDialog::RunImport);
   connect(return_, &QPushButton::clicked, this, &ImportGedcomDialog::reject);
   resize(1000, 640);
+  FinishDialog(this);
 }
 
 QLayout* ImportGedcomDialog::BuildFileRow() {
@@ -129,7 +131,7 @@ bool ImportGedcomDialog::SelectFile(const QString& path) {
 void ImportGedcomDialog::RunImport() {
   const QString file = SelectedFile();
   if (file.isEmpty()) {
-    prompter_.Message(kChooseFileMessage, kImportWindowTitle);
+    prompter_.Message(kChooseFileMessage, kImportWindowTitle, MessageKind::kWarning);
     return;
   }
   status_->hide();

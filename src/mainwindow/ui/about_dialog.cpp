@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "mainwindow/ui/help_actions.h"
 #include "common/ui/plain_dialog.h"
+#include "mainwindow/ui/help_actions.h"
 #include "mainwindow/window_texts.h"
 #include "store/app_folder.h"
 
@@ -71,7 +71,7 @@ AboutDialog::AboutDialog(const QString& app_folder, QWidget* parent) : QDialog(p
   layout->addWidget(hint);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetMinimumSize);
-  MakePlainDialog(this);
+  FinishDialog(this);
 }
 
 bool AboutDialog::eventFilter(QObject* watched, QEvent* event) {

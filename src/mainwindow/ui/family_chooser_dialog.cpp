@@ -57,7 +57,7 @@ FamilyChooserDialog::FamilyChooserDialog(const QString& app_folder, Prompter& pr
 
   FillList(QString());
   families_->setFocus();
-  MakePlainDialog(this);
+  FinishDialog(this);
 }
 
 FamilyChoice FamilyChooserDialog::Choose(QWidget* parent, const QString& app_folder,

@@ -245,7 +245,7 @@ void MainWindow::FindPerson() {
   const Resolution found =
       ResolveTypedName(session_.index, prompter_, text, kWhichPersonQuestion.arg(text));
   if (found.kind == Resolution::kNobody) {
-    prompter_.Message(kNobodyMatches.arg(text), kFindPersonTitle);
+    prompter_.Message(kNobodyMatches.arg(text), kFindPersonTitle, MessageKind::kInformation);
   }
   if (found.kind != Resolution::kPerson) return;
   find_box_->clear();
@@ -256,7 +256,8 @@ void MainWindow::OpenImportWindow(const QString& file) {
   ImportGedcomDialog import(session_, prompter_, *files_, this);
   connect(&import, &ImportGedcomDialog::familyReloaded, this, &MainWindow::Redraw);
   if (!file.isEmpty() && !import.SelectFile(file)) {
-    prompter_.Message(kGedcomFileMissing.arg(QDir::toNativeSeparators(file)), kImportWindowTitle);
+    prompter_.Message(kGedcomFileMissing.arg(QDir::toNativeSeparators(file)), kImportWindowTitle,
+                      MessageKind::kWarning);
   }
   import.exec();
 }

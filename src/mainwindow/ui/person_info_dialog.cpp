@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "common/ui/person_details_form.h"
+#include "common/ui/plain_dialog.h"
 #include "mainwindow/person_info.h"
 #include "mainwindow/window_texts.h"
 #include "session/session.h"
@@ -39,6 +40,7 @@ PersonInfoDialog::PersonInfoDialog(const Session& session, int row, QWidget* par
   layout->addWidget(form);
   layout->addWidget(buttons);
   resize(560, 540);
+  FinishDialog(this);
 }
 
 }  // namespace kinvale

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "common/ui/file_choice.h"
+#include "common/ui/plain_dialog.h"
 #include "editing/shown_people.h"
 #include "photos/photo_names.h"
 #include "photos/photo_texts.h"
@@ -97,6 +98,7 @@ ImportPhotoDialog::ImportPhotoDialog(Session& session, Prompter& prompter, FileC
   connect(action_, &QPushButton::clicked, this, &ImportPhotoDialog::RunAction);
   connect(exit, &QPushButton::clicked, this, &QDialog::accept);
   if (!import) ListPhotos();
+  FinishDialog(this);
 }
 
 QLayout* ImportPhotoDialog::BuildPictureRow() {

@@ -7,19 +7,24 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QListView>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStringListModel>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include "common/ui/file_choice.h"
+#include "common/ui/plain_dialog.h"
 #include "relations/descendants.h"
 #include "relations/genders.h"
 #include "relations/relation_finder.h"
 #include "relations/relation_graph.h"
 #include "relations/relation_texts.h"
+#include "relations/ui/descendants_model.h"
 #include "relations/ui/person_box.h"
+#include "relations/ui/relation_window_texts.h"
 #include "session/session.h"
 #include "store/person_lookup.h"
 #include "store/prompter.h"
@@ -35,11 +40,12 @@ DescendantsDialog::DescendantsDialog(Session& session, Prompter& prompter, FileC
   graph_ = std::make_unique<RelationGraph>(session_.index);
 
   person_ = MakePersonOfInterestBox(session_, prompter_, this);
-  descendants_ = new QStringListModel(this);
-  list_ = new QListView(this);
+  descendants_ = new DescendantsModel(this);
+  list_ = new QTreeView(this);
   list_->setObjectName(QStringLiteral("descendants"));
   list_->setModel(descendants_);
-  list_->setUniformItemSizes(true);  // lists can be long: a person is listed per line of descent
+  list_->setHeaderHidden(true);
+  list_->setUniformRowHeights(true);  // lists can be long: a person is listed per line of descent
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   answer_ = new QPlainTextEdit(this);
   answer_->setObjectName(QStringLiteral("answer"));
@@ -56,16 +62,16 @@ DescendantsDialog::DescendantsDialog(Session& session, Prompter& prompter, FileC
   connect(save, &QPushButton::clicked, this, &DescendantsDialog::Save);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   connect(go_to, &QPushButton::clicked, this, [this] {
-    const int line = list_->currentIndex().row();
-    if (line < 0 || line >= static_cast<int>(rows_.size())) return;
-    go_to_row_ = rows_[line];
-    accept();
+    go_to_row_ = descendants_->PersonRow(list_->currentIndex());
+    if (go_to_row_ >= 0) accept();
   });
+  connect(person_->lineEdit(), &QLineEdit::returnPressed, this, &DescendantsDialog::Search);
   // The answer follows the current line, however it moves.
   connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
           &DescendantsDialog::ShowRelation);
 
   auto* top = new QHBoxLayout;
+  top->addWidget(MakeCaption(kPersonCaption, person_, this));
   top->addWidget(person_, 1);
   top->addWidget(search);
   auto* buttons = new QHBoxLayout;
@@ -76,10 +82,13 @@ DescendantsDialog::DescendantsDialog(Session& session, Prompter& prompter, FileC
   buttons->addWidget(close);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
+  layout->addWidget(MakeCaption(kDescendantsCaption, list_, this));
   layout->addWidget(list_, 1);
+  layout->addWidget(MakeCaption(kRelationCaption, answer_, this));
   layout->addWidget(answer_);
   layout->addLayout(buttons);
   resize(520, 560);
+  FinishDialog(this);
 }
 
 DescendantsDialog::~DescendantsDialog() = default;
@@ -94,14 +103,15 @@ void DescendantsDialog::Search() {
   answer_->clear();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   DescendantsList list = FindDescendants(session_.index, searched_person_);
-  descendants_->setStringList(std::move(list.names));
-  rows_ = std::move(list.rows);
+  const QString problem = list.problem;
+  descendants_->SetList(std::move(list));
+  list_->expandAll();
   QApplication::restoreOverrideCursor();
-  if (!list.problem.isEmpty()) prompter_.Message(list.problem, kDescendantsTitle);
+  if (!problem.isEmpty()) prompter_.Message(problem, kDescendantsTitle, MessageKind::kWarning);
 }
 
 void DescendantsDialog::ShowRelation(const QModelIndex& item) {
-  if (!item.isValid()) return answer_->clear();
+  if (descendants_->PersonRow(item) < 0) return answer_->clear();
   RecordGenders genders(session_);
   answer_->setPlainText(
       AncestryRelation(*graph_, genders.AsLookup(), item.data().toString(), ListedPerson()));
@@ -114,10 +124,11 @@ void DescendantsDialog::Save() {
                        DescendantsFileName(person, QDate::currentDate()));
   if (path.isEmpty()) return;
   if (QFileInfo::exists(path) &&
-      !prompter_.Confirm(kReplaceFileQuestion.arg(QDir::toNativeSeparators(path)), kSaveCaption)) {
+      !prompter_.Confirm(kReplaceFileQuestion.arg(QDir::toNativeSeparators(path)), kSaveCaption,
+                         Risk::kDestructive)) {
     return;
   }
-  const QStringList names = descendants_->stringList();
+  const QStringList names = descendants_->names();
   QStringList relations;
   if (include_relations_->isChecked()) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -127,7 +138,8 @@ void DescendantsDialog::Save() {
   }
   QString error;
   const bool saved = SaveDescendantsFile(path, person, names, relations, &error);
-  prompter_.Message(saved ? kFileSaved : kProblemSaving + u'\n' + error, kSaveStatusTitle);
+  prompter_.Message(saved ? kFileSaved : kProblemSaving + u'\n' + error, kSaveStatusTitle,
+                    saved ? MessageKind::kInformation : MessageKind::kError);
 }
 
 }  // namespace kinvale

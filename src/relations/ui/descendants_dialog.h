@@ -1,20 +1,20 @@
-// The "Descendants" window: the chosen person, "Search", the list of descendants, the relation
-// of the one clicked, "Save" with or without the relations, and "Go to" the one selected.
+// The "Descendants" window: the chosen person, "Search", the descendants under a heading for
+// each generation, the relation of the one clicked, "Save" with or without the relations, and
+// "Go to" the one selected.
 #pragma once
 
 #include <QDialog>
 #include <memory>
-#include <vector>
 
 class QCheckBox;
 class QComboBox;
-class QListView;
 class QModelIndex;
 class QPlainTextEdit;
-class QStringListModel;
+class QTreeView;
 
 namespace kinvale {
 
+class DescendantsModel;
 class FileChooser;
 class Prompter;
 class RelationGraph;
@@ -45,10 +45,9 @@ class DescendantsDialog : public QDialog {
   QString searched_person_;
   bool searched_ = false;
   QComboBox* person_ = nullptr;
-  QStringListModel* descendants_ = nullptr;
-  std::vector<int> rows_;  // the person behind each listed name
+  DescendantsModel* descendants_ = nullptr;
   int go_to_row_ = -1;
-  QListView* list_ = nullptr;
+  QTreeView* list_ = nullptr;
   QPlainTextEdit* answer_ = nullptr;
   QCheckBox* include_relations_ = nullptr;
 };

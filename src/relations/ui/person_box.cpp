@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QCompleter>
+#include <QLabel>
 #include <QPushButton>
 
 #include "relations/relation_finder.h"
@@ -31,6 +32,12 @@ QComboBox* MakePersonOfInterestBox(Session& session, Prompter& prompter, QWidget
                       : session.view.HasPerson() ? session.view.person_of_interest
                                                  : QString());
   return box;
+}
+
+QLabel* MakeCaption(const QString& caption, QWidget* field, QWidget* parent) {
+  auto* label = new QLabel(caption, parent);
+  label->setBuddy(field);
+  return label;
 }
 
 QPushButton* MakeButton(const QString& object_name, const QString& caption, QWidget* parent) {

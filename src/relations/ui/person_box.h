@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class QComboBox;
+class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -19,6 +20,8 @@ QComboBox* MakePersonBox(const QString& object_name, const QStringList& names, Q
 // The person box of a window that starts on the person of interest: the family's people as the
 // family folder lists them now.
 QComboBox* MakePersonOfInterestBox(Session& session, Prompter& prompter, QWidget* parent);
+// The label over or beside a field; its access key moves to the field.
+QLabel* MakeCaption(const QString& caption, QWidget* field, QWidget* parent);
 // A button that Enter in the person box does not press.
 QPushButton* MakeButton(const QString& object_name, const QString& caption, QWidget* parent);
 

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/ui/plain_dialog.h"
 #include "relations/family_links.h"
 #include "relations/relation_finder.h"
 #include "relations/relation_graph.h"
@@ -16,6 +17,7 @@
 #include "relations/relation_texts.h"
 #include "relations/relationships.h"
 #include "relations/ui/person_box.h"
+#include "relations/ui/relation_window_texts.h"
 #include "relations/ui/relationships_view.h"
 #include "session/session.h"
 #include "store/shared_texts.h"
@@ -24,18 +26,42 @@ namespace kinvale {
 
 namespace {
 
-constexpr QSize kPhotoSize(180, 220);
+constexpr QSize kLeastPhotoSize(180, 220);
 
-QLabel* MakePhotoLabel(const QString& object_name, const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(object_name);
+// At least the least size, and as much more as the window gives; the picture's own size is
+// ignored so that a window grown once can shrink again.
+void MakeGrowing(QLabel* label) {
   label->setAlignment(Qt::AlignCenter);
-  label->setFixedSize(kPhotoSize);
+  label->setMinimumSize(kLeastPhotoSize);
+  label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
   label->setFrameShape(QFrame::StyledPanel);
-  return label;
 }
 
 }  // namespace
+
+// A photo scaled to the label's size, whatever size the layout gives it.
+class FittedPhoto : public QLabel {
+ public:
+  explicit FittedPhoto(QWidget* parent) : QLabel(parent) { MakeGrowing(this); }
+  void SetPhoto(const QPixmap& photo) {
+    photo_ = photo;
+    Fit();
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QLabel::resizeEvent(event);
+    Fit();
+  }
+
+ private:
+  void Fit() {
+    if (photo_.isNull()) return clear();
+    setPixmap(photo_.scaled(contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+  }
+
+  QPixmap photo_;
+};
 
 RelationCheckDialog::RelationCheckDialog(Session& session, Prompter& prompter, QWidget* parent)
     : QDialog(parent), session_(session), prompter_(prompter) {
@@ -51,10 +77,14 @@ RelationCheckDialog::RelationCheckDialog(Session& session, Prompter& prompter, Q
   first_->setCurrentIndex(names.isEmpty() ? -1 : 0);
   second_->setCurrentIndex(names.size() < 2 ? -1 : 1);
 
-  first_photo_ = {MakePhotoLabel(QStringLiteral("firstPhoto"), QString(), this),
-                  MakePhotoLabel(QStringLiteral("firstNoPicture"), kNoPictureCaption, this)};
-  second_photo_ = {MakePhotoLabel(QStringLiteral("secondPhoto"), QString(), this),
-                   MakePhotoLabel(QStringLiteral("secondNoPicture"), kNoPictureCaption, this)};
+  for (auto [place, name] : {std::pair{&first_photo_, QStringLiteral("first")},
+                             std::pair{&second_photo_, QStringLiteral("second")}}) {
+    place->picture = new FittedPhoto(this);
+    place->picture->setObjectName(name + QStringLiteral("Photo"));
+    place->no_picture = new QLabel(kNoPictureCaption, this);
+    place->no_picture->setObjectName(name + QStringLiteral("NoPicture"));
+    MakeGrowing(place->no_picture);
+  }
   first_photo_.picture->hide();
   second_photo_.picture->hide();
 
@@ -75,21 +105,26 @@ RelationCheckDialog::RelationCheckDialog(Session& session, Prompter& prompter, Q
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* people = new QGridLayout;
-  people->addWidget(first_, 0, 0);
-  people->addWidget(second_, 0, 1);
+  people->addWidget(MakeCaption(kFirstPersonCaption, first_, this), 0, 0);
+  people->addWidget(MakeCaption(kSecondPersonCaption, second_, this), 0, 1);
+  people->addWidget(first_, 1, 0);
+  people->addWidget(second_, 1, 1);
   for (const auto& [column, place] : {std::pair{0, first_photo_}, std::pair{1, second_photo_}}) {
-    people->addWidget(place.picture, 1, column, Qt::AlignCenter);
-    people->addWidget(place.no_picture, 1, column, Qt::AlignCenter);
+    people->addWidget(place.picture, 2, column);
+    people->addWidget(place.no_picture, 2, column);
   }
+  people->setRowStretch(2, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(find);
   buttons->addWidget(close);
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(people);
+  layout->addLayout(people, 1);
+  layout->addWidget(MakeCaption(kRelationCaption, answer_, this));
   layout->addWidget(answer_);
   layout->addWidget(relationships_, 1);
   layout->addLayout(buttons);
+  FinishDialog(this);
 }
 
 RelationCheckDialog::~RelationCheckDialog() = default;
@@ -111,16 +146,10 @@ void RelationCheckDialog::FindRelation() {
 void RelationCheckDialog::ShowPhoto(const PhotoPlace& place, const QString& name) {
   const QString path = PhotoToShow(session_, name);
   const QPixmap photo = path.isEmpty() ? QPixmap() : QPixmap(path);
-  if (photo.isNull()) {
-    place.picture->hide();
-    place.picture->clear();
-    place.no_picture->show();
-    return;
-  }
-  place.picture->setPixmap(photo.scaled(kPhotoSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+  place.picture->SetPhoto(photo);
+  place.picture->setVisible(!photo.isNull());
   place.picture->setToolTip(path);
-  place.no_picture->hide();
-  place.picture->show();
+  place.no_picture->setVisible(photo.isNull());
 }
 
 }  // namespace kinvale

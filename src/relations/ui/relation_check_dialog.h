@@ -1,5 +1,6 @@
 // The "Relation Search" window: two people picked from the family, "Find Relation", the answer,
-// every relationship of the two with its path, and both people's photos.
+// every relationship of the two with its path, and both people's photos, which grow with the
+// window.
 #pragma once
 
 #include <QDialog>
@@ -12,6 +13,7 @@ class QPlainTextEdit;
 namespace kinvale {
 
 class FamilyLinks;
+class FittedPhoto;
 class Prompter;
 class RelationGraph;
 class RelationshipsView;
@@ -30,7 +32,7 @@ class RelationCheckDialog : public QDialog {
 
  private:
   struct PhotoPlace {
-    QLabel* picture = nullptr;
+    FittedPhoto* picture = nullptr;
     QLabel* no_picture = nullptr;
   };
 

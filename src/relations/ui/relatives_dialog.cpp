@@ -5,11 +5,13 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "common/ui/plain_dialog.h"
 #include "relations/family_links.h"
 #include "relations/relation_finder.h"
 #include "relations/relation_primitives.h"
@@ -17,6 +19,7 @@
 #include "relations/relationships.h"
 #include "relations/relatives.h"
 #include "relations/ui/person_box.h"
+#include "relations/ui/relation_window_texts.h"
 #include "relations/ui/relationships_view.h"
 #include "session/session.h"
 #include "store/family_index.h"
@@ -60,12 +63,15 @@ RelativesDialog::RelativesDialog(Session& session, Prompter& prompter, QWidget* 
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   connect(relatives_, &QTreeWidget::currentItemChanged, this,
           [this](const QTreeWidgetItem* item) { ShowPath(item); });
-  connect(relatives_, &QTreeWidget::itemDoubleClicked, this, [this](const QTreeWidgetItem* item) {
+  // A double click, or Enter, on a relative.
+  connect(relatives_, &QTreeWidget::itemActivated, this, [this](const QTreeWidgetItem* item) {
     if (const int number = item->data(0, kNumberRole).toInt()) emit personChosen(number);
   });
+  connect(person_->lineEdit(), &QLineEdit::returnPressed, this, &RelativesDialog::Search);
   connect(path_, &RelationshipsView::personClicked, this, &RelativesDialog::personChosen);
 
   auto* top = new QHBoxLayout;
+  top->addWidget(MakeCaption(kPersonCaption, person_, this));
   top->addWidget(person_, 1);
   top->addWidget(degree_label);
   top->addWidget(max_degree_);
@@ -75,10 +81,12 @@ RelativesDialog::RelativesDialog(Session& session, Prompter& prompter, QWidget* 
   buttons->addWidget(close);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
+  layout->addWidget(MakeCaption(kRelativesCaption, relatives_, this));
   layout->addWidget(relatives_, 2);
   layout->addWidget(path_, 1);
   layout->addLayout(buttons);
   resize(760, 640);
+  FinishDialog(this);
 }
 
 RelativesDialog::~RelativesDialog() = default;
@@ -90,7 +98,7 @@ void RelativesDialog::Search() {
   const QString name = person_->currentText();
   const int row = RowOfName(session_.index, name);
   if (row < 0) {
-    prompter_.Message(NobodyNamedInFamily(name), kRelativesTitle);
+    prompter_.Message(NobodyNamedInFamily(name), kRelativesTitle, MessageKind::kWarning);
     return;
   }
   searched_person_ = links_->NumberOf(row);

@@ -1,6 +1,6 @@
-// The "Keyword Search" window: finds the persons whose records mention the words typed, and
-// hands a clicked result to whoever shows that person's information; "Go to" closes it on the
-// result chosen.
+// The "Keyword Search" window: finds the persons whose records mention the words typed, tells on
+// its status line how the search went, and hands a result clicked or chosen with Enter to
+// whoever shows that person's information; "Go to" closes it on the result chosen.
 #pragma once
 
 #include <QDialog>
@@ -11,6 +11,7 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QProgressBar;
+class QStatusBar;
 
 namespace kinvale {
 
@@ -31,6 +32,10 @@ class KeywordSearchDialog : public QDialog {
   // The row of the result the window was closed on with "Go to"; -1 when it was not.
   int go_to_row() const { return go_to_row_; }
 
+ protected:
+  // Enter in the results shows the current one instead of searching again.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void Search();
   void ShowClickedPerson(QListWidgetItem* item);
@@ -42,6 +47,7 @@ class KeywordSearchDialog : public QDialog {
   QCheckBox* exact_phrase_;
   QListWidget* results_;
   QProgressBar* progress_;
+  QStatusBar* status_;
   int go_to_row_ = -1;
 };
 

@@ -5,12 +5,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QStringListModel>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -30,8 +28,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QStringList Listed(const QListView* list) {
-  return qobject_cast<const QStringListModel*>(list->model())->stringList();
+// Each generation's heading followed by its descendants: "Generation 1: Ann, Bob".
+QStringList Listed(const QTreeView* list) {
+  const QAbstractItemModel* model = list->model();
+  QStringList generations;
+  for (int g = 0; g < model->rowCount(); ++g) {
+    const QModelIndex heading = model->index(g, 0);
+    QStringList names;
+    for (int i = 0; i < model->rowCount(heading); ++i)
+      names.append(model->index(i, 0, heading).data().toString());
+    generations.append(heading.data().toString() + ": " + names.join(", "));
+  }
+  return generations;
 }
 
 QStringList Sentences(const QWidget& window) {
@@ -89,6 +97,7 @@ class RelationWindowsTest : public QObject {
     QCOMPARE(Child<QPlainTextEdit>(dialog, "answer")->toPlainText(), answer);
     QCOMPARE(prompter_.messages, warnings);
     QCOMPARE(prompter_.message_titles, QStringList(warnings.size(), "Warning"));
+    QCOMPARE(prompter_.message_kinds, QList<MessageKind>(warnings.size(), MessageKind::kWarning));
     for (const auto& [place, shown] : {std::pair{"first", first_photo}, {"second", second_photo}}) {
       auto* picture = Child<QLabel>(dialog, QString(place) + "Photo");
       QCOMPARE(picture->isVisible(), shown);
@@ -143,12 +152,16 @@ class RelationWindowsTest : public QObject {
     session_.view.person_of_interest = "Peter Whitfield";
     auto dialog = OpenDescendants(QString());
     QCOMPARE(Child<QComboBox>(*dialog, "person")->currentText(), "Peter Whitfield");
-    auto* list = Child<QListView>(*dialog, "descendants");
+    auto* list = Child<QTreeView>(*dialog, "descendants");
     QCOMPARE(list->model()->rowCount(), 0);
     Click(*dialog, "search");
-    QCOMPARE(Listed(list), QStringList({"David Whitfield", "Helen Whitfield Turner",
-                                        "Ann Whitfield", "James Whitfield", "Emily Turner"}));
-    const QRect emily = list->visualRect(list->model()->index(4, 0));
+    QCOMPARE(Listed(list),
+             QStringList({"Generation 1: David Whitfield, Helen Whitfield Turner",
+                          "Generation 2: Ann Whitfield, James Whitfield, Emily Turner"}));
+    // A heading names nobody; a descendant under it answers.
+    list->setCurrentIndex(list->model()->index(1, 0));
+    QCOMPARE(Child<QPlainTextEdit>(*dialog, "answer")->toPlainText(), "");
+    const QRect emily = list->visualRect(list->model()->index(2, 0, list->model()->index(1, 0)));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, emily.center());
     QCOMPARE(Child<QPlainTextEdit>(*dialog, "answer")->toPlainText(),
              "Peter Whitfield is a grandfather of Emily Turner.");

@@ -1,5 +1,5 @@
 // The Keyword Search window driven through its widgets: searching in both modes, where the
-// progress bar ends, and a click on a result.
+// progress bar ends, the status line, and a result opened by a click and by Enter.
 #include <QtTest>
 #include <QtWidgets>
 
@@ -55,16 +55,19 @@ class KeywordSearchWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // The any-word search hides the bar before it tells how it went; the exact one leaves it. A
-  // click on the first name found shows that person.
+  // The any-word search hides the bar; the exact one leaves it. The status line, not a message
+  // box, tells how the search went. A click on the first name found shows that person, and so
+  // does Enter in the results, which does not search again; Enter in the search box searches.
   void Searches_data() {
-    Columns<QString, bool, QStringList, QStringList>();  // text, exact, names, messages
+    Columns<QString, bool, QStringList, QString>();  // text, exact, names, status
     Row("any word", "MILLER boston", false, QStringList{"Anne Lee", "Beth Miller", "Cora Hill"},
-        QStringList{kSearchCompleted});
-    Row("exact phrase", "miller boston", true, QStringList{"Beth Miller"}, QStringList());
+        QString(kSearchCompleted));
+    Row("any word, nothing found", "nowhere", false, QStringList(), QString(kNoSearchResults));
+    Row("exact phrase", "miller boston", true, QStringList{"Beth Miller"},
+        QString(kSearchCompleted));
   }
   void Searches() {
-    const auto [text, exact, names, messages] = Fetch<QString, bool, QStringList, QStringList>();
+    const auto [text, exact, names, status] = Fetch<QString, bool, QStringList, QString>();
     SearchWindow window;
     window.results().addItem("left from an earlier search");
     window.Search(text, exact);
@@ -73,12 +76,16 @@ class KeywordSearchWindowTest : public QObject {
     auto* progress = Child<QProgressBar>(*window.dialog, "progress");
     QCOMPARE(progress->isVisible(), exact);
     QCOMPARE(progress->value(), progress->maximum());
-    QCOMPARE(window.prompter.messages, messages);
+    QCOMPARE(window.prompter.messages, QStringList());
+    QCOMPARE(Child<QStatusBar>(*window.dialog, "status")->currentMessage(), status);
     if (names.isEmpty()) return;
-    // A click on a result, and Enter on the current one, show that person.
     ClickEntry(window.results(), names.first());
     QTest::keyClick(&window.results(), Qt::Key_Return);
     QCOMPARE(window.shown, QStringList({names.first(), names.first()}));
+    QCOMPARE(window.results().currentRow(), 0);  // still the list that was searched
+    window.results().clear();
+    QTest::keyClick(Child<QLineEdit>(*window.dialog, "searchText"), Qt::Key_Return);
+    QCOMPARE(Entries(window.results()), names);
   }
 };
 
