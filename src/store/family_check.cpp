@@ -6,6 +6,7 @@
 
 #include "store/link_string.h"
 #include "store/person_number.h"
+#include "store/store_texts.h"
 #include "store/text_helpers.h"
 
 namespace kinvale {
@@ -124,12 +125,10 @@ FamilyCheck CheckFamilyLinks(const FamilyIndex& index, const QStringList& family
   const std::map<int, QStringList> files = FilesByNumber(family_files);
   for (const auto& [number, names] : files) {
     if (names.size() < 2) continue;
-    check.duplicates.append(
-        QStringLiteral("Person number %1 is carried by %2 record files: %3. Check leaves them "
-                       "as they are; rename or move all but one.")
-            .arg(FormatPersonNumber(number))
-            .arg(names.size())
-            .arg(names.join(QStringLiteral(", "))));
+    check.duplicates.append(kSharedPersonNumberMessage.ToString()
+                                .arg(FormatPersonNumber(number))
+                                .arg(names.size())
+                                .arg(names.join(QStringLiteral(", "))));
   }
   FindRepairs(index, files, &check);
   FindOneSidedLinks(index, &check);

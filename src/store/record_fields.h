@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "store/record.h"
+#include "store/store_texts.h"  // kDateLastChangedCaption, shown beside the fields
 
 namespace kinvale {
 
@@ -38,7 +39,5 @@ const std::vector<DetailTab>& DetailTabs();
 // False for the two fields the windows show without a caption: the gender selector and the
 // sources box (the tab's title names it).
 bool ShowsCaption(const FieldInfo& field);
-
-inline const QString kDateLastChangedCaption = QStringLiteral("Date Last Changed");
 
 }  // namespace kinvale
