@@ -29,9 +29,8 @@ bool AppFolderLock::TryLock() {
       ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
   struct stat info;
   if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    problem_ = fd < 0 && errno != ELOOP
-                   ? QString::fromLocal8Bit(std::strerror(errno))
-                   : QStringLiteral("%1 is not a plain file").arg(kLockFileName);
+    problem_ = fd < 0 && errno != ELOOP ? QString::fromLocal8Bit(std::strerror(errno))
+                                        : kLockNotPlainFile.arg(kLockFileName);
     if (fd >= 0) ::close(fd);
     return false;
   }

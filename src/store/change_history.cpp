@@ -148,14 +148,12 @@ std::optional<QByteArray> CurrentImage(const QString& path, QString* error) {
   if (!info.exists() && !info.isSymLink()) return std::nullopt;
   QFile file(path);
   if (!info.isFile() || info.size() > kLargestFile || !file.open(QIODevice::ReadOnly)) {
-    *error = QStringLiteral("%1 cannot be read, so it was not changed.")
-                 .arg(QDir::toNativeSeparators(path));
+    *error = kUnreadableUnchangedMessage.arg(QDir::toNativeSeparators(path));
     return std::nullopt;
   }
   QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) {
-    *error = QStringLiteral("%1 cannot be read: %2")
-                 .arg(QDir::toNativeSeparators(path), file.errorString());
+    *error = kUnreadableMessage.arg(QDir::toNativeSeparators(path), file.errorString());
   }
   return bytes;
 }

@@ -35,6 +35,19 @@ inline constexpr Text kSharedPersonNumberMessage{
     QT_TRANSLATE_NOOP("Kinvale",
                       "Person number %1 is carried by %2 record files: %3. Check leaves them "
                       "as they are; rename or move all but one.")};
+// What check finds in a link string: the problems of one, joined by "; ".
+inline constexpr Text kLinkNotWellFormed{
+    QT_TRANSLATE_NOOP("Kinvale", "the link string \"%1\" is not well formed")};
+// %1 the entries cleared, each a role word and a number.
+inline constexpr Text kLinkNamesMissing{
+    QT_TRANSLATE_NOOP("Kinvale", "it names %1, whom no record carries")};
+// %1 and %2 two people, %3 the role word.
+inline constexpr Text kOneSidedLink{
+    QT_TRANSLATE_NOOP("Kinvale", "%1 lists %2 as %3; %2 does not list %1.")};
+inline constexpr Text kSpouseRole{QT_TRANSLATE_NOOP("Kinvale", "spouse")};
+inline constexpr Text kFatherRole{QT_TRANSLATE_NOOP("Kinvale", "father")};
+inline constexpr Text kMotherRole{QT_TRANSLATE_NOOP("Kinvale", "mother")};
+inline constexpr Text kSiblingRole{QT_TRANSLATE_NOOP("Kinvale", "sibling")};
 inline constexpr Text kFamilyFullMessage{QT_TRANSLATE_NOOP(
     "Kinvale",
     "This family already uses person number 9999, the highest a record can carry; no more people "
@@ -98,9 +111,16 @@ inline constexpr Text kCannotLockMessage{
 // %1 " (process <id>)" or nothing, %2 the folder.
 inline constexpr Text kLockedElsewhereMessage{QT_TRANSLATE_NOOP(
     "Kinvale", "Another Kinvale%1 is working on %2; nothing was changed. Close it and try again.")};
+// Why the lock file cannot be used; %1 its name.
+inline constexpr Text kLockNotPlainFile{QT_TRANSLATE_NOOP("Kinvale", "%1 is not a plain file")};
 inline constexpr Text kLockProcess{QT_TRANSLATE_NOOP("Kinvale", " (process %1)")};
 
 // The undo history of a family.
+// %1 the file.
+inline constexpr Text kUnreadableUnchangedMessage{
+    QT_TRANSLATE_NOOP("Kinvale", "%1 cannot be read, so it was not changed.")};
+// %1 the file, %2 the reason.
+inline constexpr Text kUnreadableMessage{QT_TRANSLATE_NOOP("Kinvale", "%1 cannot be read: %2")};
 inline constexpr Text kCouldNotRemoveMessage{QT_TRANSLATE_NOOP("Kinvale", "Could not remove %1.")};
 inline constexpr Text kHistoryDamagedMessage{QT_TRANSLATE_NOOP(
     "Kinvale", "The history of this family is damaged; the step cannot be read.")};
