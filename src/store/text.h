@@ -49,6 +49,9 @@ struct TextList : std::array<Text, N> {
 
 inline QString operator+(const Text& text, const QString& tail) { return text.ToString() + tail; }
 inline QString operator+(const Text& text, QChar tail) { return text.ToString() + tail; }
+inline QString operator+(const Text& text, const char* tail) {
+  return text.ToString() + QString::fromUtf8(tail);
+}
 inline QString operator+(const QString& head, const Text& text) { return head + text.ToString(); }
 inline bool operator==(const QString& shown, const Text& text) { return shown == text.ToString(); }
 
