@@ -7,11 +7,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 
+#include "app/app_texts.h"
 #include "mainwindow/ui/main_window.h"
 #include "store/app_folder.h"
 #include "store/app_lock.h"
@@ -47,48 +50,50 @@ int SaveScreenshot(MainWindow& window, const QString& path, bool chart) {
   return result;
 }
 
+// The translation into the user's language, when one is installed: kinvale_<language>.qm in
+// share/kinvale/translations. Without one every text reads as written.
+bool LoadTranslation(QTranslator& translator) {
+  const QString installed = InstalledDataFolder();
+  return !installed.isEmpty() &&
+         translator.load(QLocale(), QStringLiteral("kinvale"), QStringLiteral("_"),
+                         QDir(installed).filePath(QStringLiteral("translations")));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  QTranslator translator;
+  if (LoadTranslation(translator)) QApplication::installTranslator(&translator);
   QApplication::setApplicationName(kApplicationTitle);
   QApplication::setApplicationVersion(QStringLiteral(KINVALE_VERSION));
   // The desktop matches the windows with the menu entry of that name.
   QApplication::setDesktopFileName(QStringLiteral(KINVALE_APP_ID));
 
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Kinvale, a family tree program."));
+  parser.setApplicationDescription(kAppDescription);
   parser.addHelpOption();
   parser.addVersionOption();
-  const QCommandLineOption data_dir(
-      QStringLiteral("data-dir"),
-      QStringLiteral("Keep the families and settings in DIR instead of the usual folder."),
-      QStringLiteral("DIR"));
-  const QCommandLineOption screenshot(
-      QStringLiteral("screenshot"),
-      QStringLiteral("Start as usual, save a picture of the main window to FILE and exit."),
-      QStringLiteral("FILE"));
-  const QCommandLineOption chart(
-      QStringLiteral("chart"),
-      QStringLiteral("Open the family chart of the person of interest at start."));
+  const QCommandLineOption data_dir(QStringLiteral("data-dir"), kDataDirOptionHelp,
+                                    QStringLiteral("DIR"));
+  const QCommandLineOption screenshot(QStringLiteral("screenshot"), kScreenshotOptionHelp,
+                                      QStringLiteral("FILE"));
+  const QCommandLineOption chart(QStringLiteral("chart"), kChartOptionHelp);
   parser.addOption(data_dir);
   parser.addOption(screenshot);
   parser.addOption(chart);
-  parser.addPositionalArgument(
-      QStringLiteral("FILE.ged"),
-      QStringLiteral("A GEDCOM file to import: the \"Import From GEDCOM\" window opens on it."),
-      QStringLiteral("[FILE.ged]"));
+  parser.addPositionalArgument(QStringLiteral("FILE.ged"), kGedcomArgumentHelp,
+                               QStringLiteral("[FILE.ged]"));
   parser.process(app);
   if (parser.positionalArguments().size() > 1) {
-    std::fprintf(stderr, "Give one GEDCOM file at most.\n");
+    std::fprintf(stderr, "%s\n", qUtf8Printable(kOneGedcomFileAtMost.ToString()));
     return 2;
   }
 
   QString error;
   const QString app_folder = ResolveAppFolder(parser.value(data_dir));
   if (!PrepareAppFolder(app_folder, &error)) {
-    QMessageBox::critical(nullptr, kApplicationTitle,
-                          QStringLiteral("Kinvale cannot start: %1").arg(error));
+    QMessageBox::critical(nullptr, kApplicationTitle, kCannotStartMessage.arg(error));
     return 1;
   }
   // One window program per application folder: a second one would overwrite the first one's
@@ -100,8 +105,7 @@ int main(int argc, char** argv) {
   }
   MainWindow window;
   if (!window.Start(app_folder, &error)) {
-    QMessageBox::critical(nullptr, kApplicationTitle,
-                          QStringLiteral("Kinvale cannot start: %1").arg(error));
+    QMessageBox::critical(nullptr, kApplicationTitle, kCannotStartMessage.arg(error));
     return 1;
   }
   // The menu entry's icon where the icon theme has it (an installed Kinvale), else the logo.

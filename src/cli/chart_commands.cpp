@@ -4,6 +4,7 @@
 #include "chart/paint/chart_export.h"
 #include "chart/paint/chart_painter.h"
 #include "cli/cli.h"
+#include "cli/cli_texts.h"
 #include "store/link_string.h"
 #include "store/person_number.h"
 
@@ -39,7 +40,7 @@ int DrawChart(Context& context, const QStringList& arguments) {
   scope.descendants = scope.ancestors;
   if ((ancestors_given && !ReadGenerations(ancestors_text, &scope.ancestors)) ||
       (descendants_given && !ReadGenerations(descendants_text, &scope.descendants))) {
-    context.Err(QStringLiteral("A number of generations is a whole number from 0, or \"all\"."));
+    context.Err(kGenerationsError);
     return kUsageError;
   }
 
@@ -52,7 +53,7 @@ int DrawChart(Context& context, const QStringList& arguments) {
   ChartPictures pictures(session.index, session.FamilyPath());
   QString error;
   if (!ExportChart(layout, pictures, output, &error)) return context.Fail(error);
-  context.Out(QStringLiteral("%1: %2 boxes, %3 x %4 points")
+  context.Out(kChartDrawn.ToString()
                   .arg(output)
                   .arg(layout.boxes.size())
                   .arg(qRound(layout.bounds.width()))
@@ -63,12 +64,7 @@ int DrawChart(Context& context, const QStringList& arguments) {
 const CommandRegistration kChart{
     {QStringLiteral("chart"),
      QStringLiteral("FAMILY PERSON [--ancestors N] [--descendants N] -o FILE.svg|.png|.pdf"),
-     QStringLiteral(
-         "Draws the family chart of PERSON (a name, or a number as #0012) into FILE, as the\n"
-         "chart window shows it: N generations of ancestors above, of descendants below (N may\n"
-         "be \"all\"). Without either option, 4 generations each way. Prints the file, the\n"
-         "number of boxes and the chart's size."),
-     DrawChart, /*writes=*/false, /*paints=*/true}};
+     kChartHelp, DrawChart, /*writes=*/false, /*paints=*/true}};
 
 }  // namespace
 

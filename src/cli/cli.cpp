@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "cli/cli_texts.h"
 #include "session/main_view.h"
 #include "session/startup.h"
 #include "session/undo.h"
@@ -32,7 +33,7 @@ int Context::Fail(const QString& message) {
 
 bool Context::OpenFamily(Session& session, const QString& family) {
   if (!ListFamilies(app_folder).contains(family)) {
-    Fail(QStringLiteral("There is no family named \"%1\".").arg(family));
+    Fail(kNoSuchFamily.arg(family));
     return false;
   }
   session.app_folder = app_folder;
@@ -50,11 +51,8 @@ int Context::FindPerson(const Session& session, const QString& person) {
   const FamilyIndex& index = session.index;
   const std::vector<int> rows = RowsMatching(index, person);
   if (rows.empty()) {
-    Fail(person.startsWith(u'#')
-             ? QStringLiteral("Nobody in the family \"%2\" has the person number %1.")
-                   .arg(person.mid(1), session.family)
-             : QStringLiteral("There is nobody named \"%1\" in the family \"%2\".")
-                   .arg(person, session.family));
+    Fail(person.startsWith(u'#') ? kNoSuchNumber.arg(person.mid(1), session.family)
+                                 : kNoSuchName.arg(person, session.family));
     return -1;
   }
   if (rows.size() > 1) {
@@ -65,7 +63,7 @@ int Context::FindPerson(const Session& session, const QString& person) {
   }
   const int row = rows.front();
   if (index.RowsWithName(index.row(row).name).size() > 1) {
-    Err(QStringLiteral("Person: ") + PersonDescription(index, row));
+    Err(kPersonFound + PersonDescription(index, row));
   }
   return row;
 }
@@ -109,7 +107,7 @@ bool ArgumentCountIs(Context& context, const QString& command, QStringList& args
   if (const qsizetype end = OptionsEnd(args); end < args.size()) args.removeAt(end);
   if (args.size() >= min && (max < 0 || args.size() <= max)) return true;
   for (const Command& c : Commands()) {
-    if (c.name == command) context.Err(QStringLiteral("Usage: kinvale-cli ") + c.UsageText());
+    if (c.name == command) context.Err(kUsagePrefix + c.UsageText());
   }
   return false;
 }

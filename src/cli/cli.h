@@ -10,6 +10,7 @@
 
 #include "cli/cli_prompter.h"
 #include "session/session.h"
+#include "store/text.h"
 
 namespace kinvale::cli {
 
@@ -45,7 +46,7 @@ struct Context {
 struct Command {
   QString name;
   QString synopsis;  // the arguments, for the usage line
-  QString help;      // one or more lines of description
+  Text help;         // one or more lines of description
   std::function<int(Context&, const QStringList&)> run;
   // Commands that change files run only while this copy holds the application folder's lock.
   bool writes = false;

@@ -1,5 +1,6 @@
 // Commands that edit a person as the details editor does: set, rename.
 #include "cli/cli.h"
+#include "cli/cli_texts.h"
 #include "details/details_editor.h"
 #include "details/field_update.h"
 
@@ -17,7 +18,7 @@ int Set(Context& context, QStringList args) {
   if (!ArgumentCountIs(context, QStringLiteral("set"), args, 4, 4)) return kUsageError;
   const FieldInfo* field = FindDetailField(args[2]);
   if (!field) {
-    context.Err(QStringLiteral("CAPTION must be one of %1.").arg(Captions()));
+    context.Err(kCaptionChoices.arg(Captions()));
     return kUsageError;
   }
   Session session;
@@ -30,7 +31,7 @@ int Rename(Context& context, QStringList args) {
   Session session;
   const int row = context.OpenFamilyWithPerson(session, args[0], args[1]);
   if (row < 0) return kUserError;
-  if (args[2].isEmpty()) return context.Fail(QStringLiteral("NEW must not be empty."));
+  if (args[2].isEmpty()) return context.Fail(kNewNameEmpty);
   DetailsEditor editor(session, context.prompter);
   editor.Open();
   editor.fields().names.selected = row;  // the list holds the family in index order
@@ -39,18 +40,10 @@ int Rename(Context& context, QStringList args) {
   return editor.ChangeName() ? kOk : kUserError;
 }
 
-const CommandRegistration kSet{
-    {QStringLiteral("set"), QStringLiteral("FAMILY NAME CAPTION VALUE"),
-     QStringLiteral(
-         "Sets the field with the details editor's CAPTION (for example \"Birth Date\",\n"
-         "\"Occupation\", \"Notes:\") of NAME to VALUE and saves the record as \"Apply\" does.\n"
-         "For a list, VALUE holds the entries one per line; for a text block, its lines."),
-     Set, /*writes=*/true}};
-const CommandRegistration kRename{
-    {QStringLiteral("rename"), QStringLiteral("FAMILY OLD NEW"),
-     QStringLiteral("Renames OLD to NEW as \"Change Name\" does, confirmed: the record file takes\n"
-                    "the new name and keeps its contents and person number."),
-     Rename, /*writes=*/true}};
+const CommandRegistration kSet{{QStringLiteral("set"), QStringLiteral("FAMILY NAME CAPTION VALUE"),
+                                kSetHelp, Set, /*writes=*/true}};
+const CommandRegistration kRename{{QStringLiteral("rename"), QStringLiteral("FAMILY OLD NEW"),
+                                   kRenameHelp, Rename, /*writes=*/true}};
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "cli/cli.h"
+#include "cli/cli_texts.h"
 #include "editing/family_editing.h"
 #include "store/link_string.h"
 #include "store/person_lookup.h"
@@ -15,6 +16,7 @@ namespace {
 using ButtonOperation = void (*)(Session&, Prompter&);
 
 struct Role {
+  QString name;  // the ROLE argument: command-line syntax, the same in every language
   Relative relative;
   ButtonOperation add;
   ButtonOperation remove;        // null: the relative has no remove button
@@ -22,16 +24,17 @@ struct Role {
 };
 
 const std::array<Role, 5> kRoles = {{
-    {Relative::kFather, AddFather, RemoveFather, &MainView::fathers},
-    {Relative::kMother, AddMother, RemoveMother, &MainView::mothers},
-    {Relative::kSpouse, AddSpouse, nullptr, nullptr},
-    {Relative::kSibling, AddSibling, RemoveSibling, &MainView::siblings},
-    {Relative::kDependent, AddDependent, RemoveDependent, &MainView::children},
+    {QStringLiteral("father"), Relative::kFather, AddFather, RemoveFather, &MainView::fathers},
+    {QStringLiteral("mother"), Relative::kMother, AddMother, RemoveMother, &MainView::mothers},
+    {QStringLiteral("spouse"), Relative::kSpouse, AddSpouse, nullptr, nullptr},
+    {QStringLiteral("sibling"), Relative::kSibling, AddSibling, RemoveSibling, &MainView::siblings},
+    {QStringLiteral("dependent"), Relative::kDependent, AddDependent, RemoveDependent,
+     &MainView::children},
 }};
 
 const Role* FindRole(const QString& word) {
   for (const Role& role : kRoles) {
-    if (RelativeWord(role.relative) == word) return &role;
+    if (role.name == word) return &role;
   }
   return nullptr;
 }
@@ -77,7 +80,7 @@ int LineOfPerson(const FamilyIndex& index, const RelativeList& list, const QStri
 QString RoleWords(bool removable) {
   QStringList words;
   for (const Role& role : kRoles) {
-    if (!removable || role.remove) words.append(RelativeWord(role.relative));
+    if (!removable || role.remove) words.append(role.name);
   }
   return words.join(QStringLiteral(", "));
 }
@@ -86,7 +89,7 @@ int Add(Context& context, QStringList args) {
   if (!ArgumentCountIs(context, QStringLiteral("add"), args, 4, 4)) return kUsageError;
   const Role* role = FindRole(args[2]);
   if (!role) {
-    context.Err(QStringLiteral("ROLE must be one of %1.").arg(RoleWords(false)));
+    context.Err(kRoleChoices.arg(RoleWords(false)));
     return kUsageError;
   }
   context.prompter.QueueAnswer(args[3]);
@@ -97,34 +100,23 @@ int Remove(Context& context, QStringList args) {
   if (!ArgumentCountIs(context, QStringLiteral("remove"), args, 4, 4)) return kUsageError;
   const Role* role = FindRole(args[2]);
   if (!role || !role->remove) {
-    context.Err(QStringLiteral("ROLE must be one of %1.").arg(RoleWords(true)));
+    context.Err(kRoleChoices.arg(RoleWords(true)));
     return kUsageError;
   }
   return RunEdit(context, args, role->remove, [&](Session& session) {
     RelativeList& list = session.view.*role->list;
     list.selected = LineOfPerson(session.index, list, args[3]);
     if (list.HasSelection()) return true;
-    context.Fail(QStringLiteral("%1 has no %2 named \"%3\".")
-                     .arg(args[1], RelativeWord(role->relative), args[3]));
+    context.Fail(kNoRelativeNamed.arg(args[1], RelativeWord(role->relative), args[3]));
     return false;
   });
 }
 
-const CommandRegistration kAdd{
-    {QStringLiteral("add"), QStringLiteral("FAMILY PERSON ROLE NAME"),
-     QStringLiteral(
-         "Adds NAME as the father, mother, spouse, sibling or dependent (ROLE) of PERSON,\n"
-         "as the main window's buttons do: a name not yet in the family becomes a new\n"
-         "person. Prints each changed link string as name, old link and new link,\n"
-         "separated by tabs."),
-     Add, /*writes=*/true}};
-const CommandRegistration kRemove{
-    {QStringLiteral("remove"), QStringLiteral("FAMILY PERSON ROLE NAME"),
-     QStringLiteral(
-         "Removes NAME from PERSON's father, mother, sibling or dependent list (ROLE), as\n"
-         "the main window's buttons do: the links are cut, nobody is deleted. Prints\n"
-         "the changed link strings like add."),
-     Remove, /*writes=*/true}};
+const CommandRegistration kAdd{{QStringLiteral("add"), QStringLiteral("FAMILY PERSON ROLE NAME"),
+                                kAddHelp, Add, /*writes=*/true}};
+const CommandRegistration kRemove{{QStringLiteral("remove"),
+                                   QStringLiteral("FAMILY PERSON ROLE NAME"), kRemoveHelp, Remove,
+                                   /*writes=*/true}};
 
 }  // namespace
 

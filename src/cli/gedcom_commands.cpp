@@ -1,5 +1,6 @@
 // Commands of the GEDCOM interchange: import.
 #include "cli/cli.h"
+#include "cli/cli_texts.h"
 #include "gedcom/gedcom_import.h"
 #include "store/settings.h"
 
@@ -26,17 +27,9 @@ int Import(Context& context, const QStringList& arguments) {
   return result.outcome == ImportOutcome::kCompleted ? kOk : kUserError;
 }
 
-const CommandRegistration kImport{
-    {QStringLiteral("import"), QStringLiteral("FILE [--resume] [--yes]"),
-     QStringLiteral(
-         "Imports the GEDCOM file FILE into the family named after it (the file name up to its\n"
-         "first \".\" or \"_\"), one record file per individual, all or nothing, and prints the\n"
-         "import report. A family it replaces is kept whole in its folder \"Replaced <date>\".\n"
-         "--resume adds the individuals whose person numbers the family has no record for.\n"
-         "The questions the window asks (overwriting the family, replacing the family the\n"
-         "window opens, the time estimate) are printed and answered no, ending the command with\n"
-         "status 1, unless --yes answers them OK."),
-     Import, /*writes=*/true}};
+const CommandRegistration kImport{{QStringLiteral("import"),
+                                   QStringLiteral("FILE [--resume] [--yes]"), kImportHelp, Import,
+                                   /*writes=*/true}};
 
 }  // namespace
 

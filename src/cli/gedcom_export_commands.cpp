@@ -1,5 +1,6 @@
 // Commands of the GEDCOM interchange: export.
 #include "cli/cli.h"
+#include "cli/cli_texts.h"
 #include "gedcom/gedcom_export.h"
 
 namespace kinvale::cli {
@@ -15,7 +16,7 @@ int Export(Context& context, const QStringList& arguments) {
   bool missing = false;
   TakeOption(args, QStringLiteral("--contact"), &request.contact, &missing);
   if (missing) {
-    context.Err(QStringLiteral("Usage: kinvale-cli export ") + kExportSynopsis);
+    context.Err(kUsagePrefix + QStringLiteral("export ") + kExportSynopsis);
     return kUsageError;
   }
   if (!ArgumentCountIs(context, QStringLiteral("export"), args, 2, 2)) return kUsageError;
@@ -30,14 +31,7 @@ int Export(Context& context, const QStringList& arguments) {
 }
 
 const CommandRegistration kExport{
-    {QStringLiteral("export"), kExportSynopsis,
-     QStringLiteral(
-         "Writes FAMILY as the GEDCOM 5.5 file FILE, as the \"Export To GEDCOM\" window does, and\n"
-         "prints what it holds. TEXT (the window's \"Contact Information:\") becomes the file's\n"
-         "submitter. The questions of the window (overwriting FILE, writing UTF-8 when a text\n"
-         "cannot be written in Windows-1252) are printed and answered no, ending the command\n"
-         "with status 1, unless --yes answers them OK."),
-     Export, /*writes=*/true}};
+    {QStringLiteral("export"), kExportSynopsis, kExportHelp, Export, /*writes=*/true}};
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 // Commands over a family's undo history: history, undo, redo.
 #include "cli/cli.h"
+#include "cli/cli_texts.h"
 #include "session/undo.h"
 #include "store/change_history.h"
 
@@ -30,34 +31,25 @@ int Run(Context& context, QStringList args, const QString& command, HistoryActio
   const int messages = context.prompter.problems_shown();
   const std::optional<QString> step = action(session, context.prompter);
   if (context.prompter.problems_shown() != messages) return kUserError;
-  if (!step) return context.Fail(QStringLiteral("There is nothing to %1.").arg(command));
+  if (!step) return context.Fail(kNothingTo.arg(command));
   context.Out(done_word + u' ' + *step);
   return kOk;
 }
 
 int Undo(Context& context, const QStringList& args) {
-  return Run(context, args, QStringLiteral("undo"), UndoLastChange, QStringLiteral("Undone:"));
+  return Run(context, args, QStringLiteral("undo"), UndoLastChange, kUndoneLabel);
 }
 
 int Redo(Context& context, const QStringList& args) {
-  return Run(context, args, QStringLiteral("redo"), RedoLastChange, QStringLiteral("Redone:"));
+  return Run(context, args, QStringLiteral("redo"), RedoLastChange, kRedoneLabel);
 }
 
 const CommandRegistration kHistory{
-    {QStringLiteral("history"), QStringLiteral("FAMILY"),
-     QStringLiteral("Lists the changes of FAMILY that undo and redo can take back or make again,\n"
-                    "newest first (undone ones above the others): step number, time, \"done\" or\n"
-                    "\"undone\", and what was changed, separated by tabs."),
-     ShowHistory}};
+    {QStringLiteral("history"), QStringLiteral("FAMILY"), kHistoryHelp, ShowHistory}};
 const CommandRegistration kUndo{
-    {QStringLiteral("undo"), QStringLiteral("FAMILY"),
-     QStringLiteral("Takes back the newest change of FAMILY, as Edit > Undo does: every file it\n"
-                    "changed is as it was before. Prints what was undone."),
-     Undo, /*writes=*/true}};
-const CommandRegistration kRedo{
-    {QStringLiteral("redo"), QStringLiteral("FAMILY"),
-     QStringLiteral("Makes the change undone last again, as Edit > Redo does."), Redo,
-     /*writes=*/true}};
+    {QStringLiteral("undo"), QStringLiteral("FAMILY"), kUndoHelp, Undo, /*writes=*/true}};
+const CommandRegistration kRedo{{QStringLiteral("redo"), QStringLiteral("FAMILY"), kRedoHelp, Redo,
+                                 /*writes=*/true}};
 
 }  // namespace
 

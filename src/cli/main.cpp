@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "cli/cli.h"
+#include "cli/cli_texts.h"
 #include "store/app_folder.h"
 #include "store/app_lock.h"
 
@@ -15,23 +16,13 @@ using namespace kinvale::cli;
 namespace {
 
 QString Usage() {
-  QString text = QStringLiteral(
-      "Usage: kinvale-cli [--data-dir DIR] COMMAND [ARGUMENTS...]\n"
-      "\n"
-      "Works on the families of the application folder: DIR when --data-dir is given, else\n"
-      "$KINVALE_HOME, else ~/.local/share/Kinvale. A new application folder is seeded with the\n"
-      "demo family. Output is UTF-8, one item per line. Exit status: 0 on success, 1 when the\n"
-      "command could not be done (the reason is printed on stderr), 2 for a usage error.\n"
-      "An argument \"--\" ends the options: every argument after it is taken as it is, so a\n"
-      "name may begin with \"--\" (add Demo \"Thomas Whitfield\" sibling -- --help).\n"
-      "\n"
-      "Commands:\n");
+  QString text = kUsageIntro;
   std::vector<Command> commands = Commands();
   std::sort(commands.begin(), commands.end(),
             [](const Command& a, const Command& b) { return a.name < b.name; });
   for (const Command& command : commands) {
     text += QStringLiteral("  ") + command.UsageText() + u'\n';
-    for (const QString& line : command.help.split(u'\n'))
+    for (const QString& line : command.help.ToString().split(u'\n'))
       text += QStringLiteral("      ") + line + u'\n';
   }
   return text;
@@ -46,7 +37,7 @@ const Command* FindCommand(const QString& name) {
 
 int UsageError(Context& context, const QString& message) {
   context.Err(message);
-  context.Err(QStringLiteral("Run 'kinvale-cli --help' for the commands and their arguments."));
+  context.Err(kHelpHint);
   return kUsageError;
 }
 
@@ -88,7 +79,7 @@ int main(int argc, char** argv) {
   QString data_dir;
   bool missing = false;
   TakeOption(args, QStringLiteral("--data-dir"), &data_dir, &missing);
-  if (missing) return UsageError(context, QStringLiteral("--data-dir needs a folder."));
+  if (missing) return UsageError(context, kDataDirMissing);
   if (args.isEmpty() || args.first() == u"--help" || args.first() == u"-h") {
     context.Out(Usage().trimmed());
     return args.isEmpty() ? kUsageError : kOk;
@@ -96,9 +87,9 @@ int main(int argc, char** argv) {
 
   const QString name = args.takeFirst();
   const Command* command = FindCommand(name);
-  if (!command) return UsageError(context, QStringLiteral("Unknown command \"%1\".").arg(name));
+  if (!command) return UsageError(context, kUnknownCommand.arg(name));
   if (TakeFlag(args, QStringLiteral("--help"))) {
-    context.Out(QStringLiteral("Usage: kinvale-cli ") + command->UsageText());
+    context.Out(kUsagePrefix + command->UsageText());
     context.Out(command->help);
     return kOk;
   }

@@ -1,5 +1,6 @@
 // Commands for what the main window shows and for making families: view, create-family.
 #include "cli/cli.h"
+#include "cli/cli_texts.h"
 #include "mainwindow/window_texts.h"
 #include "session/main_view.h"
 #include "session/startup.h"
@@ -35,8 +36,7 @@ int ViewPerson(Context& context, QStringList args) {
   PrintRelatives(context, session.index, kMotherCaption, view.mothers);
   PrintRelatives(context, session.index, kSiblingsCaption, view.siblings);
   PrintRelatives(context, session.index, kChildrenCaption, view.children);
-  context.Out(view.photo_visible ? QStringLiteral("Photo: ") + view.photo_path
-                                 : QStringLiteral("Photo:"));
+  context.Out(kPhotoLabel + (view.photo_visible ? u' ' + view.photo_path : QString()));
   return kOk;
 }
 
@@ -49,16 +49,9 @@ int CreateFamilyFolder(Context& context, QStringList args) {
 }
 
 const CommandRegistration kView{
-    {QStringLiteral("view"), QStringLiteral("FAMILY [NAME]"),
-     QStringLiteral("Prints what the main window shows for NAME (by default the person a freshly\n"
-                    "opened FAMILY shows first): one \"Caption: name\" line for the person of\n"
-                    "interest, the spouse and each father, mother, sibling and child, then the\n"
-                    "photo shown (empty when it is hidden)."),
-     ViewPerson}};
-const CommandRegistration kCreateFamily{
-    {QStringLiteral("create-family"), QStringLiteral("NAME"),
-     QStringLiteral("Creates the empty family NAME, as the family chooser's \"Create\" does."),
-     CreateFamilyFolder, /*writes=*/true}};
+    {QStringLiteral("view"), QStringLiteral("FAMILY [NAME]"), kViewHelp, ViewPerson}};
+const CommandRegistration kCreateFamily{{QStringLiteral("create-family"), QStringLiteral("NAME"),
+                                         kCreateFamilyHelp, CreateFamilyFolder, /*writes=*/true}};
 
 }  // namespace
 

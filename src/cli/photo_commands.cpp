@@ -2,6 +2,7 @@
 #include <QFileInfo>
 
 #include "cli/cli.h"
+#include "cli/cli_texts.h"
 #include "photos/photo_import.h"
 #include "photos/picture_signature.h"
 
@@ -26,7 +27,7 @@ int Photo(Context& context, const QStringList& arguments) {
   const bool use_as_default = TakeFlag(args, QStringLiteral("--default"));
   const int count = change_mode ? 2 : 3;
   if (missing || (change_mode && use_as_default)) {
-    context.Err(QStringLiteral("Usage: kinvale-cli photo ") + kPhotoSynopsis);
+    context.Err(kUsagePrefix + QStringLiteral("photo ") + kPhotoSynopsis);
     return kUsageError;
   }
   if (!ArgumentCountIs(context, QStringLiteral("photo"), args, count, count)) return kUsageError;
@@ -49,14 +50,7 @@ int Photo(Context& context, const QStringList& arguments) {
 }
 
 const CommandRegistration kPhoto{
-    {QStringLiteral("photo"), kPhotoSynopsis,
-     QStringLiteral(
-         "Imports the picture FILE into the family folder as the next photo of NAME, as the\n"
-         "\"Import Photo\" window does, and prints the new photo's path; with --default it\n"
-         "becomes NAME's photo. With --change, makes the stored photo PHOTO (a file name of the "
-         "family\n"
-         "folder, or a path) NAME's photo, as \"Change Photo\" does."),
-     Photo, /*writes=*/true}};
+    {QStringLiteral("photo"), kPhotoSynopsis, kPhotoHelp, Photo, /*writes=*/true}};
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "cli/cli.h"
+#include "cli/cli_texts.h"
 #include "relations/descendants.h"
 #include "relations/family_links.h"
 #include "relations/genders.h"
@@ -63,8 +64,7 @@ int RelateBatch(Context& context,
     if (line.trimmed().isEmpty()) continue;
     const qsizetype tab = line.indexOf(u'\t');
     if (tab < 0) {
-      context.Err(
-          QStringLiteral("Line %1: expected two names separated by a tab.").arg(line_number));
+      context.Err(kBatchLineError.arg(line_number));
       context.Out(QString());
       all_answered = false;
       continue;
@@ -111,8 +111,7 @@ int ListRelatives(Context& context, const QStringList& arguments) {
   bool is_number = false;
   const int max_degree = degree_text.toInt(&is_number);
   if (degree_missing || !is_number || max_degree < 0 || max_degree > kRelativesDegreeLimit) {
-    return context.Fail(QStringLiteral("--max-degree takes a whole number from 0 to %1.")
-                            .arg(kRelativesDegreeLimit));
+    return context.Fail(kMaxDegreeError.arg(kRelativesDegreeLimit));
   }
   if (!ArgumentCountIs(context, QStringLiteral("relatives"), args, 2, 2)) return kUsageError;
   Session session;
@@ -153,29 +152,13 @@ int ListDescendants(Context& context, const QStringList& arguments) {
 
 const CommandRegistration kRelate{
     {QStringLiteral("relate"),
-     QStringLiteral("FAMILY NAME1 NAME2 [--path] | FAMILY --batch [--path]"),
-     QStringLiteral(
-         "Prints how NAME1 is related to NAME2, as \"Find Relation\" answers it; its warnings\n"
-         "go to stderr first. With --path, prints every relationship of the two, nearest\n"
-         "first: its sentence, then the people between them one a line (number, name and how\n"
-         "each stands to the next); a person may be given as #NNNN. With --batch, reads\n"
-         "NAME1<tab>NAME2 lines from stdin and answers each in order (with --path, each\n"
-         "pair's relationships end with a blank line)."),
-     Relate}};
-const CommandRegistration kRelatives{
-    {QStringLiteral("relatives"), QStringLiteral("FAMILY PERSON [--max-degree N]"),
-     QStringLiteral(
-         "Lists the relatives of PERSON (a name or #NNNN) up to cousins of degree N (default\n"
-         "3, at most 10), grouped by kind: the group's name, then one relative a line (what\n"
-         "they are to PERSON, number and name, tab-separated)."),
-     ListRelatives}};
-const CommandRegistration kDescendants{
-    {QStringLiteral("descendants"), QStringLiteral("FAMILY NAME [--relations]"),
-     QStringLiteral(
-         "Lists the descendants of NAME as the descendants window does, one name a line, once\n"
-         "for every line of descent. With --relations each name is followed by a tab and the\n"
-         "sentence a click on it gives."),
-     ListDescendants}};
+     QStringLiteral("FAMILY NAME1 NAME2 [--path] | FAMILY --batch [--path]"), kRelateHelp, Relate}};
+const CommandRegistration kRelatives{{QStringLiteral("relatives"),
+                                      QStringLiteral("FAMILY PERSON [--max-degree N]"),
+                                      kRelativesHelp, ListRelatives}};
+const CommandRegistration kDescendants{{QStringLiteral("descendants"),
+                                        QStringLiteral("FAMILY NAME [--relations]"),
+                                        kDescendantsHelp, ListDescendants}};
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 // The keyword search command: search.
 #include "cli/cli.h"
+#include "cli/cli_texts.h"
 #include "search/keyword_search.h"
 
 namespace kinvale::cli {
@@ -21,12 +22,7 @@ int SearchFamily(Context& context, const QStringList& arguments) {
 }
 
 const CommandRegistration kSearch{
-    {QStringLiteral("search"), QStringLiteral("FAMILY [--exact] TEXT"),
-     QStringLiteral("Lists, one name per line in record file order, the people of FAMILY whose\n"
-                    "record mentions any word of TEXT (or, with --exact, TEXT as one phrase) on a\n"
-                    "line that is no section header, ignoring case. The search status goes to\n"
-                    "stderr; exit status 1 when a record could not be read."),
-     SearchFamily}};
+    {QStringLiteral("search"), QStringLiteral("FAMILY [--exact] TEXT"), kSearchHelp, SearchFamily}};
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 // Commands that read the family store: families, people, show.
 #include "cli/cli.h"
+#include "cli/cli_texts.h"
 #include "editing/save_link_strings.h"
 #include "mainwindow/person_info.h"
 #include "store/families.h"
@@ -66,52 +67,29 @@ int CheckFamily(Context& context, QStringList args) {
   if (!ArgumentCountIs(context, QStringLiteral("check"), args, 1, 1)) return kUsageError;
   Session session;
   if (!context.OpenFamily(session, args[0])) return kUserError;
-  context.Out(QStringLiteral("%1 people in %2 record files")
-                  .arg(session.index.size())
-                  .arg(session.family_files.size()));
+  context.Out(kCheckCounts.ToString().arg(session.index.size()).arg(session.family_files.size()));
   const FamilyCheck found = CheckFamilyLinks(session.index, session.family_files);
   for (const QString& line : found.duplicates) context.Out(line);
   for (const LinkRepair& mend : found.repairs) {
     context.Out(
-        QStringLiteral("%1; %2 \"%3\".")
-            .arg(mend.problem,
-                 repair ? QStringLiteral("mended to") : QStringLiteral("check --repair writes"),
-                 mend.link));
+        kLinkRepair.arg(mend.problem, (repair ? kMendedTo : kRepairWrites).ToString(), mend.link));
     if (repair) session.index.SetLink(mend.row, mend.link);
   }
   for (const QString& line : found.one_sided) context.Out(line);
   const bool mended = repair && !found.repairs.empty();
-  if (mended) SaveLinkStrings(session, context.prompter, QStringLiteral("Repair link strings"));
+  if (mended) SaveLinkStrings(session, context.prompter, kRepairStepName);
   const bool sound = found.duplicates.isEmpty() && (found.repairs.empty() || mended);
   return sound && context.prompter.problems_shown() == 0 ? kOk : kUserError;
 }
 
-const CommandRegistration kCheck{
-    {QStringLiteral("check"), QStringLiteral("FAMILY [--repair]"),
-     QStringLiteral(
-         "Loads FAMILY as the window program does, finishes a change that a crash\n"
-         "interrupted, removes the temporary files it left behind, and reports files that\n"
-         "cannot be read or are no records, person numbers carried by two files, link\n"
-         "strings that are not well formed or name people no record carries, and links only\n"
-         "one side holds (which the program's own rules leave too). Exit status 1 for any\n"
-         "but the one-sided links. With --repair it mends what needs no guess: link strings\n"
-         "rewritten as they are read, missing people cleared."),
-     CheckFamily, /*writes=*/true}};
-const CommandRegistration kFamilies{{QStringLiteral("families"), QString(),
-                                     QStringLiteral("Lists the families, as the family chooser "
-                                                    "lists them."),
-                                     ListFamilyNames}};
+const CommandRegistration kCheck{{QStringLiteral("check"), QStringLiteral("FAMILY [--repair]"),
+                                  kCheckHelp, CheckFamily, /*writes=*/true}};
+const CommandRegistration kFamilies{
+    {QStringLiteral("families"), QString(), kFamiliesHelp, ListFamilyNames}};
 const CommandRegistration kPeople{
-    {QStringLiteral("people"), QStringLiteral("FAMILY"),
-     QStringLiteral("Lists the people of FAMILY in index order: person number, name, gender, "
-                    "birth date,\ndeath date and link string, separated by tabs."),
-     ListPeople}};
+    {QStringLiteral("people"), QStringLiteral("FAMILY"), kPeopleHelp, ListPeople}};
 const CommandRegistration kShow{
-    {QStringLiteral("show"), QStringLiteral("FAMILY NAME"),
-     QStringLiteral("Prints every field of the person information window for NAME, one\n"
-                    "\"Caption: value\" line each in tab order; further lines of a value are\n"
-                    "indented by two spaces."),
-     ShowPerson}};
+    {QStringLiteral("show"), QStringLiteral("FAMILY NAME"), kShowHelp, ShowPerson}};
 
 }  // namespace
 

@@ -4,34 +4,37 @@
 
 #include <QString>
 
+#include "store/text.h"
+
 namespace kinvale {
 
-// The relatives the add and remove buttons work on, named as the command line names them.
+// The relatives the add and remove buttons work on.
 enum class Relative { kFather, kMother, kSpouse, kSibling, kDependent };
 
-inline const QString kFatherPrompt = QStringLiteral("Enter Father's Name");
-inline const QString kMotherPrompt = QStringLiteral("Enter Mother's Name");
-inline const QString kSpousePrompt = QStringLiteral("Enter Spouse's Name");
-inline const QString kSiblingPrompt = QStringLiteral("Enter Sibling's Name");
-inline const QString kDependentPrompt = QStringLiteral("Enter Dependent's Name");
+inline constexpr Text kFatherPrompt{QT_TRANSLATE_NOOP("Kinvale", "Enter Father's Name")};
+inline constexpr Text kMotherPrompt{QT_TRANSLATE_NOOP("Kinvale", "Enter Mother's Name")};
+inline constexpr Text kSpousePrompt{QT_TRANSLATE_NOOP("Kinvale", "Enter Spouse's Name")};
+inline constexpr Text kSiblingPrompt{QT_TRANSLATE_NOOP("Kinvale", "Enter Sibling's Name")};
+inline constexpr Text kDependentPrompt{QT_TRANSLATE_NOOP("Kinvale", "Enter Dependent's Name")};
 
-inline const QString kNoFamilyOpenMessage =
-    QStringLiteral("No family is open. Choose one with \"Load Family Tree\" first.");
+inline constexpr Text kNoFamilyOpenMessage{
+    QT_TRANSLATE_NOOP("Kinvale", "No family is open. Choose one with \"Load Family Tree\" first.")};
 // %1 the person of interest, %2 the relative's word ("father", "spouse", ...).
-inline const QString kSelfRelationMessage = QStringLiteral("%1 cannot be their own %2.");
+inline constexpr Text kSelfRelationMessage{
+    QT_TRANSLATE_NOOP("Kinvale", "%1 cannot be their own %2.")};
 // %1 the relative, %2 the person of interest, %3 the relative's word.
-inline const QString kOwnAncestorMessage =
-    QStringLiteral("%1 cannot be %2's %3: %1 would become their own ancestor.");
+inline constexpr Text kOwnAncestorMessage{
+    QT_TRANSLATE_NOOP("Kinvale", "%1 cannot be %2's %3: %1 would become their own ancestor.")};
 // %1 the folder.
-inline const QString kFamilyFolderNotCreatedMessage =
-    QStringLiteral("The family folder %1 cannot be created, so no record was saved.");
+inline constexpr Text kFamilyFolderNotCreatedMessage{QT_TRANSLATE_NOOP(
+    "Kinvale", "The family folder %1 cannot be created, so no record was saved.")};
 // Followed by one "name: reason" line per record.
-inline const QString kRecordsNotSavedMessage =
-    QStringLiteral("These records could not be brought up to date; the next change tries again:");
+inline constexpr Text kRecordsNotSavedMessage{QT_TRANSLATE_NOOP(
+    "Kinvale", "These records could not be brought up to date; the next change tries again:")};
 
 // The reason given for the other records of a change that one record's failure stopped.
-inline const QString kLeftAsItWasReason =
-    QStringLiteral("left as it was, so that the family stays consistent");
+inline constexpr Text kLeftAsItWasReason{
+    QT_TRANSLATE_NOOP("Kinvale", "left as it was, so that the family stays consistent")};
 
 // "father", "mother", "spouse", "sibling" or "dependent".
 QString RelativeWord(Relative relative);

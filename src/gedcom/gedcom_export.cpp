@@ -9,6 +9,7 @@
 #include "gedcom/export_families.h"
 #include "gedcom/export_records.h"
 #include "gedcom/gedcom_mapping.h"
+#include "gedcom/gedcom_texts.h"
 #include "gedcom/gedcom_writer.h"
 #include "store/atomic_file.h"
 #include "store/link_string.h"

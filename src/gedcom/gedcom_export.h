@@ -9,47 +9,13 @@
 #include <QString>
 #include <QStringList>
 
-#include "gedcom/gedcom_import.h"  // the shared titles "File Exists Warning" and "Job Status"
+#include "gedcom/gedcom_import.h"
+#include "gedcom/gedcom_texts.h"  // the captions of the export window
 
 namespace kinvale {
 
 class Prompter;
 struct LoadedFamily;
-
-inline const QString kExportWindowTitle = QStringLiteral("Export To GEDCOM");
-inline const QString kContactCaption = QStringLiteral("Contact Information:");
-inline const QString kExportCaption = QStringLiteral("Export");
-inline const QString kOutputExistsQuestion = QStringLiteral("File Exists. Overwrite?");
-inline const QString kExportCompleted = QStringLiteral("Export Completed");
-inline const QString kExportFailed = QStringLiteral("Error processing GEDCOM file");
-inline const QString kExportFailedTitle = QStringLiteral("Error");
-
-inline const QString kNoOpenFamilyMessage = QStringLiteral("Please open a family first.");
-inline const QString kNoPersonNumberMessage = QStringLiteral(
-    "The record of %1 carries no person number (its first line is \"%2\"), so it cannot become "
-    "an individual of the GEDCOM file. Nothing was exported.");
-inline const QString kSharedNumberMessage = QStringLiteral(
-    "%1 and %2 both carry the person number %3; a GEDCOM file needs one number for each person. "
-    "Nothing was exported.");
-inline const QString kUnreadableRecordMessage =
-    QStringLiteral("The record file %1 cannot be read. Nothing was exported.");
-inline const QString kNotWindows1252Question = QStringLiteral(
-    "The character \"%1\" in %2 cannot be written in the character set the GEDCOM header names "
-    "(\"1 CHAR IBM WINDOWS\", Windows-1252). Write the file in UTF-8 (\"1 CHAR UTF-8\") "
-    "instead?");
-inline const QString kRecordOfText = QStringLiteral("the record of %1");
-inline const QString kFamilyOfText = QStringLiteral("the family of %1");
-inline const QString kNotesOfText = QStringLiteral("the notes of %1");
-inline const QString kSourcesOfText = QStringLiteral("the sources of %1");
-inline const QString kContactText = QStringLiteral("the contact information");
-inline const QString kFamilyNameText = QStringLiteral("the family name");  // the submitter's
-inline const QString kFileNameText = QStringLiteral("the file name");
-
-inline const QString kExportedIndividuals = QStringLiteral("Individuals exported: %1");
-inline const QString kExportedFamilies = QStringLiteral("Families: %1");
-inline const QString kExportedNotes = QStringLiteral("Notes: %1");
-inline const QString kExportedSources = QStringLiteral("Sources: %1");
-inline const QString kExportedCharset = QStringLiteral("Character set: %1");
 
 // Line 11 of the header, and its replacement when the file is written in UTF-8.
 inline const QString kCharWindows = QStringLiteral("1 CHAR IBM WINDOWS");

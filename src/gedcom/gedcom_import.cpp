@@ -6,6 +6,7 @@
 
 #include "gedcom/gedcom_name.h"
 #include "gedcom/gedcom_relations.h"
+#include "gedcom/gedcom_texts.h"
 #include "gedcom/import_staging.h"
 #include "gedcom/kinvale_reading.h"
 #include "gedcom/person_numbering.h"
@@ -25,6 +26,10 @@
 namespace kinvale {
 
 namespace {
+
+// The name a person is stored under when the file's cannot be: a record name and file name, so
+// it stays as written whatever the language shown.
+const QString kSafeName = QStringLiteral("Person %1");
 
 // The time one individual takes, end to end with its record written and flushed, as
 // bench_gedcom_import measures it on a busy disk.

@@ -7,68 +7,13 @@
 #include <QString>
 
 #include "gedcom/gedcom_individual.h"
+#include "gedcom/gedcom_texts.h"  // the captions of the import window
 #include "gedcom/import_report.h"
 #include "store/prompter.h"  // the shared button captions
 
 namespace kinvale {
 
 class Prompter;
-
-inline const QString kImportWindowTitle = QStringLiteral("Import From GEDCOM");
-inline const QString kResumeCaption = QStringLiteral("Resume");
-inline const QString kImportCaption = QStringLiteral("Import");
-inline const QString kStatusCaption = QStringLiteral("Status");
-inline const QString kChooseFileMessage =
-    QStringLiteral("Please choose a GEDCOM file (.ged) first.");
-inline const QString kFamilyExistsQuestion = QStringLiteral("Family Group File Exists. Overwrite?");
-inline const QString kReplacingFamilyQuestion =
-    QStringLiteral("You are replacing the current family. Continue?");
-inline const QString kFileExistsTitle = QStringLiteral("File Exists Warning");
-inline const QString kEstimateQuestion =
-    QStringLiteral("There are %1 names to process which may take %2 to process.");
-inline const QString kContinueTitle = QStringLiteral("Continue?");
-inline const QString kImportCompleted = QStringLiteral("Import Completed");
-inline const QString kJobStatusTitle = QStringLiteral("Job Status");
-
-inline const QString kProcessingNameStatus = QStringLiteral("Processing Name%1 of %2");
-inline const QString kProcessingNoteTitle = QStringLiteral("Processing Note %1 of %2 for %3");
-inline const QString kProcessingSourceTitle = QStringLiteral("Processing Source %1 of %2 for %3");
-inline const QString kUpdatingRelationsTitle = QStringLiteral("Updating Relations for %1 ...");
-inline const QString kWritingRecordTitle = QStringLiteral("Writing New Name File for %1 ...");
-inline const QString kNextNameTitle = QStringLiteral("Getting Ready for Next Name ...");
-inline const QString kImportedTitle = QStringLiteral("Imported %1");
-inline const QString kAlternateNameNote = QStringLiteral("Altername name: ");
-inline const QString kGedcomNameNote = QStringLiteral("Name in the GEDCOM file: ");
-inline const QString kEarlierNameNote = QStringLiteral("Also named in the GEDCOM file: ");
-
-inline const QString kLessThanASecond = QStringLiteral("less than a second");
-inline const QString kOneSecond = QStringLiteral("1 second");
-inline const QString kSeconds = QStringLiteral("%1 seconds");
-inline const QString kOneMinute = QStringLiteral("1 minute");
-inline const QString kMinutes = QStringLiteral("%1 minutes");
-
-inline const QString kNoFamilyNameMessage = QStringLiteral(
-    "The file name \"%1\" gives no family name: the family is named after the "
-    "file name up to its first \".\" or \"_\".");
-inline const QString kFamilyNameRefusedMessage = QStringLiteral(
-    "The file name \"%1\" would make the family \"%2\", a name the family chooser refuses (No "
-    "special characters please). Rename the file; nothing was imported.");
-inline const QString kTooManyIndividualsMessage = QStringLiteral(
-    "The file holds %1 individuals, but a family holds at most 9999 (person numbers "
-    "have four digits). Nothing was imported.");
-inline const QString kNoIndividualsMessage =
-    QStringLiteral("The file holds no individuals. Nothing was imported.");
-inline const QString kAllImportedMessage = QStringLiteral(
-    "The family already holds a record for each of the file's %1 individuals. There is "
-    "nothing left to resume.");
-inline const QString kSafeName = QStringLiteral("Person %1");
-inline const QString kRenamedSentence = QStringLiteral("%1 (%2) is stored as \"%3\": %4");
-inline const QString kNoNameReason = QStringLiteral("the file gives no name.");
-inline const QString kEmptyNameReason = QStringLiteral("the name is empty once cleaned.");
-inline const QString kNameDoesNotLoadReason =
-    QStringLiteral("the name would not come back unchanged from its record file name.");
-inline const QString kShortenedReason =
-    QStringLiteral("the name is too long for a file name; the full name is in the notes.");
 
 // What the window or the command line shows as the import goes.
 class ImportObserver {

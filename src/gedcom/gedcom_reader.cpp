@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "gedcom/gedcom_texts.h"
 #include "store/file_access.h"
 
 namespace kinvale {
@@ -67,8 +68,7 @@ std::optional<GedcomFile> GedcomFile::Read(const QString& path, QString* error) 
   const std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxGedcomBytes, &reason);
   if (!bytes) {
     if (error) {
-      *error = QStringLiteral("Could not read the GEDCOM file %1: %2")
-                   .arg(QDir::toNativeSeparators(path), reason);
+      *error = kGedcomReadError.arg(QDir::toNativeSeparators(path), reason);
     }
     return std::nullopt;
   }

@@ -1,5 +1,7 @@
 #include "gedcom/import_report.h"
 
+#include "gedcom/gedcom_texts.h"
+
 namespace kinvale {
 
 namespace {
@@ -91,7 +93,7 @@ QStringList ImportReportLines(const ImportReport& report) {
   if (!report.replaced_folder.isEmpty()) {
     lines.append(kReportMoved.arg(report.replaced_folder).arg(report.replaced_records));
   }
-  const std::pair<const QString&, int> counts[] = {
+  const std::pair<Text, int> counts[] = {
       {kReportShortened, report.names_shortened},  {kReportStorable, report.values_made_storable},
       {kReportMissing, report.missing_references}, {kReportFurtherSpouses, report.further_spouses},
       {kReportMalformed, report.malformed_lines},

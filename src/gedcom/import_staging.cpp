@@ -14,7 +14,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include "gedcom/gedcom_texts.h"
 #include "store/app_folder.h"
+#include "store/store_texts.h"
 
 namespace kinvale {
 
@@ -37,8 +39,7 @@ QByteArray Native(const QString& path) { return QFile::encodeName(path); }
 QString Reason(int error_number) { return QString::fromLocal8Bit(std::strerror(error_number)); }
 
 QString SaveError(const QString& path, int error_number) {
-  return QStringLiteral("Could not save %1: %2")
-      .arg(QDir::toNativeSeparators(path), Reason(error_number));
+  return kCouldNotSaveMessage.arg(QDir::toNativeSeparators(path), Reason(error_number));
 }
 
 enum class Kind { kMissing, kFolder, kOther };  // kOther: a file, a link, anything else
@@ -234,8 +235,7 @@ bool ImportStaging::Flush(QString* error) {
 bool ImportStaging::ReplaceFamily(QString* replaced_folder, QString* error) {
   replaced_folder->clear();
   auto fail = [&](const QString& target) {
-    *error = QStringLiteral("Could not put the imported family in place as %1: %2")
-                 .arg(QDir::toNativeSeparators(target), Reason(errno));
+    *error = kReplaceFamilyError.arg(QDir::toNativeSeparators(target), Reason(errno));
     return false;
   };
   const QString mark = QDir(family_folder_).filePath(kStagingMark);

@@ -28,7 +28,7 @@ QString UncleSentence(const QString& a, const QString& b, GenderWords words, Sid
     case GenderWords::kNeutral:
       break;
   }
-  const QString& parent = side == Side::kFather ? kPossessiveFather : kPossessiveMother;
+  const QString parent = side == Side::kFather ? kPossessiveFather : kPossessiveMother;
   if (by_marriage) return b + kIsSpouseTo + sibling_name + kWhoIsSiblingOf + a + parent;
   return b + kIsSiblingOf + a + parent;
 }

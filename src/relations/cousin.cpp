@@ -16,11 +16,6 @@ namespace {
 
 using Person = RelationGraph::Person;
 
-// Words by index: entry 0 belongs to the first value the table names.
-QString WordAt(const QStringList& words, int index) {
-  return index >= 0 && index < words.size() ? words[index] : QString();
-}
-
 // Notices when the pair of generation lists comes back to a pair it held before (Brent's
 // method). On cyclic data the lists then repeat for ever and no later level can match.
 class RepeatWatch {
@@ -133,14 +128,14 @@ class CousinPass {
 }  // namespace
 
 QString CousinOrdinal(int level) {
-  return level > 10 ? kOverTenth : WordAt(kCousinOrdinals, level - 2);
+  return level > 10 ? kOverTenth : kCousinOrdinals.value(level - 2);
 }
 
 QString CousinName(int d1, int d2) {
-  const QString degree = WordAt(kCousinDegrees, std::min(d1, d2) - 2);
+  const QString degree = kCousinDegrees.value(std::min(d1, d2) - 2);
   // At the same generation on both sides the two are cousins of that degree, not removed.
   if (d1 == d2) return degree;
-  return degree + u' ' + WordAt(kCousinRemovals, std::abs(d1 - d2) - 1);
+  return degree + u' ' + kCousinRemovals.value(std::abs(d1 - d2) - 1);
 }
 
 QString CousinRelation(RelationGraph& graph, const QString& a, const QString& b) {

@@ -1,6 +1,7 @@
 #include "relations/descendants.h"
 
 #include <QHash>
+#include <QLocale>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -32,7 +33,7 @@ class DescentSearch {
     DescendantsList result;
     const int start = RowOfName(index_, name);
     if (start < 0 || NumberValue(OwnNumber(index_.row(start).link)) == 0) {
-      result.problem = NobodyNamedMessage(name);
+      result.problem = kNobodyNamedMessage.arg(name);
       return result;
     }
     const std::vector<bool> cyclic = RowsInCycles(start);
@@ -44,7 +45,7 @@ class DescentSearch {
          ++generation) {
       for (int row : current) {
         if (!cyclic[row] || !listed[row]) continue;
-        result.problem = OwnAncestorMessage(NameOf(row));
+        result.problem = kOwnAncestorListMessage.arg(NameOf(row));
         return result;
       }
       // Children beyond this many would never be listed.
@@ -52,7 +53,7 @@ class DescentSearch {
       next.clear();
       for (int row : current) {
         if (result.names.size() == limit_) {
-          result.problem = DescendantsLimitMessage(limit_);
+          result.problem = kDescendantsLimitMessage.arg(QLocale(QLocale::English).toString(limit_));
           return result;
         }
         for (int child : ChildrenOf(row)) {
@@ -165,8 +166,9 @@ QStringList DescendantRelations(RelationGraph& graph, const GenderLookup& gender
 QString DescendantsFileName(const QString& person, const QDate& date) {
   QString name = person;
   name.replace(u'/', u'_').replace(u'\\', u'_');
-  return name + kDescendantsFilePart +
-         date.toString(QStringLiteral("yyyy%1MM%1dd").arg(kDateSeparator)) + kTextFileEnding;
+  // A file name, the same in every language.
+  return name + QStringLiteral("_Descendants_") + date.toString(QStringLiteral("yyyy-MM-dd")) +
+         QStringLiteral(".txt");
 }
 
 bool SaveDescendantsFile(const QString& path, const QString& person, const QStringList& names,
@@ -174,7 +176,7 @@ bool SaveDescendantsFile(const QString& path, const QString& person, const QStri
   QStringList lines{kDescendantsOf + person};
   lines.reserve(names.size() + 1);
   for (qsizetype i = 0; i < names.size(); ++i) {
-    lines.append(relations.isEmpty() ? names[i] : names[i] + kNameRelationSeparator + relations[i]);
+    lines.append(relations.isEmpty() ? names[i] : names[i] + QStringLiteral(" : ") + relations[i]);
   }
   return WriteFileAtomically(path, JoinRecordLines(lines), error);
 }

@@ -10,8 +10,7 @@ namespace kinvale {
 
 namespace {
 
-const QString& ByGender(GenderWords words, const QString& male, const QString& female,
-                        const QString& neutral) {
+Text ByGender(GenderWords words, Text male, Text female, Text neutral) {
   switch (words) {
     case GenderWords::kMale:
       return male;
@@ -23,9 +22,7 @@ const QString& ByGender(GenderWords words, const QString& male, const QString& f
   return neutral;
 }
 
-const QString& ChildWord(GenderWords words) {
-  return ByGender(words, kSonWord, kDaughterWord, kChildWord);
-}
+Text ChildWord(GenderWords words) { return ByGender(words, kSonWord, kDaughterWord, kChildWord); }
 
 // " great" count times then " grand" and the word, without the leading blank.
 QString GrandWords(int greats, const QString& word) {
@@ -43,7 +40,7 @@ QString UncleWords(int level, GenderWords words) {
   if (words == GenderWords::kNeutral) {
     return level == 0 ? kSiblingOfParent : kSiblingOfA + Greats(level - 1) + kGrandparent;
   }
-  const QString& noun = words == GenderWords::kMale ? kUncle : kAunt;
+  const QString noun = words == GenderWords::kMale ? kUncle : kAunt;
   return level == 0 ? noun.mid(1) : (Greats(level - 1) + kGreat + noun).mid(1);
 }
 
@@ -52,7 +49,7 @@ QString NephewWords(int level, GenderWords words) {
   if (words == GenderWords::kNeutral) {
     return (level == 0 ? kChildWord : GrandWords(level - 1, kChildWord)) + kOfASibling;
   }
-  const QString& noun = words == GenderWords::kMale ? kNephewWord : kNieceWord;
+  const QString noun = words == GenderWords::kMale ? kNephewWord : kNieceWord;
   return level == 0 ? noun.mid(1) : (Greats(level - 1) + kGreat + noun).mid(1);
 }
 
@@ -88,7 +85,7 @@ QString NeutralUncleSentence(const Kinship& k, const SentencePeople& p) {
     return p.relative + kIsSiblingOf + p.self + kPossessive + Greats(k.self_up - 3) + kGrandparent +
            by_marriage + kFullStop;
   }
-  const QString& parent = k.self_parent_father ? kPossessiveFather : kPossessiveMother;
+  const QString parent = k.self_parent_father ? kPossessiveFather : kPossessiveMother;
   switch (k.marriage) {
     case Marriage::kNone:
       return p.relative + kIsSiblingOf + p.self + parent;
@@ -107,7 +104,7 @@ SentencePeople Reversed(const SentencePeople& p) {
 
 }  // namespace
 
-const QString& ParentWord(GenderWords words) {
+Text ParentWord(GenderWords words) {
   return ByGender(words, kFatherWord, kMotherWord, kParentWord);
 }
 
@@ -150,7 +147,7 @@ QString KinshipSentence(const Kinship& kinship, const SentencePeople& people) {
   }
   const QString words = KinshipWords(kinship, people.relative_words);
   const bool cousins = kinship.relative_up >= 2;
-  const QString& is_a = kinship.relative_up == 1 && kinship.self_up == 2 ? kIsAn : kCousinIsA;
+  const QString is_a = kinship.relative_up == 1 && kinship.self_up == 2 ? kIsAn : kCousinIsA;
   return people.relative + is_a + words + kOf + people.self +
          (cousins ? kThrough + people.ancestors.join(kNamesJoiner) : kFullStop);
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "relations/genders.h"
+#include "store/text.h"
 
 namespace kinvale {
 
@@ -34,7 +35,7 @@ struct Kinship {
 };
 
 // "father", "mother" or "parent" by the gender's words.
-const QString& ParentWord(GenderWords words);
+Text ParentWord(GenderWords words);
 
 // What the relative is to self: "great grandmother", "uncle by marriage", "second cousin once
 // removed", "sibling with the same mother", "grandson", "niece", by the relative's gender.

@@ -145,7 +145,7 @@ std::vector<RelativeGroup> RelativesOf(const FamilyLinks& links, int person, int
     if (groups[i].relatives.empty()) continue;
     std::stable_sort(groups[i].relatives.begin(), groups[i].relatives.end(),
                      [](const Relative& a, const Relative& b) { return a.kinship < b.kinship; });
-    groups[i].title = kRelativeGroupTitles[static_cast<int>(i)];
+    groups[i].title = kRelativeGroupTitles[i];
     shown.push_back(std::move(groups[i]));
   }
   return shown;

@@ -18,6 +18,7 @@
 #include "store/atomic_file.h"
 #include "store/file_access.h"
 #include "store/settings.h"
+#include "store/store_texts.h"
 #include "store/text_codec.h"
 #include "store/text_helpers.h"
 
@@ -69,7 +70,7 @@ bool SeedDemo(const QString& staging, const QString& app_folder, QString* error)
     const QString target = QDir(staging).filePath(relative);
     const QString folder = QFileInfo(target).absolutePath();
     if (!QDir().mkpath(folder)) {
-      if (error) *error = QStringLiteral("Could not create the folder %1.").arg(folder);
+      if (error) *error = kCouldNotCreateFolderMessage.arg(folder);
       return false;
     }
     QByteArray bytes = FileBytes(demo_file);
@@ -179,15 +180,13 @@ bool PrepareAppFolder(const QString& app_folder, QString* error) {
     return false;
   };
   if (app_folder.contains(u'\n') || app_folder.contains(u'\r')) {
-    return fail(QStringLiteral("The application folder %1 cannot be used: its path holds a line "
-                               "break, which the photo line of a record cannot hold.")
-                    .arg(QDir::toNativeSeparators(app_folder)));
+    return fail(kAppFolderLineBreakMessage.arg(QDir::toNativeSeparators(app_folder)));
   }
   const QString logo = QDir(app_folder).filePath(kLogoFileName);
   if (QFileInfo(app_folder).isDir() && QFileInfo::exists(logo)) return true;
   const QString parent = QFileInfo(app_folder).absolutePath();
   if (!QDir().mkpath(parent)) {
-    return fail(QStringLiteral("Could not create the folder %1.").arg(parent));
+    return fail(kCouldNotCreateFolderMessage.arg(parent));
   }
   // One start at a time seeds a new folder or restores the logo: a second first start waits
   // here and then finds the folder whole.
@@ -199,8 +198,7 @@ bool PrepareAppFolder(const QString& app_folder, QString* error) {
   if (lock.held()) RemoveStaleStagings(app_folder);
   QString reason;
   return SeedAppFolder(app_folder, &reason) ||
-         fail(QStringLiteral("Could not create the application folder %1: %2")
-                  .arg(QDir::toNativeSeparators(app_folder), reason));
+         fail(kCouldNotCreateAppFolderMessage.arg(QDir::toNativeSeparators(app_folder), reason));
 }
 
 QString FamilyFolderPath(const QString& app_folder, const QString& family) {

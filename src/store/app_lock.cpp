@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "store/file_access.h"
+#include "store/store_texts.h"
 
 namespace kinvale {
 
@@ -28,9 +29,8 @@ bool AppFolderLock::TryLock() {
       ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
   struct stat info;
   if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    problem_ = fd < 0 && errno != ELOOP
-                   ? QString::fromLocal8Bit(std::strerror(errno))
-                   : QStringLiteral("%1 is not a plain file").arg(kLockFileName);
+    problem_ = fd < 0 && errno != ELOOP ? QString::fromLocal8Bit(std::strerror(errno))
+                                        : kLockNotPlainFile.arg(kLockFileName);
     if (fd >= 0) ::close(fd);
     return false;
   }
@@ -52,19 +52,15 @@ QString AppFolderLock::HeldMessage() const {
   const QString folder = QDir::toNativeSeparators(app_folder_);
   if (!held_elsewhere_) {
     const QString reason = problem_.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(problem_);
-    return QStringLiteral("Kinvale cannot lock %1 for changes%2; nothing was changed.")
-        .arg(folder, reason);
+    return kCannotLockMessage.arg(folder, reason);
   }
   const QByteArray pid = ReadRegularFile(QDir(app_folder_).filePath(kLockFileName), 64)
                              .value_or(QByteArray())
                              .split('\n')
                              .value(0)
                              .trimmed();
-  const QString who =
-      pid.isEmpty() ? QString() : QStringLiteral(" (process %1)").arg(QString::fromLatin1(pid));
-  return QStringLiteral(
-             "Another Kinvale%1 is working on %2; nothing was changed. Close it and try again.")
-      .arg(who, folder);
+  const QString who = pid.isEmpty() ? QString() : kLockProcess.arg(QString::fromLatin1(pid));
+  return kLockedElsewhereMessage.arg(who, folder);
 }
 
 }  // namespace kinvale

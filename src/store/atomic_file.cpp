@@ -15,13 +15,14 @@
 #include <vector>
 
 #include "store/file_access.h"
+#include "store/store_texts.h"
 
 namespace kinvale {
 
 namespace {
 
 QString SaveError(const QString& path, const QString& reason) {
-  return QStringLiteral("Could not save %1: %2").arg(QDir::toNativeSeparators(path), reason);
+  return kCouldNotSaveMessage.arg(QDir::toNativeSeparators(path), reason);
 }
 
 bool StageFile(const QString& path, const QByteArray& data, QString* error, Durability durability) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "store/atomic_file.h"
+#include "store/store_texts.h"
 
 namespace kinvale {
 
@@ -147,14 +148,12 @@ std::optional<QByteArray> CurrentImage(const QString& path, QString* error) {
   if (!info.exists() && !info.isSymLink()) return std::nullopt;
   QFile file(path);
   if (!info.isFile() || info.size() > kLargestFile || !file.open(QIODevice::ReadOnly)) {
-    *error = QStringLiteral("%1 cannot be read, so it was not changed.")
-                 .arg(QDir::toNativeSeparators(path));
+    *error = kUnreadableUnchangedMessage.arg(QDir::toNativeSeparators(path));
     return std::nullopt;
   }
   QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) {
-    *error = QStringLiteral("%1 cannot be read: %2")
-                 .arg(QDir::toNativeSeparators(path), file.errorString());
+    *error = kUnreadableMessage.arg(QDir::toNativeSeparators(path), file.errorString());
   }
   return bytes;
 }
@@ -173,7 +172,7 @@ bool PutSide(const QString& family_folder, const Step& step, Side side, QString*
     const auto& image = side == Side::kBefore ? file.before : file.after;
     const QString path = dir.filePath(file.file_name);
     if (!image && QFileInfo(path).isFile() && !QFile::remove(path)) {
-      *error = QStringLiteral("Could not remove %1.").arg(QDir::toNativeSeparators(path));
+      *error = kCouldNotRemoveMessage.arg(QDir::toNativeSeparators(path));
       return false;
     }
   }
@@ -197,11 +196,11 @@ std::optional<HistoryStep> Move(const QString& family_folder, const StepFile& fi
   const State to = undo ? State::kUndone : State::kDone;
   const std::optional<Step> step = ReadStep(StepPath(family_folder, file.id, from), false);
   if (!step) {
-    *error = QStringLiteral("The history of this family is damaged; the step cannot be read.");
+    *error = kHistoryDamagedMessage;
     return std::nullopt;
   }
   if (!Rename(family_folder, file.id, from, through)) {
-    *error = QStringLiteral("The history of this family cannot be written.");
+    *error = kHistoryNotWrittenMessage;
     return std::nullopt;
   }
   if (!PutSide(family_folder, *step, undo ? Side::kBefore : Side::kAfter, error)) {
@@ -249,8 +248,7 @@ bool ApplyChange(const QString& family_folder, const FamilyChange& change, QStri
     step.files.push_back({file.file_name, std::move(before), file.contents});
   }
   if (!QDir().mkpath(HistoryFolder(family_folder))) {
-    *error = QStringLiteral("The history folder of %1 cannot be created.")
-                 .arg(QDir::toNativeSeparators(family_folder));
+    *error = kHistoryFolderNotMadeMessage.arg(QDir::toNativeSeparators(family_folder));
     return false;
   }
   const std::vector<StepFile> existing = ListStepFiles(family_folder);

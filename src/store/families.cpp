@@ -33,7 +33,7 @@ bool IsGoodFamilyName(const QString& name) {
 QString FamilyNameProblem(const QString& app_folder, const QString& name) {
   if (!IsGoodFamilyName(name)) return kNameErrorMessage;
   if (QFileInfo::exists(QDir(app_folder).filePath(name))) {
-    return QStringLiteral("A family or file named \"%1\" exists already.").arg(name);
+    return kFamilyExistsMessage.arg(name);
   }
   return {};
 }
@@ -45,7 +45,7 @@ bool CreateFamily(const QString& app_folder, const QString& name, QString* error
     return false;
   }
   if (!QDir(app_folder).mkdir(name)) {
-    if (error) *error = QStringLiteral("Could not create the family folder \"%1\".").arg(name);
+    if (error) *error = kFamilyFolderNotMadeMessage.arg(name);
     return false;
   }
   return true;

@@ -5,13 +5,9 @@
 #include <QString>
 #include <QStringList>
 
-namespace kinvale {
+#include "store/store_texts.h"
 
-inline const QString kNewFamilyInitialText = QStringLiteral("Enter New Family Here");
-inline const QString kNameErrorMessage = QStringLiteral("No special characters please");
-inline const QString kNameErrorTitle = QStringLiteral("Name Error");
-inline const QString kFamilyCreatedMessage = QStringLiteral("New Family Created");
-inline const QString kFamilyCreatedTitle = QStringLiteral("Family File Start");
+namespace kinvale {
 
 // The family names: the folders of the application folder whose names hold no ".", sorted
 // ignoring case so every file system lists them alike.

@@ -6,6 +6,7 @@
 
 #include "store/link_string.h"
 #include "store/person_number.h"
+#include "store/store_texts.h"
 #include "store/text_helpers.h"
 
 namespace kinvale {
@@ -15,11 +16,11 @@ namespace {
 struct GroupInfo {
   Group group;
   QChar marker;
-  const char* role;
+  Text role;
 };
-constexpr std::array<GroupInfo, 3> kGroups = {{{Group::kFather, u'F', "father"},
-                                               {Group::kMother, u'M', "mother"},
-                                               {Group::kSibling, u'S', "sibling"}}};
+constexpr std::array<GroupInfo, 3> kGroups = {{{Group::kFather, u'F', kFatherRole},
+                                               {Group::kMother, u'M', kMotherRole},
+                                               {Group::kSibling, u'S', kSiblingRole}}};
 
 bool IsFourDigits(QStringView text) {
   if (text.size() != kEntryWidth) return false;
@@ -46,13 +47,13 @@ std::map<int, QStringList> FilesByNumber(const QStringList& family_files) {
 // The standard link with every number that no record file carries cleared, and what was cleared.
 QString WithoutMissingPeople(const QString& link, const std::map<int, QStringList>& files,
                              QStringList* cleared) {
-  auto keep = [&](const QString& entry, const char* role) {
+  auto keep = [&](const QString& entry, Text role) {
     const int number = NumberValue(entry);
     if (number <= 0 || files.count(number)) return entry;
-    cleared->append(QStringLiteral("%1 %2").arg(QLatin1String(role), entry));
+    cleared->append(role + u' ' + entry);
     return kNobody;
   };
-  QString result = OwnNumber(link).toString() + keep(SpouseNumber(link).toString(), "spouse");
+  QString result = OwnNumber(link).toString() + keep(SpouseNumber(link).toString(), kSpouseRole);
   for (const GroupInfo& info : kGroups) {
     result += info.marker;
     for (const QString& entry : GroupEntries(link, info.group)) result += keep(entry, info.role);
@@ -67,13 +68,12 @@ void FindRepairs(const FamilyIndex& index, const std::map<int, QStringList>& fil
     const QString standard = StandardLink(link);
     QStringList problems;
     if (standard != link) {
-      problems.append(QStringLiteral("the link string \"%1\" is not well formed").arg(link));
+      problems.append(kLinkNotWellFormed.arg(link));
     }
     QStringList cleared;
     const QString mended = WithoutMissingPeople(standard, files, &cleared);
     if (!cleared.isEmpty()) {
-      problems.append(QStringLiteral("it names %1, whom no record carries")
-                          .arg(cleared.join(QStringLiteral(", "))));
+      problems.append(kLinkNamesMissing.arg(cleared.join(QStringLiteral(", "))));
     }
     if (!problems.isEmpty()) {
       check->repairs.push_back(
@@ -83,15 +83,14 @@ void FindRepairs(const FamilyIndex& index, const std::map<int, QStringList>& fil
 }
 
 void FindOneSidedLinks(const FamilyIndex& index, FamilyCheck* check) {
-  auto report = [&](const IndexRow& from, const IndexRow& to, const char* role) {
-    check->one_sided.append(QStringLiteral("%1 lists %2 as %3; %2 does not list %1.")
-                                .arg(Who(from), Who(to), QLatin1String(role)));
+  auto report = [&](const IndexRow& from, const IndexRow& to, Text role) {
+    check->one_sided.append(kOneSidedLink.arg(Who(from), Who(to), role.ToString()));
   };
   for (const IndexRow& row : index.rows()) {
     const int own = NumberValue(OwnNumber(row.link));
     const int spouse = index.RowOfNumber(SpouseNumber(row.link));
     if (spouse >= 0 && NumberValue(SpouseNumber(index.row(spouse).link)) != own) {
-      report(row, index.row(spouse), "spouse");
+      report(row, index.row(spouse), kSpouseRole);
     }
     for (const QString& entry : GroupEntries(row.link, Group::kSibling)) {
       const int sibling = index.RowOfNumber(entry);
@@ -99,7 +98,7 @@ void FindOneSidedLinks(const FamilyIndex& index, FamilyCheck* check) {
       const QStringList back = GroupEntries(index.row(sibling).link, Group::kSibling);
       const bool listed = std::any_of(back.begin(), back.end(),
                                       [own](const QString& e) { return NumberValue(e) == own; });
-      if (!listed) report(row, index.row(sibling), "sibling");
+      if (!listed) report(row, index.row(sibling), kSiblingRole);
     }
   }
 }
@@ -124,12 +123,10 @@ FamilyCheck CheckFamilyLinks(const FamilyIndex& index, const QStringList& family
   const std::map<int, QStringList> files = FilesByNumber(family_files);
   for (const auto& [number, names] : files) {
     if (names.size() < 2) continue;
-    check.duplicates.append(
-        QStringLiteral("Person number %1 is carried by %2 record files: %3. Check leaves them "
-                       "as they are; rename or move all but one.")
-            .arg(FormatPersonNumber(number))
-            .arg(names.size())
-            .arg(names.join(QStringLiteral(", "))));
+    check.duplicates.append(kSharedPersonNumberMessage.ToString()
+                                .arg(FormatPersonNumber(number))
+                                .arg(names.size())
+                                .arg(names.join(QStringLiteral(", "))));
   }
   FindRepairs(index, files, &check);
   FindOneSidedLinks(index, &check);

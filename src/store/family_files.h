@@ -7,14 +7,9 @@
 #include <vector>
 
 #include "store/family_index.h"
+#include "store/store_texts.h"
 
 namespace kinvale {
-
-inline const QString kFamilyListError = QStringLiteral("Error reading family data.");
-inline const QString kRecordReadError = QStringLiteral("Error reading ");
-inline const QString kNotRecordsMessage = QStringLiteral(
-    "Left out, as they are no person records of this family (a record's first line begins with "
-    "the person number its file name ends with): ");
 
 // The "*.dat" entries of a folder (folders and other non-files included), sorted ignoring case;
 // nullopt when the folder exists but cannot be listed. A missing folder has no files.

@@ -8,6 +8,8 @@
 #include <map>
 #include <vector>
 
+#include "store/store_texts.h"  // kFamilyFullMessage, for an empty NextPersonNumber
+
 namespace kinvale {
 
 struct IndexRow {
@@ -81,9 +83,5 @@ class FamilyIndex {
 // and by a record file of the family folder (highest_file_number). Empty when that would pass
 // 9999, the largest four-digit number.
 QString NextPersonNumber(const FamilyIndex& index, int highest_file_number);
-
-inline const QString kFamilyFullMessage = QStringLiteral(
-    "This family already uses person number 9999, the highest a record can carry; no more people "
-    "can be added.");
 
 }  // namespace kinvale

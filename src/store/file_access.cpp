@@ -10,15 +10,15 @@
 #include <string_view>
 #include <vector>
 
+#include "store/store_texts.h"
+
 namespace kinvale {
 
 namespace {
 
 QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-QString MegabytesText(qint64 bytes) {
-  return QStringLiteral("it is larger than %1 MB").arg(bytes >> 20);
-}
+QString MegabytesText(qint64 bytes) { return kFileTooLargeReason.arg(bytes >> 20); }
 
 // Empties the folder open as fd, descending only into real folders.
 bool EmptyFolder(int fd) {
@@ -60,8 +60,8 @@ bool OpenRegularFile(const QString& path, QFile& file, QString* reason) {
   if (!stated || !S_ISREG(info.st_mode)) {
     if (reason) {
       *reason = !stated                 ? SystemReason(errno)
-                : S_ISDIR(info.st_mode) ? QStringLiteral("it is a folder")
-                                        : QStringLiteral("it is not a regular file");
+                : S_ISDIR(info.st_mode) ? kIsFolderReason.ToString()
+                                        : kNotRegularFileReason.ToString();
     }
     ::close(fd);
     return false;

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <vector>
 
+#include "store/store_texts.h"  // kWhichPersonQuestion, the usual question
+
 namespace kinvale {
 
 class FamilyIndex;
@@ -35,10 +37,5 @@ struct Resolution {
 // the user picks from a list of them, asked with the question; kCancelled when they pick none.
 Resolution ResolveTypedName(const FamilyIndex& index, Prompter& prompter, const QString& text,
                             const QString& question);
-
-inline const QString kWhichPersonTitle = QStringLiteral("Which Person?");
-// The question asked when a typed name matches several people; %1 is the name.
-inline const QString kWhichPersonQuestion =
-    QStringLiteral("Several people are called %1. Which one do you mean?");
 
 }  // namespace kinvale

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "store/store_texts.h"  // kNoDate, shown for an empty date line
+
 namespace kinvale {
 
 // Every field of a record but the link string and the date last changed. Text blocks (burial,
@@ -70,8 +72,6 @@ inline const QString kAddresses = QStringLiteral("***Addresses***");  // minimal
 inline bool IsSectionHeader(QStringView line) { return line.startsWith(u"***"); }
 
 inline const QString kLineBreak = QStringLiteral("\r\n");
-// What a reader shows for an empty date-last-changed line.
-inline const QString kNoDate = QStringLiteral("N/A");
 
 inline const QString kRecordSuffix = QStringLiteral(".dat");
 // The record file name of a person: name, "_", number, ".dat".

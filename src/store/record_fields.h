@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "store/record.h"
+#include "store/store_texts.h"  // kDateLastChangedCaption, shown beside the fields
 
 namespace kinvale {
 
@@ -27,7 +28,5 @@ const FieldInfo* FindDetailField(const QString& caption);
 
 // The titles of the six tabs of the person windows, "General" to "Other".
 const QStringList& DetailTabTitles();
-
-inline const QString kDateLastChangedCaption = QStringLiteral("Date Last Changed");
 
 }  // namespace kinvale

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "store/record.h"
+#include "store/store_texts.h"  // kPhotoPathLineBreakMessage
 
 namespace kinvale {
 
@@ -20,9 +21,6 @@ QByteArray FormatMinimalRecord(const QString& link);
 // Today's date as the record's date-last-changed line (ISO 8601, e.g. 2026-12-06).
 QString TodayForRecord();
 
-inline const QString kPhotoPathLineBreakMessage = QStringLiteral(
-    "The photo's path holds a line break, which the photo line of a record cannot hold; please "
-    "rename the picture or its folder.");
 // True when a photo path holds a line break (CR or LF): the photo line cannot hold it.
 bool PhotoPathHasLineBreak(const QString& path);
 

@@ -5,11 +5,11 @@
 #include <QStringList>
 #include <optional>
 
+#include "store/store_texts.h"  // kNoPersonCaption, the person when none is kept
+
 namespace kinvale {
 
 inline const QString kSettingsFileName = QStringLiteral("settings.db");
-// The person of interest button's caption while nobody is shown.
-inline const QString kNoPersonCaption = QStringLiteral("Person of Interest");
 
 struct Settings {
   QString family;         // empty: no family open

@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
+#include <array>
 #include <utility>
 
 namespace kinvale {
@@ -30,7 +32,26 @@ class Text {
   const char* source_;
 };
 
+// A fixed list of texts: the columns of a table, or words picked by number.
+template <std::size_t N>
+struct TextList : std::array<Text, N> {
+  // The text at index as shown; empty outside the list, as QStringList::value gives it.
+  QString value(qsizetype index) const {
+    return index >= 0 && index < qsizetype(N) ? (*this)[index].ToString() : QString();
+  }
+  QStringList ToStringList() const {
+    QStringList shown;
+    for (const Text& text : *this) shown.append(text.ToString());
+    return shown;
+  }
+  operator QStringList() const { return ToStringList(); }  // NOLINT: shown as a QStringList
+};
+
 inline QString operator+(const Text& text, const QString& tail) { return text.ToString() + tail; }
+inline QString operator+(const Text& text, QChar tail) { return text.ToString() + tail; }
+inline QString operator+(const Text& text, const char* tail) {
+  return text.ToString() + QString::fromUtf8(tail);
+}
 inline QString operator+(const QString& head, const Text& text) { return head + text.ToString(); }
 inline bool operator==(const QString& shown, const Text& text) { return shown == text.ToString(); }
 

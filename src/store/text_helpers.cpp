@@ -15,7 +15,6 @@ QString StripSpaces(QStringView text) {
   return result;
 }
 
-
 QString LooseNameKey(QStringView name) {
   // Composed and decomposed forms of one letter (É as one character, or E and an accent) look
   // the same, so they name the same person.

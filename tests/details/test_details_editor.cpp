@@ -58,8 +58,8 @@ class DetailsEditorTest : public QObject {
     no_hash.replace("Prefix#Suffix", "Prefix Suffix");
     const QString date = "2026-01-01";
     Row("full", record, RecordLoad::kComplete, full, date, kAnnesPhoto);
-    Row("minimal", FormatMinimalRecord(kAnneLink), RecordLoad::kComplete, PersonDetails(), kNoDate,
-        QString());
+    Row("minimal", FormatMinimalRecord(kAnneLink), RecordLoad::kComplete, PersonDetails(),
+        kNoDate.ToString(), QString());
     // Reading stops at line 4, whole as the prefix; the photo line is taken all the same.
     Row("line 4 without #", no_hash, RecordLoad::kPartial,
         DetailsOf({{"Social Security Number", full.ssn},

@@ -177,7 +177,7 @@ class MainViewTest : public QObject {
     Row("no 0001: the last file", "Ann_0002.dat|Bob_0004.dat|Cat_0003.dat", "Cat");
     Row("first file containing 0001 wins", "Ann_10001.dat|Bob_0001.dat", "Ann");
     Row("name with a dot", "J. Smith_0001.dat", "J. Smith");
-    Row("empty family", "", kNoPersonCaption);
+    Row("empty family", "", kNoPersonCaption.ToString());
   }
   void PickDefaultPersonTakesNumberOne() {
     const auto [files, person] = Fetch<QString, QString>();
@@ -204,7 +204,7 @@ class MainViewTest : public QObject {
     shown.photo_path.clear();  // never shown
     const QStringList full = lines_of(EveryFieldFilled());
     Row("full record", full, "2026", shown);
-    Row("minimal record", SplitLines(DecodeText(FormatMinimalRecord(full[0]))), kNoDate,
+    Row("minimal record", SplitLines(DecodeText(FormatMinimalRecord(full[0]))), kNoDate.ToString(),
         PersonDetails{});
 
     QStringList no_hash = full;

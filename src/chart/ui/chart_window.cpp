@@ -33,7 +33,7 @@ enum ModeIndex { kAncestorsIndex, kDescendantsIndex, kBothIndex };
 constexpr int kMostGenerationsInBox = 99;
 
 struct FileKind {
-  const QString& name;
+  Text name;
   const char* suffix;
 };
 const FileKind kFileKinds[] = {{kSvgFileKind, "svg"}, {kPngFileKind, "png"}, {kPdfFileKind, "pdf"}};
