@@ -2,6 +2,8 @@
 // of interest button only takes its folder; and the chooser's "Create".
 #pragma once
 
+#include "session/session_texts.h"  // the texts callers show
+
 #include <QString>
 
 namespace kinvale {
@@ -28,9 +30,6 @@ void OpenChosenFamily(Session& session, Prompter& prompter, const FamilyChoice& 
 // False when the details editor must not open: the user cancelled, or there is still no family,
 // whose records would otherwise land in the application folder itself.
 bool TakeChosenFamilyFolder(Session& session, const FamilyChoice& choice);
-
-inline const QString kFamilyNameMissingMessage =
-    QStringLiteral("Type the new family's name in the box first.");
 
 // The chooser's "Create": makes the family folder and says "New Family Created"; an empty box,
 // or one still holding its starting text, asks for a name; a refused name gets "No special

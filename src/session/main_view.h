@@ -3,6 +3,8 @@
 // window only renders it.
 #pragma once
 
+#include "session/session_texts.h"  // the texts callers show
+
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -11,8 +13,6 @@ namespace kinvale {
 
 class FamilyIndex;
 struct Session;
-
-inline const QString kNoSpouseCaption = QStringLiteral("Spouse");
 
 // A list of people on screen. Each line is a person number with the name the family gives it;
 // a slot whose number nobody carries keeps its number and shows an empty name.

@@ -2,6 +2,8 @@
 // window that every front end runs in the same order.
 #pragma once
 
+#include "session/session_texts.h"  // the texts callers show
+
 #include <QString>
 #include <functional>
 
@@ -9,10 +11,6 @@ namespace kinvale {
 
 struct Session;
 class Prompter;
-
-inline const QString kTitleLoading = QStringLiteral("Loading Kinvale ...");
-inline const QString kTitleSettingUp = QStringLiteral("Setting up main screen ...");
-inline const QString kTitleReady = QStringLiteral("Kinvale");
 
 using TitleSink = std::function<void(const QString&)>;
 

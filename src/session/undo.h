@@ -2,6 +2,8 @@
 // (see store/change_history.h); these put a step's files back and show the family as it then is.
 #pragma once
 
+#include "session/session_texts.h"  // the texts callers show
+
 #include <QString>
 #include <optional>
 
@@ -10,9 +12,6 @@ namespace kinvale {
 struct LoadedFamily;
 struct Session;
 class Prompter;
-
-inline const QString kUndoItem = QStringLiteral("Undo");
-inline const QString kRedoItem = QStringLiteral("Redo");
 
 // The Edit menu's captions: "Undo Add father John Smith", "Redo ..."; the bare word when there
 // is no step to take back or make again.
