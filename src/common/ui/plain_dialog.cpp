@@ -1,15 +1,12 @@
 #include "common/ui/plain_dialog.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSet>
@@ -61,16 +58,6 @@ void AssignKeys(const std::vector<Keyed>& keyed) {
     const QString keyed_text = WithFreeKey(item.text, taken);
     if (keyed_text != item.text) item.set_text(keyed_text);
   }
-}
-
-void AssignKeys(QMenu* menu) {
-  std::vector<Keyed> items;
-  for (QAction* action : menu->actions()) {
-    if (action->isSeparator() || action->text().isEmpty()) continue;
-    items.push_back({action->text(), [action](const QString& text) { action->setText(text); }});
-    if (action->menu()) AssignKeys(action->menu());
-  }
-  AssignKeys(items);
 }
 
 // Wide enough for the title in the frame's font, with room for the frame's own buttons; the
@@ -134,16 +121,6 @@ void AssignAccessKeys(QWidget* window) {
     }
   }
   AssignKeys(keyed);
-}
-
-void AssignAccessKeys(QMenuBar* bar) {
-  std::vector<Keyed> menus;
-  for (QAction* action : bar->actions()) {
-    if (action->text().isEmpty()) continue;
-    menus.push_back({action->text(), [action](const QString& text) { action->setText(text); }});
-    if (action->menu()) AssignKeys(action->menu());
-  }
-  AssignKeys(menus);
 }
 
 void FinishDialog(QDialog* dialog) {

@@ -6,7 +6,6 @@
 #include <QString>
 
 class QDialog;
-class QMenuBar;
 class QWidget;
 
 namespace kinvale {
@@ -17,9 +16,6 @@ void FinishDialog(QDialog* dialog);
 // Gives each button, labelled field and tab of the window that has no access key one of its own
 // letters, word starts first, no two alike; keys set by hand are kept.
 void AssignAccessKeys(QWidget* window);
-
-// The same for the menus of a bar and for the items of each menu.
-void AssignAccessKeys(QMenuBar* bar);
 
 // The letter that Alt and the key presses in the text ("&Save" gives s); null when none.
 QChar AccessKeyOf(const QString& text);
