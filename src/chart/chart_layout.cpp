@@ -8,6 +8,7 @@
 #include "store/family_index.h"
 #include "store/link_string.h"
 #include "store/person_number.h"
+#include "store/record.h"
 
 namespace kinvale {
 
@@ -215,8 +216,8 @@ ChartLayout LayoutChart(const FamilyIndex& index, int centre_number, ChartScope 
 
 ChartGender ChartGenderOf(const QString& gender_text) {
   const QString gender = gender_text.trimmed();
-  if (gender.compare(u"Male", Qt::CaseInsensitive) == 0) return ChartGender::kMale;
-  if (gender.compare(u"Female", Qt::CaseInsensitive) == 0) return ChartGender::kFemale;
+  if (gender.compare(kMaleGender, Qt::CaseInsensitive) == 0) return ChartGender::kMale;
+  if (gender.compare(kFemaleGender, Qt::CaseInsensitive) == 0) return ChartGender::kFemale;
   return ChartGender::kOther;
 }
 

@@ -7,6 +7,7 @@
 #include "store/link_string.h"
 #include "store/name_check.h"
 #include "store/person_number.h"
+#include "store/record.h"
 
 namespace kinvale {
 
@@ -22,7 +23,7 @@ QString DependentLink(const Session& session, const QString& number) {
   const int poi_row = PoiRow(session);
   const QString poi = NumberOfRow(index, poi_row);
   const QString spouse = NumberOfRow(index, SpouseRow(session));
-  const bool poi_is_father = poi_row >= 0 && index.row(poi_row).gender == u"Male";
+  const bool poi_is_father = poi_row >= 0 && index.row(poi_row).gender == kMaleGender;
   const QString& father = poi_is_father ? poi : spouse;
   const QString& mother = poi_is_father ? spouse : poi;
   return number + kNobody + u'F' + father + u'M' + mother + u'S';

@@ -3,13 +3,11 @@
 #include <optional>
 
 #include "gedcom/gedcom_name.h"
+#include "store/record.h"
 
 namespace kinvale {
 
 namespace {
-
-inline const QString kMale = QStringLiteral("Male");
-inline const QString kFemale = QStringLiteral("Female");
 
 class IndividualReader {
  public:
@@ -88,8 +86,8 @@ class IndividualReader {
 
   void ReadSex(int line) {
     const QStringView value = file_.line(line).value;
-    if (value.startsWith(u'M')) details_.gender = kMale;
-    if (value.startsWith(u'F')) details_.gender = kFemale;
+    if (value.startsWith(u'M')) details_.gender = kMaleGender;
+    if (value.startsWith(u'F')) details_.gender = kFemaleGender;
     Take(line);
   }
 

@@ -1,15 +1,11 @@
 #include "gedcom/gedcom_mapping.h"
+#include "store/record.h"
 
 #include <array>
 
 namespace kinvale {
 
-namespace {
-
-const QString kMale = QStringLiteral("Male");
-const QString kFemale = QStringLiteral("Female");
-
-}  // namespace
+namespace {}  // namespace
 
 QString GedcomNameValue(const QString& name) {
   const qsizetype blank = name.lastIndexOf(u' ');
@@ -30,14 +26,14 @@ QString PersonNameOfGedcomValue(QStringView value) {
 
 QString GedcomSexCode(const QString& gender) {
   const QString plain = gender.trimmed();
-  if (plain.compare(kMale, Qt::CaseInsensitive) == 0) return QStringLiteral("M");
-  if (plain.compare(kFemale, Qt::CaseInsensitive) == 0) return QStringLiteral("F");
+  if (plain.compare(kMaleGender, Qt::CaseInsensitive) == 0) return QStringLiteral("M");
+  if (plain.compare(kFemaleGender, Qt::CaseInsensitive) == 0) return QStringLiteral("F");
   return QStringLiteral("U");
 }
 
 QString GenderOfSexCode(QStringView code) {
-  if (code == u"M") return kMale;
-  if (code == u"F") return kFemale;
+  if (code == u"M") return kMaleGender;
+  if (code == u"F") return kFemaleGender;
   return {};
 }
 

@@ -2,13 +2,14 @@
 
 #include "relations/relation_primitives.h"
 #include "store/loaded_family.h"
+#include "store/record.h"
 #include "store/record_reader.h"
 
 namespace kinvale {
 
 GenderWords WordsForGender(QStringView gender) {
-  if (gender == u"Male") return GenderWords::kMale;
-  if (gender == u"Female") return GenderWords::kFemale;
+  if (gender == kMaleGender) return GenderWords::kMale;
+  if (gender == kFemaleGender) return GenderWords::kFemale;
   return GenderWords::kNeutral;
 }
 

@@ -49,6 +49,11 @@ struct PersonRecord {
   PersonDetails details;
 };
 
+// The two genders the relations and the chart read from a record's gender line; any other text
+// is kept as typed and counts as neither. Stored values, so never translated.
+inline const QString kMaleGender = QStringLiteral("Male");
+inline const QString kFemaleGender = QStringLiteral("Female");
+
 // The section headers, in file order.
 namespace header {
 inline const QString kGender = QStringLiteral("***Gender***");

@@ -4,13 +4,14 @@
 
 #include <QStringList>
 
+#include "store/record.h"
 #include "store/text.h"
 
 namespace kinvale {
 
 // The gender selector's choices, in order; any other text may be typed. They are what the record
 // stores and the relations read, so they are never translated.
-inline const QStringList kGenderChoices = {QStringLiteral("Male"), QStringLiteral("Female")};
+inline const QStringList kGenderChoices = {kMaleGender, kFemaleGender};
 
 inline constexpr Text kAddEntryCaption{QT_TRANSLATE_NOOP("Kinvale", "+")};
 inline constexpr Text kRemoveEntryCaption{QT_TRANSLATE_NOOP("Kinvale", "-")};
