@@ -1,5 +1,5 @@
 // Reading GEDCOM: the text (the character sets it may use, ANSEL with its diacritics before the
-// letter, UTF-16 with and without a byte order mark, UTF-8 line by line), splitting it into
+// letter, UTF-16 without a byte order mark, UTF-8 line by line), splitting it into
 // lines, GEDCOM names as person names; and what the import writes for the cases the individual
 // reading, the notes and sources and the relations must get right, each a small GEDCOM file
 // imported and its record read back.
@@ -35,9 +35,9 @@ QString FieldText(const QString& file, const RecordRead& read, const QString& fi
 // 30 words: longer than a file name may be.
 const QString kLongName = QStringList(30, QStringLiteral("Maximilian")).join(u' ');
 
-QByteArray Utf16(const QString& text, bool big_endian, bool mark) {
-  QStringEncoder encoder(big_endian ? QStringEncoder::Utf16BE : QStringEncoder::Utf16LE,
-                         mark ? QStringEncoder::Flag::WriteBom : QStringEncoder::Flag::Default);
+// Without a byte order mark: the sample files carry both kinds with one.
+QByteArray Utf16(const QString& text, bool big_endian) {
+  QStringEncoder encoder(big_endian ? QStringEncoder::Utf16BE : QStringEncoder::Utf16LE);
   return encoder.encode(text);
 }
 
@@ -66,8 +66,6 @@ class GedcomReadingTest : public QObject {
                         const QString& expected) { Row(name, records, number, field, expected); };
 
     // Reading an individual.
-    row("the first NAME wins", "0 @I1@ INDI\n1 NAME John /Smith/\n1 NAME Johnny /Smith/", "0001",
-        "file", "John Smith_0001.dat");
     row("a later NAME is kept in the notes",
         "0 @I1@ INDI\n1 NAME John /Smith/\n1 NAME Johnny /Smith/", "0001",
         "Notes:", "\r\nAlso named in the GEDCOM file: Johnny /Smith/\r\n");
@@ -83,34 +81,20 @@ class GedcomReadingTest : public QObject {
         one + "1 RESI Oslo\n1 NOTE Kind\n2 CONT and fair", "0001", "Residential Addresses",
         "Oslo\r\n");
     row("occupations", one + "1 OCCU Miller\n1 OCCU Baker", "0001", "Occupation", "Miller|Baker");
-    row("e-mail, @@ read as @", one + "1 EMAL ann@@example.org", "0001", "E-Mail Addresses",
-        "ann@example.org\r\n");
-    row("5.5.1's EMAIL", one + "1 EMAIL ann@@example.org", "0001", "E-Mail Addresses",
-        "ann@example.org\r\n");
-    row("an alternate name goes into the notes", "0 @I1@ INDI\n1 NAME Jan>John /Berg/", "0001",
-        "Notes:", "\r\nAltername name: Jan \r\n");
     row("lines of other records are not the individual's",
         "0 @U1@ SUBM\n1 NAME Submitter\n1 NOTE Not hers\n0 @I1@ INDI\n1 SEX F", "0001",
         "Notes:", "\r\n");
 
     // Names, continuation lines and white space.
-    row("a TAB in the name", "0 @I1@ INDI\n1 NAME John\t/De Washington/", "0001", "file",
-        "John De Washington_0001.dat");
     row("CONC in a NAME", "0 @I1@ INDI\n1 NAME Elizabeth Ann\n2 CONC  /Bloomer/", "0001", "file",
         "Elizabeth Ann Bloomer_0001.dat");
     row("a too long name is cut after a word", "0 @I1@ INDI\n1 NAME " + kLongName, "0001", "file",
         QStringList(22, "Maximilian").join(u' ') + "_0001.dat");
     row("the too long name is in the notes", "0 @I1@ INDI\n1 NAME " + kLongName, "0001",
         "Notes:", "\r\nName in the GEDCOM file: " + kLongName + "\r\n");
-    row("a control character never reaches the file name", "0 @I1@ INDI\n1 NAME Ann\x01 /Lee/",
-        "0001", "file", "Ann Lee_0001.dat");
     row("CONC and CONT in a date and a place",
         one + "1 BIRT\n2 DATE 12 JUN\n3 CONC  1900\n2 PLAC Spring\n3 CONC field\n3 CONT Illinois",
         "0001", "Birth Place", "Springfield Illinois");
-    row("CONC in a date", one + "1 DEAT\n2 DATE 12 JUN\n3 CONC  1900", "0001", "Death Date",
-        "12 JUN 1900");
-    row("CONC in an occupation", one + "1 OCCU Master\n2 CONC  miller", "0001", "Occupation",
-        "Master miller");
 
     // GEDCOM 7.
     row("an individual without a cross-reference", "0 INDI\n1 NAME Ann /Lee/", "0001", "file",
@@ -128,8 +112,6 @@ class GedcomReadingTest : public QObject {
 
     // Notes and sources.
     const QString noted = one + "1 NOTE @N1@\n";
-    row("a note's header text and CONC", noted + "0 @N1@ NOTE Born at\n1 CONC  sea\n1 CONT 1850",
-        "0001", "Notes:", "\r\nBorn at sea\r\n1850\r\n");
     row("a note's bookkeeping is not text", noted + "0 @N1@ NOTE Tall\n1 CHAN\n2 DATE 2001", "0001",
         "Notes:", "\r\nTall\r\n");
     row("an inline note with its continuation", one + "1 NOTE Was a\n2 CONC  miller\n2 CONT too",
@@ -143,11 +125,6 @@ class GedcomReadingTest : public QObject {
         "0 @I5@ INDI\n1 NAME A\n1 FAMC @F1@\n0 @I50@ INDI\n1 NAME B\n1 FAMC @F1@\n"
         "0 @F1@ FAM\n1 CHIL @I5@\n1 CHIL @I50@",
         "0005", "link", "00050000F0000M0000S0050");
-    row("every child family's parents",
-        "0 @I1@ INDI\n1 NAME Joe\n1 FAMC @F1@\n1 FAMC @F2@\n0 @I2@ INDI\n1 NAME Rob\n"
-        "0 @I3@ INDI\n1 NAME Ann\n0 @I4@ INDI\n1 NAME Tom\n"
-        "0 @F1@ FAM\n1 HUSB @I2@\n1 WIFE @I3@\n1 CHIL @I1@\n0 @F2@ FAM\n1 HUSB @I4@\n1 CHIL @I1@",
-        "0001", "link", "00010000F00020004M0003S0000");
     row("the last spouse family with a partner",
         "0 @I1@ INDI\n1 NAME Mary\n1 FAMS @F1@\n1 FAMS @F2@\n1 FAMS @F3@\n0 @I2@ INDI\n1 NAME "
         "Pete\n"
@@ -160,16 +137,10 @@ class GedcomReadingTest : public QObject {
         "0001", "link", "00010000F0000M0000S0000");
 
     // Numbering.
-    row("references of other forms are numbered in file order",
-        "0 @PERSON1@ INDI\n1 NAME A\n1 FAMS @FAMILY1@\n0 @PERSON2@ INDI\n1 NAME B\n"
-        "1 FAMS @FAMILY1@\n0 @FAMILY1@ FAM\n1 HUSB @PERSON1@\n1 WIFE @PERSON2@",
-        "0002", "link", "00020001F0000M0000S0000");
     row("@I0@ makes the numbering follow the file order", "0 @I0@ INDI\n1 NAME Zero\n", "0001",
         "file", "Zero_0001.dat");
     row("@I12345@ makes the numbering follow the file order", "0 @I12345@ INDI\n1 NAME Big\n",
         "0001", "link", "00010000F0000M0000S0000");
-    row("zero-padded I numbers are the file's own", "0 @I00007@ INDI\n1 NAME Seven\n", "0007",
-        "file", "Seven_0007.dat");
     row("individuals after the families and submitters",
         "0 @U1@ SUBM\n1 NAME Sub\n0 @F1@ FAM\n1 HUSB @I2@\n0 @I1@ INDI\n1 NAME First\n"
         "0 @I2@ INDI\n1 NAME Second\n1 FAMS @F1@",
@@ -182,7 +153,6 @@ class GedcomReadingTest : public QObject {
         "Person 0001_0001.dat");
     row("the file's name is kept in the notes", "0 @I1@ INDI\n1 NAME Copy /Cat/", "0001",
         "Notes:", "\r\nName in the GEDCOM file: Copy /Cat/\r\n");
-    row("no name", "0 @I1@ INDI\n1 SEX M", "0001", "file", "Person 0001_0001.dat");
     row("a name empty once cleaned", "0 @I1@ INDI\n1 NAME //", "0001", "file",
         "Person 0001_0001.dat");
   }
@@ -202,44 +172,12 @@ class GedcomReadingTest : public QObject {
     QCOMPARE(FieldText(numbered.first(), read, field), expected);
   }
 
-  void ReadsEveryLineEnding_data() {
-    Columns<QByteArray>();
-    Row("CR LF", QByteArray("\r\n"));
-    Row("LF", QByteArray("\n"));
-    Row("CR", QByteArray("\r"));
-  }
-
-  void ReadsEveryLineEnding() {
-    const auto [line_end] = Fetch<QByteArray>();
-    TempAppFolder app;
-    QByteArray bytes =
-        MakeGedcom(QStringLiteral("0 @I1@ INDI\r\n1 NAME Ann /Lee/\r\n1 BIRT\r\n"
-                                  "2 DATE 1900\r\n0 @I2@ INDI\r\n1 NAME Bo"));
-    bytes.replace("\r\n", line_end);
-    QCOMPARE(ImportConfirmed(app, WriteGedcom(app, QStringLiteral("ends.ged"), bytes)).outcome,
-             ImportOutcome::kCompleted);
-    QCOMPARE(RecordFiles(app, QStringLiteral("ends")),
-             QStringList({QStringLiteral("Ann Lee_0001.dat"), QStringLiteral("Bo_0002.dat")}));
-    QCOMPARE(ReadRecordNumbered(app, QStringLiteral("ends"), QStringLiteral("0001"))
-                 .record.details.birth_date,
-             QStringLiteral("1900"));
-  }
-
   void DecodesAnsel_data() {
     Columns<QByteArray, QString>();
-    Row("acute before its letter",
-        "Ren\xE2"_ba
-        "e",
-        u"René"_qs);
-    Row("umlaut", "M\xE8uller"_ba, u"Müller"_qs);
     Row("two diacritics, Unicode order",
         "\xE3\xE2"_ba
         "a",
         QString(QChar(0x1EA5)));
-    Row("no precomposed form",
-        "\xE2"_ba
-        "B",
-        u"B"_qs + QChar(0x0301));
     Row("spacing letters", "\xA1\xB2\xB9\xC3\xCF"_ba, u"Łø£©ß"_qs);
     Row("a diacritic does not cross a line end", "x\xE2\r\ny"_ba,
         u"x"_qs + QChar(0x0301) + u"\r\ny"_qs);
@@ -247,7 +185,6 @@ class GedcomReadingTest : public QObject {
         "a\xAF"_ba
         "b",
         u"a"_qs + QChar(0xFFFD) + u"b"_qs);
-    Row("ASCII unchanged", "0 HEAD"_ba, u"0 HEAD"_qs);
   }
 
   void DecodesAnsel() {
@@ -260,20 +197,11 @@ class GedcomReadingTest : public QObject {
   void DecodesEverySet_data() {
     Columns<QByteArray, GedcomCharset, int>();
     const QString utf16 = QString::fromUtf8(Named("UNICODE", kUtf8Name));
-    Row("UTF-16 LE mark", Utf16(utf16, false, true), GedcomCharset::kUtf16Le, 0);
-    Row("UTF-16 BE mark", Utf16(utf16, true, true), GedcomCharset::kUtf16Be, 0);
-    Row("UTF-16 LE without mark", Utf16(utf16, false, false), GedcomCharset::kUtf16Le, 0);
-    Row("UTF-16 BE without mark", Utf16(utf16, true, false), GedcomCharset::kUtf16Be, 0);
-    Row("UTF-16 without mark, a blank line first", Utf16("\r\n" + utf16, false, false),
+    Row("UTF-16 LE without mark", Utf16(utf16, false), GedcomCharset::kUtf16Le, 0);
+    Row("UTF-16 BE without mark", Utf16(utf16, true), GedcomCharset::kUtf16Be, 0);
+    Row("UTF-16 without mark, a blank line first", Utf16("\r\n" + utf16, false),
         GedcomCharset::kUtf16Le, 0);
-    Row("UTF-8", Named("UTF-8", kUtf8Name), GedcomCharset::kUtf8, 0);
     Row("UTF-8 mark", "\xEF\xBB\xBF" + Named("UTF-8", kUtf8Name), GedcomCharset::kUtf8, 0);
-    Row("ANSEL",
-        Named("ANSEL",
-              "Ren\xE2"_ba
-              "e /M\xE8"_ba
-              "uller/"),
-        GedcomCharset::kAnsel, 0);
     Row("ANSI", Named("ANSI", kLatin1Name), GedcomCharset::kWindows1252, 0);
     Row("IBM WINDOWS", Named("IBM WINDOWS", kLatin1Name), GedcomCharset::kWindows1252, 0);
     Row("IBMPC", Named("IBMPC", kCodePageName), GedcomCharset::kCodePage437, 0);
@@ -312,14 +240,11 @@ class GedcomReadingTest : public QObject {
 
   void SplitsALine_data() {
     Columns<QString, int, QString, QString, QString>();  // line, level, xref, tag, value
-    Row("record", "0 @I1@ INDI", 0, "@I1@", "INDI", "");
-    Row("value", "1 NAME John /Smith/", 1, "", "NAME", "John /Smith/");
     Row("value kept as written", "2 CONT  two  blanks ", 2, "", "CONT", " two  blanks ");
     Row("a TAB in a value reads as a blank", "1 NAME John\t/Smith/", 1, "", "NAME", "John /Smith/");
     Row("a blank after the tag", "1 DIV ", 1, "", "DIV", "");
     Row("leading white space", " \t1 SEX M", 1, "", "SEX", "M");
     Row("two-digit level", "12 _TAG x", 12, "", "_TAG", "x");
-    Row("header text of a note", "0 @N1@ NOTE Tall", 0, "@N1@", "NOTE", "Tall");
   }
 
   void SplitsALine() {
@@ -363,9 +288,7 @@ class GedcomReadingTest : public QObject {
 
   void CleansTheName_data() {
     Columns<QString, QString, QString>();  // the NAME value, the name, the alternate name
-    Row("each surname word capitalised", "John /DE WASHINGTON/", "John De Washington", " ");
     Row("an empty surname", "Jack //", "Jack", " ");
-    Row("no surname", "Anna", "Anna", " ");
     Row("no blank before the slash", "Joe/Williams/", "Joe Williams", " ");
     Row("white space read as one blank", "  John\t\t/Smith/\tJr ", "John Smith Jr", " ");
     Row("file name and control characters go", "A:B*\x01 /C?D/", "AB Cd", " ");
