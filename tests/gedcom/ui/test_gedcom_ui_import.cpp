@@ -9,7 +9,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTabWidget>
 #include <QtTest>
 
 #include "gedcom/ui/import_gedcom_dialog.h"
@@ -47,19 +46,9 @@ class GedcomUiImportTest : public QObject {
     ScriptedPrompter prompter;
     ScriptedFileChooser chooser;
     ImportGedcomDialog dialog(session, prompter, chooser);
-    QCOMPARE(dialog.objectName(), QStringLiteral("ImportGEDCOM"));
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Import From GEDCOM"));
     ChooseFile(dialog, chooser, "");
     QCOMPARE(chooser.requests.size(), 1);
-    QCOMPARE(chooser.requests[0].title, "Import From GEDCOM");
     QCOMPARE(chooser.requests[0].start, app.path());
-    QCOMPARE(chooser.requests[0].filter, "GEDCOM files (*.ged)");
-    auto* tabs = Child<QTabWidget>(dialog, "PersonTabs");
-    QStringList captions;
-    for (int i = 0; i < tabs->count(); ++i) captions.append(tabs->tabText(i));
-    QCOMPARE(captions,
-             QStringList({"General", "Milestones", "Addresses", "Notes", "Sources", "Other"}));
-    QVERIFY(Child<QLabel>(dialog, "Status")->isHidden());
 
     // Without a file (the file dialog was cancelled) there is nothing to import.
     QCOMPARE(dialog.SelectedFile(), QString());
@@ -79,12 +68,13 @@ class GedcomUiImportTest : public QObject {
     QCOMPARE(RecordFiles(app, QStringLiteral("kin")).size(), 2);
   }
 
+  // The person shown before is not in the imported family: the reloaded family shows its first.
   void ImportsIntoTheOpenFamilyAndReloadsIt() {
     TempAppFolder app;
     app.WriteFamily(QStringLiteral("kin"),
-                    {{QStringLiteral("Ann Lee"), QStringLiteral("00010000F0000M0000S0000")}});
+                    {{QStringLiteral("Gone"), QStringLiteral("00010000F0000M0000S0000")}});
     Session session = app.OpenSession(QStringLiteral("kin"));
-    session.view.person_of_interest = QStringLiteral("Ann Lee");
+    session.view.person_of_interest = QStringLiteral("Gone");
     const QString path = WriteGedcom(app, QStringLiteral("kin.ged"), MakeGedcom(kCouple));
     ScriptedPrompter prompter;
     prompter.confirmations = {true, true, true};
@@ -114,6 +104,7 @@ class GedcomUiImportTest : public QObject {
     // The open family is loaded again, with the imported link strings.
     QCOMPARE(reloaded.count(), 1);
     QCOMPARE(session.index.size(), 2);
+    QCOMPARE(session.view.person_of_interest, QStringLiteral("Ann Lee"));
     QCOMPARE(session.view.spouse, QStringLiteral("Bo Lee"));
     QVERIFY(Child<QPushButton>(dialog, "Return")->isEnabled());
   }
