@@ -1,5 +1,5 @@
 // Reading GEDCOM: the text (the character sets it may use, ANSEL with its diacritics before the
-// letter, UTF-16 without a byte order mark, UTF-8 line by line), splitting it into
+// letter, UTF-16 with and without a byte order mark, UTF-8 line by line), splitting it into
 // lines, GEDCOM names as person names; and what the import writes for the cases the individual
 // reading, the notes and sources and the relations must get right, each a small GEDCOM file
 // imported and its record read back.
@@ -35,9 +35,9 @@ QString FieldText(const QString& file, const RecordRead& read, const QString& fi
 // 30 words: longer than a file name may be.
 const QString kLongName = QStringList(30, QStringLiteral("Maximilian")).join(u' ');
 
-// Without a byte order mark: the sample files carry both kinds with one.
-QByteArray Utf16(const QString& text, bool big_endian) {
-  QStringEncoder encoder(big_endian ? QStringEncoder::Utf16BE : QStringEncoder::Utf16LE);
+QByteArray Utf16(const QString& text, bool big_endian, bool mark) {
+  QStringEncoder encoder(big_endian ? QStringEncoder::Utf16BE : QStringEncoder::Utf16LE,
+                         mark ? QStringEncoder::Flag::WriteBom : QStringEncoder::Flag::Default);
   return encoder.encode(text);
 }
 
@@ -197,9 +197,12 @@ class GedcomReadingTest : public QObject {
   void DecodesEverySet_data() {
     Columns<QByteArray, GedcomCharset, int>();
     const QString utf16 = QString::fromUtf8(Named("UNICODE", kUtf8Name));
-    Row("UTF-16 LE without mark", Utf16(utf16, false), GedcomCharset::kUtf16Le, 0);
-    Row("UTF-16 BE without mark", Utf16(utf16, true), GedcomCharset::kUtf16Be, 0);
-    Row("UTF-16 without mark, a blank line first", Utf16("\r\n" + utf16, false),
+    // The mark is left out of the text: detection without it would read it as a character.
+    Row("UTF-16 LE mark", Utf16(utf16, false, true), GedcomCharset::kUtf16Le, 0);
+    Row("UTF-16 BE mark", Utf16(utf16, true, true), GedcomCharset::kUtf16Be, 0);
+    Row("UTF-16 LE without mark", Utf16(utf16, false, false), GedcomCharset::kUtf16Le, 0);
+    Row("UTF-16 BE without mark", Utf16(utf16, true, false), GedcomCharset::kUtf16Be, 0);
+    Row("UTF-16 without mark, a blank line first", Utf16("\r\n" + utf16, false, false),
         GedcomCharset::kUtf16Le, 0);
     Row("UTF-8 mark", "\xEF\xBB\xBF" + Named("UTF-8", kUtf8Name), GedcomCharset::kUtf8, 0);
     Row("ANSI", Named("ANSI", kLatin1Name), GedcomCharset::kWindows1252, 0);
