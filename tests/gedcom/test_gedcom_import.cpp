@@ -112,7 +112,6 @@ class GedcomImportTest : public QObject {
     Columns<QString, QString>();
     Row("up to the first _", "tree_2.ged", "tree");
     Row("up to the first .", "my.family.ged", "my");
-    Row("upper-case extension", "Kin.GED", "Kin");
   }
 
   void NamesTheFamilyAfterTheFile() {
