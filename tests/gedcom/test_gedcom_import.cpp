@@ -350,7 +350,9 @@ class GedcomImportTest : public QObject {
     WriteOld(path);
     const CliResult result = RunCli(app, {"export", "Demo", path, "--yes"}, {}, environment);
     QCOMPARE(result.exit_code, 1);
-    QVERIFY2(result.err.startsWith("Error processing GEDCOM file\n"), qPrintable(result.err));
+    // The message, then what went wrong with which file.
+    QVERIFY2(result.err.startsWith("Error processing GEDCOM file\n") && result.err.contains(path),
+             qPrintable(result.err));
     QCOMPARE(ReadBytes(path), kOld);
     QCOMPARE(QDir(dir.path()).entryList({"*.tmp"}, QDir::Files), QStringList());
   }
