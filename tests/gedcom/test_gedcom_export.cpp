@@ -317,7 +317,6 @@ class GedcomExportTest : public QObject {
     QTest::newRow("at signs") << QString(300, u'@');
     QTest::newRow("characters of two halves") << QString("😀").repeated(200);
     QTest::newRow("blanks only") << QString(400, u' ');
-    QTest::newRow("short") << QStringLiteral(" a@b ");
   }
   void SplitsLongValues() {
     QFETCH(QString, value);

@@ -54,11 +54,6 @@ QString Seeded(const QTemporaryDir& dir) {
   return app;
 }
 
-void WriteOld(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(kOld) != kOld.size()) qFatal("cannot write");
-}
-
 }  // namespace
 
 class GedcomImportTest : public QObject {
@@ -325,7 +320,7 @@ class GedcomImportTest : public QObject {
     QTemporaryDir dir;
     const QString app = Seeded(dir);
     const QString path = QDir(dir.path()).filePath("out.ged");
-    if (exists) WriteOld(path);
+    if (exists) WriteBytes(path, kOld);
     if (!args.isEmpty()) args.insert(1, path);
     const CliResult result = RunCli(app, QStringList{"export"} + args);
     QCOMPARE(result.exit_code, code);
@@ -347,7 +342,7 @@ class GedcomImportTest : public QObject {
     QTemporaryDir dir;
     const QString app = Seeded(dir);
     const QString path = QDir(dir.path()).filePath("out.ged");
-    WriteOld(path);
+    WriteBytes(path, kOld);
     const CliResult result = RunCli(app, {"export", "Demo", path, "--yes"}, {}, environment);
     QCOMPARE(result.exit_code, 1);
     // The message, then what went wrong with which file.
