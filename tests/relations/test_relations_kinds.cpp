@@ -306,8 +306,6 @@ class RelationsTest : public QObject {
     Row("relatives, degree out of range",
         QStringList{"relatives", "Demo", "Jack Whitfield", "--max-degree", "11"}, ""_ba, 1,
         QStringList{}, "--max-degree takes a whole number from 0 to 10.\n");
-    Row("number nobody has", QStringList{"relatives", "Demo", "#0099"}, ""_ba, 1, QStringList{},
-        "Nobody in the family \"Demo\" has the person number 0099.\n");
     Row("usage", QStringList{"relate", "Demo", "Thomas Whitfield"}, ""_ba, 2, QStringList{},
         "Usage: kinvale-cli relate FAMILY NAME1 NAME2 [--path] | FAMILY --batch [--path]\n");
   }
