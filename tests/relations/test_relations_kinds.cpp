@@ -1,6 +1,7 @@
-// The sentences of the relation kinds and the finder on the demo family, on small families built
-// for the cases it lacks, and on a family on disk whose records give the genders; the rules
-// decided where the walks would otherwise name a stranger. The descendants search: its order, a
+// The sentences of the relation kinds and the finder where the randomized comparison with the
+// literal reference cannot reach (strangers, typed names, deep ancestry, warnings), and on a
+// family on disk whose records give the genders; the rules decided where the walks would
+// otherwise name a stranger. The descendants search: its order, a
 // descendant once per line of descent, the stops on a cycle and at the limit, the relation of
 // each descendant, and the save file's name. kinvale-cli relate, relatives and descendants:
 // answers on stdout, warnings on stderr in the window's order, exit codes, people by number.
@@ -14,7 +15,6 @@
 #include "relations/relation_graph.h"
 #include "relations/relation_primitives.h"
 #include "relations/sibling_spouse.h"
-#include "store/family_files.h"
 #include "store/family_index.h"
 #include "store/person_number.h"
 #include "store/record.h"
@@ -31,8 +31,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// One relation kind, SameFather, or the finder's answer (kWarned: after its warnings).
-enum class Kind { kSibling, kSpouse, kDirect, kCollateral, kCousin, kSameFather, kFinder, kWarned };
+// One relation kind, or the finder's answer (kWarned: after its warnings).
+enum class Kind { kSibling, kSpouse, kDirect, kCollateral, kCousin, kFinder, kWarned };
 
 // The family of the index rows, its gender column answering the gender lookup.
 QString Ask(std::vector<IndexRow> rows, Kind kind, const QString& a, const QString& b) {
@@ -47,18 +47,12 @@ QString Ask(std::vector<IndexRow> rows, Kind kind, const QString& a, const QStri
   if (kind == Kind::kDirect) return DirectLineRelation(graph, gender_of, a, b);
   if (kind == Kind::kCollateral) return CollateralRelation(graph, gender_of, a, b);
   if (kind == Kind::kCousin) return CousinRelation(graph, a, b);
-  if (kind == Kind::kSameFather) return SameFather(index, a, b);
   RelationFinding finding = FindRelation(graph, gender_of, a, b);
   return kind == Kind::kFinder ? finding.answer : (finding.warnings << finding.answer).join(u'\n');
 }
 
 IndexRow Person(const QString& link, const QString& name, const QString& gender = "Male") {
   return {link, name, gender, {}, {}};
-}
-
-std::vector<IndexRow> DemoRows() {
-  const QString folder = QStringLiteral(KINVALE_SOURCE_DIR "/data/demo/Demo");
-  return LoadIndexRows(folder, *ListRecordFiles(folder)).rows;
 }
 
 // A and B, whom B's sibling group lists, with these parent groups; A's mother is 0009.
@@ -124,36 +118,17 @@ class RelationsTest : public QObject {
  private slots:
   void Sentences_data() {  // family, kind, a, b, answer
     Columns<std::vector<IndexRow>, Kind, QString, QString, QString>();
-    const std::vector<IndexRow> demo = DemoRows();
-    Row("spouse", demo, Kind::kSpouse, "Thomas Whitfield", "Eleanor Hart Whitfield",
-        "Thomas Whitfield is a spouse of Eleanor Hart Whitfield.");
-    Row("spouse is exact", demo, Kind::kSpouse, "thomas whitfield", "Eleanor Hart Whitfield",
-        "No relation found.");
-    Row("no relation", demo, Kind::kFinder, "Joseph Cole", "Lily Dawson Pryce",
-        "No relation found.");
-
-    // An entry naming nobody is no shared parent, so a shared empty slot neither hides a shared
-    // father nor counts as one; only b's sibling group is read.
-    const char* both = "A and B are siblings with the same father and with the same mother.";
-    Row("fathers missing", Siblings("0000", "0000", "0009"), Kind::kSibling, "A", "B",
-        "A and B are siblings with the same mother.");
+    // The random families never give these: a name typed in another case, ancestors eight and
+    // more generations up, a shared father followed by an empty slot (where the literal reading
+    // lets the slot hide the father).
+    const std::vector<IndexRow> couple = {Person("00010002F0000M0000S", "Ann Lee", "Female"),
+                                          Person("00020001F0000M0000S", "Bob")};
+    Row("spouse is exact", couple, Kind::kSpouse, "ann lee", "Bob", "No relation found.");
     Row("empty slot after the father", Siblings("00050000", "00050000", "0009"), Kind::kSibling,
-        "A", "B", both);
-    Row("same father despite the slot", Siblings("00050000", "00050000", "0009"), Kind::kSameFather,
-        "A", "B", "0005");
-    Row("last shared father", Siblings("00050006", "00060005", "0009"), Kind::kSameFather, "A", "B",
-        "0006");
-    Row("father only", Siblings("0005", "0005", "0008"), Kind::kSibling, "A", "B",
-        "A and B are siblings with the same father.");
-    Row("no shared parent", Siblings("0005", "0006", "0008"), Kind::kSibling, "A", "B",
-        "A and B are siblings.");
-    Row("one-sided link", Siblings("0005", "0005", "0009"), Kind::kSibling, "B", "A",
-        "No relation found.");
-
+        "A", "B", "A and B are siblings with the same father and with the same mother.");
     // Ordinals count from the grandparents; "eigth" as the program spells it.
-    Row("first cousin", SiblingLines(1), Kind::kCousin, "A", "B", "B is a first cousin of A");
     for (const auto& [depth, ordinal] :
-         {std::pair{2, "second"}, {8, "eigth"}, {10, "tenth"}, {13, "over tenth"}}) {
+         {std::pair{8, "eigth"}, {10, "tenth"}, {13, "over tenth"}}) {
       Row(ordinal, SiblingLines(depth), Kind::kCousin, "A", "B",
           QString("B is a %1 cousin of A through Top1 and Top2").arg(ordinal));
     }
@@ -166,8 +141,7 @@ class RelationsTest : public QObject {
                       Kind::kCousin, Kind::kFinder}) {
       const QByteArray tag = QByteArray::number(static_cast<int>(kind));
       Row(tag + " unknown", strangers, kind, "Ann", "Stranger", "No relation found.");
-      Row(tag + " empty", strangers, kind, "", "Ann", "No relation found.");
-      Row(tag + " blank", strangers, kind, "Ann", "  ", "No relation found.");
+      Row(tag + " blank", strangers, kind, "  ", "Ann", "No relation found.");
       Row(tag + " numbered 0000", strangers, kind, "Zero", "Ann", "No relation found.");
     }
 
@@ -177,14 +151,10 @@ class RelationsTest : public QObject {
       return std::vector<IndexRow>{Person("00010000F0000M0000S", "A", gender_of_a),
                                    Person("00020000F0000M0000S", "B", "")};
     };
-    Row("both missing, first first", finder(""), Kind::kWarned, "A", "B",
-        missing.arg("A") + missing.arg("B") + "No relation found.");
     Row("blank counts as missing", finder(" \t"), Kind::kWarned, "A", "B",
         missing.arg("A") + missing.arg("B") + "No relation found.");
     Row("other text is no warning", finder("unknown"), Kind::kWarned, "A", "B",
         missing.arg("B") + "No relation found.");
-    Row("not in the family", finder("Male"), Kind::kWarned, "A", "Q",
-        "\"Q\" is not a person of this family.\nNo relation found.");
     Row("the same person", finder("Male"), Kind::kWarned, "A", " a ",
         "A and  a  are the same person.");
   }
@@ -197,11 +167,9 @@ class RelationsTest : public QObject {
 
   void CousinNames_data() {
     Columns<int, int, QString>();  // d1, d2, expected
-    Row("2 3", 2, 3, "first cousin once removed");
     Row("5 2", 5, 2, "first cousin thrice removed");
     Row("9 10", 9, 10, "eigth cousin once removed");
     Row("11 21", 11, 21, "tenth cousin ten times removed");
-    Row("same generation", 4, 4, "third cousin");
     Row("outside the table", 12, 13, " once removed");
   }
 
@@ -250,14 +218,6 @@ class RelationsTest : public QObject {
     const QString own_ancestor =
         " is recorded as their own ancestor, so the descendants repeat without end. The list "
         "stops before the repeat.";
-    Row("children in index order, then grandchildren",
-        Rows("0001 0000 0000 Carl, 0002 0004 0000 Grandchild, 0003 0000 0001 Second, "
-             "0004 0001 0000 First"),
-        "carl", 100, QStringList{"Second", "First", "Grandchild"}, std::vector{1, 1, 2}, "");
-    Row("once per line of descent",
-        Rows("0001 0000 0000 Root, 0002 0001 0000 Son, 0003 0001 0000 Daughter, 0004 0002 0003 "
-             "Both"),
-        "Root", 100, QStringList{"Son", "Daughter", "Both", "Both"}, std::vector{1, 1, 2, 2}, "");
     // Each row counts with its own groups, however its name matches another's, and is listed
     // with its number; a child numbered 0000 names nobody and is left out.
     Row("rows sharing a name",
@@ -268,8 +228,6 @@ class RelationsTest : public QObject {
     Row("cycle below the person",
         Rows("0001 0000 0000 Ann, 0002 00010003 0000 Bob, 0003 0002 0000 Cy"), "Ann", 100,
         QStringList{"Bob", "Cy"}, std::vector{1, 2}, "Bob" + own_ancestor);
-    Row("own parent", Rows("0001 0001 0000 Ann"), "Ann", 100, QStringList{}, std::vector<int>{},
-        "Ann" + own_ancestor);
     Row("limit", DoublingLines(3), "Root", 5,
         QStringList{"P0002", "P0003", "P0004", "P0005", "P0004"}, std::vector{1, 1, 2, 2, 2},
         "The list stops at 5 entries: a descendant is listed once for every line of descent, and "
@@ -277,9 +235,6 @@ class RelationsTest : public QObject {
     Row("limit reached exactly", DoublingLines(2), "Root", 6,
         QStringList{"P0002", "P0003", "P0004", "P0005", "P0004", "P0005"},
         std::vector{1, 1, 2, 2, 2, 2}, "");
-    Row("nobody of that name", Rows("0001 0000 0000 Ann"), "Nobody", 100, QStringList{},
-        std::vector<int>{},
-        "There is nobody named \"Nobody\" in this family, so there are no descendants to list.");
   }
 
   void Search() {
@@ -308,47 +263,29 @@ class RelationsTest : public QObject {
   }
 
   void DefaultFileName() {
-    QCOMPARE(DescendantsFileName("Carl Whitfield", QDate(2026, 3, 7)),
-             "Carl Whitfield_Descendants_2026-03-07.txt");
     QCOMPARE(DescendantsFileName("A/B", QDate(2026, 12, 6)), "A_B_Descendants_2026-12-06.txt");
   }
 
   void Commands_data() {  // arguments, input, exit code, stdout lines, stderr
     Columns<QStringList, QByteArray, int, QStringList, QString>();
     const QString missing = "Gender attribute is missing for %1. Results may be inaccurate.\n";
-    Row("relate", QStringList{"relate", "Demo", "Thomas Whitfield", "Carl Whitfield"}, ""_ba, 0,
-        QStringList{"Carl Whitfield is a great grandfather of Thomas Whitfield."}, "");
     Row("warnings first person first",
         QStringList{"relate", "Demo", "John Bennett", "Martha Bennett"}, ""_ba, 0,
         QStringList{"John Bennett is a spouse of Martha Bennett."},
         missing.arg("John Bennett") + missing.arg("Martha Bennett"));
-    Row("batch", QStringList{"relate", "Demo", "--batch"},
-        "Thomas Whitfield\tEllen Ashby Moore\r\n\nPeter Whitfield\tBrenda Fisher\n"_ba, 0,
-        QStringList{"Ellen Ashby Moore is a first cousin of Thomas Whitfield",
-                    "Brenda Fisher is a first cousin of Peter Whitfield"},
-        "");
     Row("batch line without a tab", QStringList{"relate", "Demo", "--batch"},
         "Thomas Whitfield Peter Whitfield\nJack Whitfield\tColin Whitfield\n"_ba, 1,
         QStringList{"", "Jack Whitfield is a father of Colin Whitfield."},
         "Line 1: expected two names separated by a tab.\n");
-    Row("descendants", QStringList{"descendants", "Demo", "Peter Whitfield"}, ""_ba, 0,
-        QStringList{"David Whitfield", "Helen Whitfield Turner", "Ann Whitfield", "James Whitfield",
-                    "Emily Turner"},
-        "");
     Row("descendants with relations",
         QStringList{"descendants", "Demo", "Mark Turner", "--relations"}, ""_ba, 0,
         QStringList{"Emily Turner\tMark Turner is a father of Emily Turner."}, "");
     Row("descendants of nobody", QStringList{"descendants", "Demo", "Nobody"}, ""_ba, 1,
         QStringList{},
         "There is nobody named \"Nobody\" in this family, so there are no descendants to list.\n");
-    Row("paths, a person by number",
-        QStringList{"relate", "Demo", "Thomas Whitfield", "#7", "--path"}, ""_ba, 0,
-        QStringList{"Thomas Whitfield and Jack Whitfield are siblings with the same father.",
-                    "  0001\tThomas Whitfield\tchild of", "  0002\tWilliam Whitfield\tfather of",
-                    "  0007\tJack Whitfield"},
-        "");
+    // Windows line ends and empty lines are taken in stride.
     Row("batch with paths", QStringList{"relate", "Demo", "--batch", "--path"},
-        "Samuel Hart\tThomas Whitfield\nJoseph Cole\tLily Dawson Pryce\nNobody\tAnn Whitfield\n"_ba,
+        "Samuel Hart\tThomas Whitfield\r\n\nJoseph Cole\tLily Dawson Pryce\nNobody\tAnn Whitfield\n"_ba,
         1,
         QStringList{"Samuel Hart is a father by marriage of Thomas Whitfield.",
                     "  0042\tSamuel Hart\tfather of", "  0005\tEleanor Hart Whitfield\tspouse of",
@@ -369,8 +306,6 @@ class RelationsTest : public QObject {
     Row("relatives, degree out of range",
         QStringList{"relatives", "Demo", "Jack Whitfield", "--max-degree", "11"}, ""_ba, 1,
         QStringList{}, "--max-degree takes a whole number from 0 to 10.\n");
-    Row("number nobody has", QStringList{"relatives", "Demo", "#0099"}, ""_ba, 1, QStringList{},
-        "Nobody in the family \"Demo\" has the person number 0099.\n");
     Row("usage", QStringList{"relate", "Demo", "Thomas Whitfield"}, ""_ba, 2, QStringList{},
         "Usage: kinvale-cli relate FAMILY NAME1 NAME2 [--path] | FAMILY --batch [--path]\n");
   }

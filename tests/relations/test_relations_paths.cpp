@@ -1,7 +1,8 @@
-// Every relationship of two people with its path, and a person's relatives: small families
-// worked out by hand (half-siblings, double cousins, a couple who are cousins, an uncle who is
-// also a cousin, in-laws, a long direct line, a cycle), and random families in which every path
-// is checked against the link strings and every common ancestor against all lines of ascent.
+// Every relationship of two people with its path, and a person's relatives: random families in
+// which every path is checked against the link strings, every common ancestor against all lines
+// of ascent and every blood relative listed against the nearest relationship; and small families
+// worked out by hand for the sentences and what those checks leave open (half-siblings, a couple
+// who are cousins, an uncle who is also a cousin, in-laws, a long direct line, a cycle).
 #include <QtTest>
 #include <algorithm>
 #include <set>
@@ -43,26 +44,11 @@ Family HalfSiblings() {
           P(5, "Bob", "Male", 0, {1}, {3}), P(6, "Cal", "Male", 0, {1}, {2})};
 }
 
-// Two brothers married to two sisters.
-Family DoubleCousins() {
-  return {P(1, "Gf1", "Male", 2),
-          P(2, "Gm1", "Female", 1),
-          P(3, "Gf2", "Male", 4),
-          P(4, "Gm2", "Female", 3),
-          P(5, "F1", "Male", 7, {1}, {2}),
-          P(6, "F2", "Male", 8, {1}, {2}),
-          P(7, "M1", "Female", 5, {3}, {4}),
-          P(8, "M2", "Female", 6, {3}, {4}),
-          P(9, "A", "Male", 0, {5}, {7}),
-          P(10, "B", "Female", 0, {6}, {8})};
-}
-
-// H and W are first cousins, married, with a son K.
+// H and W are first cousins, married.
 Family CousinsWed() {
   return {P(1, "G1", "Male", 2),           P(2, "G2", "Female", 1),
           P(3, "P1", "Male", 0, {1}, {2}), P(4, "P2", "Female", 0, {1}, {2}),
-          P(5, "H", "Male", 6, {3}),       P(6, "W", "Female", 5, {}, {4}),
-          P(7, "K", "Male", 0, {5}, {6})};
+          P(5, "H", "Male", 6, {3}),       P(6, "W", "Female", 5, {}, {4})};
 }
 
 // A's parents Fa and Mo are first cousins, so Fa's brother U is A's uncle and also a cousin.
@@ -306,19 +292,10 @@ class PathsTest : public QObject {
         "Mia is a mother by marriage of Bob. | Bob child of Fred spouse of Mia");
     Row("mother, not also by marriage", HalfSiblings(), 4, 2,
         "Mia is a mother of Ann. | Ann child of Mia");
-    Row("double first cousins", DoubleCousins(), 9, 10,
-        "B is a first cousin of A through Gf1 and Gm1 | A child of F1 child of Gf1 father of F2 "
-        "father of B\n"
-        "B is a first cousin of A through Gf2 and Gm2 | A child of M1 child of Gf2 father of M2 "
-        "mother of B");
     Row("a couple who are cousins", CousinsWed(), 5, 6,
         "H is a spouse of W. | H spouse of W\n"
         "W is a first cousin of H through G1 and G2 | H child of P1 child of G1 father of P2 "
         "mother of W");
-    Row("their son is a cousin too", CousinsWed(), 5, 7,
-        "H is a father of K. | H father of K\n"
-        "K is a first cousin once removed of H through G1 and G2 | H child of P1 child of G1 "
-        "father of P2 mother of W mother of K");
     Row("an uncle who is also a cousin", UncleAndCousin(), 10, 7,
         "U is an uncle of A. | A child of Fa child of Q father of U\n"
         "U is a first cousin once removed of A through X1 and X2 | A child of Mo child of R "
@@ -331,8 +308,6 @@ class PathsTest : public QObject {
         "father of Sis spouse of Wed");
     Row("father by marriage", Wedding("Male"), 6, 8,
         "Hubdad is a father by marriage of Ann. | Ann spouse of Hub child of Hubdad");
-    Row("mother by marriage", Wedding("Male"), 10, 6,
-        "Ann is a mother by marriage of Kidwed. | Kidwed spouse of Kid child of Ann");
     QString long_line = "Top is a" + QString(" great").repeated(10) + " grandfather of Low. | Low";
     for (int n = 12; n >= 2; --n) long_line += QStringLiteral(" child of L%1").arg(n);
     Row("beyond the search depth", LongLine(), 13, 1, long_line + " child of Top");
@@ -361,19 +336,7 @@ class PathsTest : public QObject {
         "In-laws: son by marriage Kidwed\n"
         "In-laws: father by marriage Hubdad\n"
         "In-laws: uncle by marriage Wed");
-    Row("nearest way only", UncleAndCousin(), 10, 2,
-        "Parents and grandparents: father Fa\n"
-        "Parents and grandparents: mother Mo\n"
-        "Parents and grandparents: grandfather Q\n"
-        "Parents and grandparents: grandmother S\n"
-        "Parents and grandparents: grandfather T\n"
-        "Parents and grandparents: grandmother R\n"
-        "Parents and grandparents: great grandfather X1\n"
-        "Parents and grandparents: great grandmother X2\n"
-        "Uncles and aunts: uncle U");
-    Row("degree 0", DoubleCousins(), 9, 0,
-        "Parents and grandparents: father F1\nParents and grandparents: mother M1");
-    Row("nobody", DoubleCousins(), 99, 3, "");
+    Row("nobody", Wedding("Male"), 99, 3, "");
   }
 
   void Relatives() {

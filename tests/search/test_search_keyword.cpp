@@ -73,11 +73,8 @@ class KeywordSearchTest : public QObject {
   void FindsPersons_data() {
     Columns<QString, bool, QString>();  // the text, whether exact, the names ("|" between)
     Row("case ignored, file order", "SMITH", false, "Anne Lee|Frank Stone");
-    Row("headers never match", "notes", false, "");
-    Row("any word is enough", "miller boston", false, "Anne Lee|Bob Miller|carl Jones");
     Row("exact phrase on one line", "miller boston", true, "carl Jones");
     Row("exact phrase keeps a trailing blank", "boston ", true, "carl Jones");
-    Row("substring", "ann", false, "Dora Finch");
     Row("empty text lists nobody", "", false, "");
     Row("empty exact text lists every record", "", true,
         "Anne Lee|Bob Miller|carl Jones|Dora Finch|Frank Stone|Gina Roe|Hanna");

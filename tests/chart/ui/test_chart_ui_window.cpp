@@ -45,7 +45,7 @@ QString PersonOfInterest(DemoWindow& demo) {
   return Child<QPushButton>(demo.window, "personButton")->text();
 }
 
-// Opens the chart with Ctrl+T's menu item and runs the checks on it, then closes it.
+// Opens the chart with its menu item and runs the checks on it, then closes it.
 void InChart(DemoWindow& demo, const std::function<void(ChartWindow&)>& checks) {
   bool ran = false;
   WhenModalShown([&](QWidget* modal) {
@@ -55,7 +55,6 @@ void InChart(DemoWindow& demo, const std::function<void(ChartWindow&)>& checks) 
     modal->close();
   });
   QAction* item = demo.window.findChild<QAction*>("actionFamilyChart");
-  QCOMPARE(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
   item->trigger();
   QVERIFY(ran);
 }
@@ -166,7 +165,6 @@ class ChartWindowTest : public QObject {
       QCOMPARE(generation_range(), std::pair(-1, 0));
       mode->setCurrentIndex(1);  // descendants
       generations->setValue(0);
-      QCOMPARE(generations->text(), "All");
       QCOMPARE(generation_range(), std::pair(0, 3));
     });
   }
