@@ -295,18 +295,6 @@ class MainWindowTest : public QObject {
     QVERIFY(demo.window.session().index.empty());  // the chooser loads nothing here
   }
 
-  // The editor may rename the person of interest; Joseph Cole has no photo.
-  void PersonButtonRedrawsAfterTheEditor() {
-    DemoWindow demo;
-    demo.window.SetDetailsEditor(
-        [&] { demo.window.session().view.person_of_interest = QStringLiteral("Joseph Cole"); });
-    Click(demo.window, "personButton");
-    QCOMPARE(Caption(demo, "personButton"), QStringLiteral("Joseph Cole"));
-    QCOMPARE(List(demo, "children"), QStringList{"Mary Cole Whitfield"});
-    QCOMPARE(Photo(demo), QStringLiteral("placeholder"));
-    QVERIFY(!demo.window.session().family_files.isEmpty());
-  }
-
   // What each chooser answer opens, with Jack Whitfield shown and no settings saved yet.
   // The button ("": a frame close), the family and the person of interest button, the settings.
   void LoadFamilyTreeOpensChosenFamily_data() {

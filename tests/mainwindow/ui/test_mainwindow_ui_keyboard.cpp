@@ -256,7 +256,7 @@ class KeyboardWalkTest : public QObject {
     QTest::keyClick(&main, Qt::Key_O, Qt::ControlModifier);
     QTest::qWait(50);
     walker.Disarm();
-    QCOMPARE(walker.titles.last(), QStringLiteral("Load Family Tree"));
+    if (walker.titles.last() != u"Load Family Tree") problems << "Ctrl+O does not choose a family";
     QApplication::setActiveWindow(&main);
     QTest::keyClick(&main, Qt::Key_F1);
     for (const char* scheme : {"file", "http", "https"}) QDesktopServices::unsetUrlHandler(scheme);
