@@ -191,7 +191,6 @@ class MainViewTest : public QObject {
   void Walk_data() {
     Columns<int, QString, QString, bool, bool>();
     Row("empty", 200, "< >", "0 0", false, false);
-    Row("back and forward", 200, "1 2 3 < < > >", "2 1 2 3", true, false);
     Row("new person drops the forward part", 200, "1 2 3 < < 4 > <", "2 1 0 1", false, true);
     Row("the current person again is no visit", 200, "1 2 < 1 >", "1 2", true, false);
     Row("oldest dropped at the bound", 3, "1 2 3 4 < < <", "3 2 0", false, true);
