@@ -44,9 +44,6 @@ QStringList SavedSettings(const DemoWindow& demo) {
 QString Caption(const DemoWindow& demo, const QString& button) {
   return Child<QAbstractButton>(demo.window, button)->text().replace(QStringLiteral("&&"), "&");
 }
-QStringList List(const DemoWindow& demo, const QString& stem) {
-  return Entries(*Child<QListWidget>(demo.window, stem + "List"));
-}
 // "photo" or "placeholder", whichever of the two alone is shown.
 QString Photo(const DemoWindow& demo) {
   const bool photo = Child<PhotoView>(demo.window, "photo")->isVisible();
@@ -320,10 +317,8 @@ class MainWindowTest : public QObject {
 
     QCOMPARE(demo.window.session().family + '|' + Caption(demo, "personButton"), shown);
     QCOMPARE(SavedSettings(demo).join(u'|'), settings);
-    if (!shown.startsWith(u"Empty")) return;
-    QCOMPARE(Caption(demo, "spouseButton"), QStringLiteral("Spouse"));
-    QCOMPARE(List(demo, "father"), QStringList());
-    QCOMPARE(Photo(demo), QStringLiteral("placeholder"));
+    // The photo of the family shown before gives way to the placeholder.
+    if (shown.startsWith(u"Empty")) QCOMPARE(Photo(demo), QStringLiteral("placeholder"));
   }
 
   void AboutLogoOpensHomePage() {
