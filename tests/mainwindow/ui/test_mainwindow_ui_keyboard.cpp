@@ -202,9 +202,10 @@ class KeyboardWalkTest : public QObject {
     ModalWalker walker;
     QStringList problems = KeyboardProblems(&main);
     for (QGroupBox* frame : main.findChildren<QGroupBox*>()) {
-      QTest::keyClick(&main, AccessKeyOf(frame->title()).toLatin1(), Qt::AltModifier);
-      if (!frame->isAncestorOf(QApplication::focusWidget()))
-        problems << frame->title() + ": its key does not reach its list";
+      const QChar key = AccessKeyOf(frame->title());
+      if (!key.isNull()) QTest::keyClick(&main, key.toLatin1(), Qt::AltModifier);
+      if (key.isNull() || !frame->isAncestorOf(QApplication::focusWidget()))
+        problems << frame->title() + ": no key reaches its list";
     }
 
     // The buttons Tab reaches, each pressed with Space, and the lists, Enter on their first line;
