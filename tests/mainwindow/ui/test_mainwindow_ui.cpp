@@ -1,9 +1,9 @@
-// The main window driven as a user drives it: every menu item, double-click information, the
-// person of interest button, opening a family, the manual, the about box, the import window on a
-// given file, exit; moving through the demo family by keyboard alone (Ctrl+Return on a relative,
-// Enter and "Go to", Back and Forward, "Find person") without changing a record; and the windows
-// it opens driven through their controls: the family chooser, the name entry, save-as and the
-// person information window.
+// The main window driven as a user drives it (its menus and keys are walked in the keyboard test):
+// double-click information, the person of interest button, opening a family, the about box's
+// logo, the import window on a given file, exit; moving through the demo family by keyboard alone
+// (Ctrl+Return on a relative, Enter and "Go to", Back and Forward, "Find person") without changing
+// a record; and the windows it opens driven through their controls: the family chooser, the name
+// entry, save-as and the person information window.
 #include <QtTest>
 #include <QtWidgets>
 
@@ -15,7 +15,6 @@
 #include "mainwindow/ui/name_button.h"
 #include "mainwindow/ui/person_info_dialog.h"
 #include "mainwindow/ui/photo_view.h"
-#include "mainwindow/user_manual.h"
 #include "store/families.h"
 #include "store/record_writer.h"
 #include "store/settings.h"
@@ -45,9 +44,6 @@ QStringList SavedSettings(const DemoWindow& demo) {
 QString Caption(const DemoWindow& demo, const QString& button) {
   return Child<QAbstractButton>(demo.window, button)->text().replace(QStringLiteral("&&"), "&");
 }
-QStringList List(const DemoWindow& demo, const QString& stem) {
-  return Entries(*Child<QListWidget>(demo.window, stem + "List"));
-}
 // "photo" or "placeholder", whichever of the two alone is shown.
 QString Photo(const DemoWindow& demo) {
   const bool photo = Child<PhotoView>(demo.window, "photo")->isVisible();
@@ -58,36 +54,32 @@ QString Photo(const DemoWindow& demo) {
 void Trigger(DemoWindow& demo, const QString& item) {
   demo.window.findChild<QAction*>(item)->trigger();
 }
-// Answers the family chooser with the family, by the button (or a frame close for "").
-void AnswerChooser(const QString& family, const QString& button) {
-  WhenModalShown([=](QWidget* chooser) {
-    auto* families = chooser->findChild<QListWidget*>(QStringLiteral("familyList"));
-    families->setCurrentItem(families->findItems(family, Qt::MatchExactly).first());
-    if (button.isEmpty()) {
-      chooser->close();
+// Leaves a dialog by each step in turn: "frame" closes it, "enter" and "escape" are keys, any
+// other step clicks the button of that name.
+void Leave(QDialog* dialog, const QString& steps) {
+  for (const QString& step : steps.split(u' ')) {
+    if (step == u"frame") {
+      dialog->close();
+    } else if (step == u"enter" || step == u"escape") {
+      QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : dialog,
+                      step == u"escape" ? Qt::Key_Escape : Qt::Key_Return);
     } else {
-      Click(*chooser, button);
+      Click(*dialog, step);
     }
+  }
+}
+
+// Answers the family chooser with the family selected ("": none) and left by the steps.
+void AnswerChooser(const QString& family, const QString& steps) {
+  WhenModalShown([=](QWidget* chooser) {
+    auto* families = Child<QListWidget>(*chooser, "familyList");
+    if (!family.isEmpty())
+      families->setCurrentItem(families->findItems(family, Qt::MatchExactly).first());
+    families->setFocus();
+    Leave(static_cast<QDialog*>(chooser), steps);
   });
 }
 
-// The first text whose access key is missing or taken by one before it; "" when all are good.
-QString AccessKeyClash(const QStringList& texts) {
-  QSet<QString> taken;
-  for (const QString& text : texts) {
-    const QString key = QKeySequence::mnemonic(text).toString();
-    if (key.isEmpty() || taken.contains(key)) return text;
-    taken.insert(key);
-  }
-  return {};
-}
-QStringList Texts(const QList<QAction*>& actions) {
-  QStringList texts;
-  for (const QAction* action : actions) {
-    if (!action->isSeparator()) texts.append(action->text());
-  }
-  return texts;
-}
 // Whether the point lies on the rectangle's border, give or take a pixel.
 bool OnEdge(QPoint point, const QRect& rect) {
   return rect.adjusted(-1, -1, 1, 1).contains(point) &&
@@ -108,21 +100,6 @@ void Press(QWidget& window, QKeyCombination key, const QString& list_name = {}, 
   QTest::keyClick(focus ? focus : &window, key.key(), key.keyboardModifiers());
 }
 
-// Leaves a dialog by each step in turn: "frame" closes it, "enter" and "escape" are keys, any
-// other step clicks the button of that name.
-void Leave(QDialog* dialog, const QString& steps) {
-  for (const QString& step : steps.split(u' ')) {
-    if (step == u"frame") {
-      dialog->close();
-    } else if (step == u"enter" || step == u"escape") {
-      QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : dialog,
-                      step == u"escape" ? Qt::Key_Escape : Qt::Key_Return);
-    } else {
-      Click(*dialog, step);
-    }
-  }
-}
-
 // A folder with the families Smith and Jones, and entries the chooser must not offer.
 struct ChooserFolder {
   TempAppFolder folder;
@@ -139,91 +116,6 @@ class MainWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Every menu item: its caption, its shortcut, and the window it opens modally, by its title.
-  // item, caption, shortcut, title ("": no window to see here, tested on their own)
-  void MenuItemOpensItsWindow_data() {
-    Columns<QString, QString, QKeySequence, QString>();
-    auto row = [](const char* item, const char* caption, QKeySequence shortcut, const char* title) {
-      Row(item, item, caption, shortcut, title);
-    };
-    row("LoadFamilyTree", "Load Family Tree", Qt::CTRL | Qt::Key_O, "Load Family Tree");
-    row("ChangePhoto", "Change Photo", {}, "Change Photo");
-    row("ImportPhoto", "Import a Photo", {}, "Import Photo");
-    row("ExportGedcom", "Export to GEDCOM", {}, "");
-    row("ImportGedcom", "Import from GEDCOM", {}, "Import From GEDCOM");
-    row("Exit", "Exit", Qt::CTRL | Qt::Key_Q, "");
-    row("RelationCheck", "Relation Check", {}, "Relation Search");
-    row("KeywordSearch", "Keyword Search", {}, "Keyword Search");
-    row("Descendants", "Descendants", {}, "Descendants");
-    row("Relatives", "Relatives", {}, "Relatives");
-    row("UserManual", "User Manual", Qt::Key_F1, "");
-    row("About", "About Kinvale", {}, "Kinvale");
-  }
-  void MenuItemOpensItsWindow() {
-    const auto [item, caption, shortcut, title] = Fetch<QString, QString, QKeySequence, QString>();
-    DemoWindow demo;
-    auto* action = demo.window.findChild<QAction*>("action" + item);
-    QVERIFY(action);
-    QCOMPARE(action->text().remove(u'&'), caption);
-    QCOMPARE(action->shortcut(), shortcut);
-    if (title.isEmpty()) return;
-    QString opened;
-    WhenModalShown([&](QWidget* modal) {
-      opened = modal->windowTitle();
-      modal->close();
-    });
-    action->trigger();
-    QCOMPARE(opened, title);
-  }
-
-  // Menus, menu items, the relative frames and the small windows' buttons each carry their own
-  // access key; the family chooser and the about box are plain dialogs, wide enough for their
-  // titles, and Escape closes them.
-  void AccessKeysAndPlainDialogs() {
-    DemoWindow demo;
-    const QList<QAction*> menus = demo.window.menuBar()->actions();
-    QStringList window_keys = Texts(menus);
-    for (const QGroupBox* frame : demo.window.findChildren<QGroupBox*>()) {
-      window_keys.append(frame->title());
-    }
-    QCOMPARE(AccessKeyClash(window_keys), QString());
-    // A frame's access key moves to its list.
-    demo.window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&demo.window));
-    for (const auto& [key, list] : {std::pair(Qt::Key_T, "fatherList"),
-                                    {Qt::Key_M, "motherList"},
-                                    {Qt::Key_S, "siblingList"},
-                                    {Qt::Key_C, "childrenList"}}) {
-      QTest::keyClick(&demo.window, key, Qt::AltModifier);
-      QCOMPARE(QApplication::focusWidget()->objectName(), QString(list));
-    }
-    for (const QAction* menu : menus)
-      QCOMPARE(AccessKeyClash(Texts(menu->menu()->actions())), QString());
-
-    for (const char* item : {"actionLoadFamilyTree", "actionAbout"}) {
-      QStringList buttons;
-      Qt::WindowFlags flags;
-      int title_room = 0;
-      WhenModalShown([&](QWidget* dialog) {
-        for (const QPushButton* button : dialog->findChildren<QPushButton*>()) {
-          buttons.append(button->text());
-        }
-        flags = dialog->windowFlags();
-        QFont title_font = dialog->font();
-        title_font.setBold(true);
-        title_room =
-            dialog->width() - QFontMetrics(title_font).horizontalAdvance(dialog->windowTitle());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-      });
-      Trigger(demo, item);
-      QVERIFY(!buttons.isEmpty());
-      QCOMPARE(AccessKeyClash(buttons), QString());
-      QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-      QVERIFY(title_room > 0);
-      QVERIFY(!QApplication::activeModalWidget());
-    }
-  }
-
   // At a large font the board grows to fit: every piece gets at least its minimum size, none
   // covers another, and each connector line runs from the edge of one piece to the edge of
   // another, also once the window is made larger (and the photo with it).
@@ -297,15 +189,9 @@ class MainWindowTest : public QObject {
     QVERIFY(!person->toolTip().contains(name));
   }
 
-  // Double-clicking a relative selects it and shows that person's information; the person of
-  // interest stays.
-  void DoubleClickShowsInformation_data() {  // stem, row, name, birth date
-    Columns<QString, int, QString, QString>();
-    Row("father", "father", 0, "William Whitfield", "7 JUL 1880");
-    Row("child", "children", 1, "Susan Whitfield Grant", "4 JUN 1939");
-  }
+  // Double-clicking a relative (the second child) selects it and shows that person's
+  // information; the person of interest stays.
   void DoubleClickShowsInformation() {
-    const auto [stem, row, name, birth] = Fetch<QString, int, QString, QString>();
     DemoWindow demo;
     MainView& view = demo.window.session().view;
     QString title, birth_date;
@@ -314,16 +200,16 @@ class MainWindowTest : public QObject {
       birth_date = Child<QLineEdit>(*info, "Birth Date")->text();
       Click(*info, "returnButton");
     });
-    auto* list = Child<QListWidget>(demo.window, stem + "List");
-    const QPoint at = list->visualItemRect(list->item(row)).center();
+    auto* list = Child<QListWidget>(demo.window, "childrenList");
+    const QPoint at = list->visualItemRect(list->item(1)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
 
-    QCOMPARE(title, name);
-    QCOMPARE(birth_date, birth);
+    QCOMPARE(title, QStringLiteral("Susan Whitfield Grant"));
+    QCOMPARE(birth_date, QStringLiteral("4 JUN 1939"));
     QCOMPARE(view.person_of_interest, kThomas);
     QCOMPARE(Caption(demo, "personButton"), kThomas);
-    QCOMPARE((stem == u"father" ? view.fathers : view.children).selected, row);
+    QCOMPARE(view.children.selected, 1);
     QVERIFY(!QApplication::activeModalWidget());
     // A selection made in the view shows in the list.
     view.siblings.selected = 2;
@@ -384,7 +270,7 @@ class MainWindowTest : public QObject {
     Columns<QString, QString, QString>();
     Row("open", "openButton", "Demo", "Demo");
     Row("cancel", "cancelButton", "-", "");
-    Row("frame close, no family yet", "", "-", "");
+    Row("frame close, no family yet", "frame", "-", "");
   }
   void PersonButtonWithoutFamilyAsksForOne() {
     const auto [answer, editor, family] = Fetch<QString, QString, QString>();
@@ -404,61 +290,35 @@ class MainWindowTest : public QObject {
     QVERIFY(demo.window.session().index.empty());  // the chooser loads nothing here
   }
 
-  // The editor may rename the person of interest; Joseph Cole has no photo.
-  void PersonButtonRedrawsAfterTheEditor() {
-    DemoWindow demo;
-    demo.window.SetDetailsEditor(
-        [&] { demo.window.session().view.person_of_interest = QStringLiteral("Joseph Cole"); });
-    Click(demo.window, "personButton");
-    QCOMPARE(Caption(demo, "personButton"), QStringLiteral("Joseph Cole"));
-    QCOMPARE(List(demo, "children"), QStringList{"Mary Cole Whitfield"});
-    QCOMPARE(Photo(demo), QStringLiteral("placeholder"));
-    QVERIFY(!demo.window.session().family_files.isEmpty());
-  }
-
-  // What each chooser answer opens, with Jack Whitfield shown and no settings saved yet.
-  // The button ("": a frame close), the family and the person of interest button, the settings.
+  // What each way of leaving the chooser opens, with Jack Whitfield shown and no settings saved
+  // yet. The family selected, how the chooser is left, the family and the person of interest
+  // button, the settings.
   void LoadFamilyTreeOpensChosenFamily_data() {
-    Columns<QString, QString, QString>();
-    Row("open another family", "openButton", "Empty|Person of Interest",
-        "Empty|Person of Interest");
-    Row("cancel changes nothing", "cancelButton", "Demo|Jack Whitfield", "");
-    Row("frame close opens the current family again", "", "Demo|Thomas Whitfield",
-        "Demo|Thomas Whitfield|0001");
+    Columns<QString, QString, QString, QString>();
+    const QString opened = "Empty|Person of Interest";
+    const QString unchanged = "Demo|Jack Whitfield";
+    const QString reopened = "Demo|Thomas Whitfield";
+    Row("open another family", "Empty", "openButton", opened, opened);
+    Row("Enter opens", "Empty", "enter", opened, opened);
+    Row("cancel changes nothing", "Empty", "cancelButton", unchanged, "");
+    Row("Escape cancels", "Empty", "escape", unchanged, "");
+    Row("frame close opens the current family again", "Empty", "frame", reopened,
+        reopened + "|0001");
+    Row("Open needs a selection", "", "openButton frame", reopened, reopened + "|0001");
   }
   void LoadFamilyTreeOpensChosenFamily() {
-    const auto [button, shown, settings] = Fetch<QString, QString, QString>();
+    const auto [family, steps, shown, settings] = Fetch<QString, QString, QString, QString>();
     DemoWindow demo;
     QDir(AppFolder(demo)).mkdir(QStringLiteral("Empty"));
     QVERIFY(QFile::remove(QDir(AppFolder(demo)).filePath(kSettingsFileName)));
     demo.window.session().view.person_of_interest = QStringLiteral("Jack Whitfield");
-    AnswerChooser("Empty", button);
+    AnswerChooser(family, steps);
     Trigger(demo, "actionLoadFamilyTree");
 
     QCOMPARE(demo.window.session().family + '|' + Caption(demo, "personButton"), shown);
     QCOMPARE(SavedSettings(demo).join(u'|'), settings);
-    if (button != u"openButton") return;
-    QCOMPARE(Caption(demo, "spouseButton"), QStringLiteral("Spouse"));
-    QCOMPARE(List(demo, "father"), QStringList());
-    QCOMPARE(Photo(demo), QStringLiteral("placeholder"));
-  }
-
-  void UserManualIsWrittenAndOpened() {
-    qputenv("BROWSER", "recorder");  // a browser to hand the page to; the handler stands in
-    DemoWindow demo;
-    UrlRecorder recorder;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "Open");
-    demo.folder.WriteFile("app", kManualFileName, "an older manual");
-
-    Trigger(demo, "actionUserManual");
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    qunsetenv("BROWSER");
-
-    QFile built_in(QStringLiteral(":/docs/manual.html"));
-    QVERIFY(built_in.open(QIODevice::ReadOnly));
-    QCOMPARE(demo.folder.ReadFile("app", kManualFileName), built_in.readAll());
-    QCOMPARE(recorder.urls,
-             QList<QUrl>{QUrl::fromLocalFile(demo.folder.FamilyPath("app/" + kManualFileName))});
+    // The photo of the family shown before gives way to the placeholder.
+    if (shown.startsWith(u"Empty")) QCOMPARE(Photo(demo), QStringLiteral("placeholder"));
   }
 
   void AboutLogoOpensHomePage() {
@@ -549,43 +409,12 @@ class MainWindowTest : public QObject {
     QVERIFY(FolderBytes(family) == before);
   }
 
-  // The family selected first ("" for none), how the chooser is left, outcome, family.
-  void ChooserAnswers_data() {
-    Columns<QString, QString, int, QString>();
-    Row("Open", "Smith", "openButton", int(ChooserOutcome::kOpened), "Smith");
-    Row("Enter opens", "Jones", "enter", int(ChooserOutcome::kOpened), "Jones");
-    Row("Cancel", "Smith", "cancelButton", int(ChooserOutcome::kCancelled), "");
-    Row("Escape cancels", "Smith", "escape", int(ChooserOutcome::kCancelled), "");
-    Row("frame close", "Smith", "frame", int(ChooserOutcome::kClosed), "");
-    Row("Open needs a selection", "", "openButton frame", int(ChooserOutcome::kClosed), "");
-  }
-  void ChooserAnswers() {
-    const auto [select, how, outcome, family] = Fetch<QString, QString, int, QString>();
-    ChooserFolder setup;
-    QStringList offered;
-    WhenModalShown([&](QWidget* widget) {
-      auto* families = Child<QListWidget>(*widget, "familyList");
-      offered = Entries(*families);
-      if (!select.isEmpty()) {
-        families->setCurrentItem(families->findItems(select, Qt::MatchExactly).first());
-      }
-      families->setFocus();
-      Leave(static_cast<QDialog*>(widget), how);
-    });
-    const FamilyChoice choice =
-        FamilyChooserDialog::Choose(nullptr, setup.folder.path(), setup.prompter);
-    QCOMPARE(offered, (QStringList{"Jones", "Smith"}));
-    QCOMPARE(int(choice.outcome), outcome);
-    QCOMPARE(choice.family, family);
-  }
-
   // The names the store refuses are its tests; here, what the window says and lists for a name
   // made, one refused and one taken.
   void ChooserCreate_data() {  // name, message (titled "Family File Start" when created)
     Columns<QString, QString>();
     Row("plain name", "Whitfield", "New Family Created");
     Row("existing family", "Smith", "A family or file named \"Smith\" exists already.");
-    Row("special character", "Ab#cd", "No special characters please");
   }
   void ChooserCreate() {
     const auto [name, message] = Fetch<QString, QString>();
@@ -593,9 +422,7 @@ class MainWindowTest : public QObject {
     ChooserFolder setup;
     FamilyChooserDialog dialog(setup.folder.path(), setup.prompter);
     dialog.show();
-    auto* box = Child<QLineEdit>(dialog, "newFamily");
-    QCOMPARE(box->text(), kNewFamilyInitialText);
-    box->setText(name);
+    Child<QLineEdit>(dialog, "newFamily")->setText(name);
     Click(dialog, "createButton");
 
     QCOMPARE(setup.prompter.messages, QStringList{message});
@@ -609,20 +436,18 @@ class MainWindowTest : public QObject {
     QVERIFY(dialog.isVisible());
   }
 
+  // Apply and Cancel are pressed by the main window's button tests.
   void LineEntryAnswers_data() {  // typed, how the entry is left, answer
     Columns<QString, QString, QString>();
-    Row("Apply keeps spaces", "  Mary  Ann ", "applyButton", "  Mary  Ann ");
-    Row("Enter applies", "  Mary  Ann ", "enter", "  Mary  Ann ");
-    Row("Cancel", "Mary", "cancelButton", "");
+    Row("Enter applies, spaces kept", "  Mary  Ann ", "enter", "  Mary  Ann ");
     Row("Escape cancels", "Mary", "escape", "");
     Row("frame close", "Mary", "frame", "");
     Row("Apply with nothing typed", "", "applyButton", "");
   }
   void LineEntryAnswers() {
     const auto [typed, how, expected] = Fetch<QString, QString, QString>();
-    QString title, prompt;
+    QString prompt;
     WhenModalShown([&](QWidget* widget) {
-      title = widget->windowTitle();
       prompt = Child<QLabel>(*widget, "prompt")->text();
       auto* answer = Child<QLineEdit>(*widget, "answer");
       answer->setFocus();
@@ -630,7 +455,6 @@ class MainWindowTest : public QObject {
       Leave(static_cast<QDialog*>(widget), how);
     });
     const QString answer = LineEntryDialog::Ask(nullptr, QStringLiteral("Enter Father's Name"));
-    QCOMPARE(title, QStringLiteral("Enter Name"));
     QCOMPARE(prompt, QStringLiteral("Enter Father's Name"));
     QCOMPARE(answer, expected);
   }
@@ -740,11 +564,6 @@ class MainWindowTest : public QObject {
     PersonInfoDialog dialog(session, session.index.FindRowExact("Pat Doe"));
 
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Pat Doe"));
-    auto* tabs = Child<QTabWidget>(dialog, "tabs");
-    QStringList titles;
-    for (int i = 0; i < tabs->count(); ++i) titles.append(tabs->tabText(i));
-    QCOMPARE(titles,
-             (QStringList{"General", "Milestones", "Addresses", "Notes", "Sources", "Other"}));
     for (const FieldInfo& field : DetailFields()) {
       QWidget* box = Child(dialog, field.caption);
       QCOMPARE(box->palette().color(QPalette::Base), box->palette().color(QPalette::Window));

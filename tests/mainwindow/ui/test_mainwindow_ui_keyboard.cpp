@@ -2,13 +2,14 @@
 // family: each menu item opened by its access keys, each of the main window's buttons pressed
 // with Space and each of its lists given Enter after Tab reached it; in every window that opens,
 // each button is reached by Tab or has a key of its own, no two controls share an access key, the
-// frame is a plain dialog's, and Escape closes it. The windows are found as they open, so new ones
-// are walked too.
+// frame is a plain dialog's wide enough for its title, and Escape closes it. The windows are found
+// as they open, so new ones are walked too.
 #include <QtTest>
 #include <QtWidgets>
 
 #include "common/ui/plain_dialog.h"
 #include "common/ui/widget_prompter.h"
+#include "mainwindow/user_manual.h"
 #include "support/demo_window.h"
 #include "support/test_main.h"
 #include "support/test_table.h"
@@ -69,17 +70,24 @@ QStringList KeyboardProblems(QWidget* window) {
   const QString name = window->windowTitle();
   const QList<QWidget*> reached = TabReach(window);
   QMultiHash<QChar, QString> keys;
+  const auto note_key = [&keys](const QString& text) {
+    if (const QChar key = AccessKeyOf(text); !key.isNull()) keys.insert(key, text);
+  };
   for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
     if (!button->isVisible() || !button->isEnabled() || PartOfControl(button)) continue;
     if (!reached.contains(button) && !HasOwnKey(button))
       problems << name + ": no key reaches " + button->objectName() + " " + button->text();
-    if (const QChar key = AccessKeyOf(button->text()); !key.isNull())
-      keys.insert(key, button->text());
+    note_key(button->text());
   }
   for (const QLabel* label : window->findChildren<QLabel*>()) {
-    if (!label->isVisible() || !label->buddy()) continue;
-    if (const QChar key = AccessKeyOf(label->text()); !key.isNull())
-      keys.insert(key, label->text());
+    if (label->isVisible() && label->buddy()) note_key(label->text());
+  }
+  // A frame's key moves the focus into it, so it must not be taken by a control or a menu.
+  for (const QGroupBox* frame : window->findChildren<QGroupBox*>()) {
+    if (frame->isVisible()) note_key(frame->title());
+  }
+  if (const auto* main = qobject_cast<QMainWindow*>(window)) {
+    for (const QAction* menu : main->menuBar()->actions()) note_key(menu->text());
   }
   for (const QChar key : keys.uniqueKeys()) {
     if (keys.count(key) > 1)
@@ -88,6 +96,10 @@ QStringList KeyboardProblems(QWidget* window) {
   if (qobject_cast<QDialog*>(window) &&
       window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint))
     problems << name + ": minimise or maximise in the frame";
+  QFont title_font = window->font();
+  title_font.setBold(true);
+  if (window->width() <= QFontMetrics(title_font).horizontalAdvance(name))
+    problems << name + ": too narrow for its title";
   return problems;
 }
 
@@ -178,15 +190,23 @@ class KeyboardWalkTest : public QObject {
   }
 
   void EveryWindowByKeyboardAlone() {
-    UrlRecorder browser;  // the manual opens in the desktop's browser, not here
+    qputenv("BROWSER", "recorder");  // a browser to hand pages to; the handler stands in
+    UrlRecorder browser;             // the manual opens in the desktop's browser, not here
     for (const char* scheme : {"file", "http", "https"})
       QDesktopServices::setUrlHandler(scheme, &browser, "Open");
     DemoWindow demo;
+    demo.folder.WriteFile("app", kManualFileName, "an older manual");
     QMainWindow& main = demo.window;
     QApplication::setActiveWindow(&main);
     QVERIFY(QTest::qWaitForWindowActive(&main));
     ModalWalker walker;
     QStringList problems = KeyboardProblems(&main);
+    for (QGroupBox* frame : main.findChildren<QGroupBox*>()) {
+      const QChar key = AccessKeyOf(frame->title());
+      if (!key.isNull()) QTest::keyClick(&main, key.toLatin1(), Qt::AltModifier);
+      if (key.isNull() || !frame->isAncestorOf(QApplication::focusWidget()))
+        problems << frame->title() + ": no key reaches its list";
+    }
 
     // The buttons Tab reaches, each pressed with Space, and the lists, Enter on their first line;
     // whatever opens is walked and closed.
@@ -231,14 +251,32 @@ class KeyboardWalkTest : public QObject {
         if (menu->isVisible()) problems << item->text() + ": its key does not trigger it";
       }
     }
+    // The shortcuts of the family chooser and the manual.
+    QApplication::setActiveWindow(&main);
+    walker.Arm();
+    QTest::keyClick(&main, Qt::Key_O, Qt::ControlModifier);
+    QTest::qWait(50);
+    walker.Disarm();
+    if (walker.titles.last() != u"Load Family Tree") problems << "Ctrl+O does not choose a family";
+    QApplication::setActiveWindow(&main);
+    QTest::keyClick(&main, Qt::Key_F1);
     for (const char* scheme : {"file", "http", "https"}) QDesktopServices::unsetUrlHandler(scheme);
+    qunsetenv("BROWSER");
     problems << walker.problems;
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     // The windows every family offers were among those walked.
-    for (const char* title : {"Load Family Tree", "Enter Name", "Relation Search", "Keyword Search",
-                              "Descendants", "Relatives"}) {
+    for (const char* title :
+         {"Load Family Tree", "Change Photo", "Import Photo", "Import From GEDCOM", "Enter Name",
+          "Update Personal Information", "Relation Search", "Keyword Search", "Descendants",
+          "Relatives", "Kinvale"}) {
       QVERIFY2(walker.titles.contains(title), qPrintable(walker.titles.join(", ")));
     }
+    // The manual, by its menu item and by F1, is the built-in one written over an older copy.
+    const QString manual = QDir(demo.folder.path()).filePath("app/" + kManualFileName);
+    QCOMPARE(browser.urls.count(QUrl::fromLocalFile(manual)), 2);
+    QFile built_in(QStringLiteral(":/docs/manual.html"));
+    QVERIFY(built_in.open(QIODevice::ReadOnly));
+    QCOMPARE(demo.folder.ReadFile("app", kManualFileName), built_in.readAll());
   }
 };
 

@@ -36,10 +36,6 @@ bool PreviewShown(const QWidget& photos) {
   return !Child<QLabel>(photos, "preview")->pixmap().isNull();
 }
 
-QString Caption(const QWidget& window, const QString& button) {
-  return Child<QPushButton>(window, button)->text().remove(u'&');
-}
-
 // The Lee family with Anne's photos 1 and 2 (2 shown now) and 3 (not a picture), and Bob's 1.
 struct PhotoFamily {
   PhotoFamily() {
@@ -81,9 +77,6 @@ class PhotoWindowTest : public QObject {
     ImportPhotoDialog dialog(family.fixture.session, family.fixture.prompter, family.chooser,
                              change ? PhotoMode::kChange : PhotoMode::kImport);
     dialog.show();
-    QCOMPARE(dialog.windowTitle(), change ? "Change Photo" : "Import Photo");
-    QCOMPARE(Caption(dialog, "actionButton"), change ? "Change" : "Import");
-    QCOMPARE(Caption(dialog, "exitButton"), "Exit");
     auto* use_as_default = Child<QCheckBox>(dialog, "useAsDefault");
     QCOMPARE(use_as_default->isVisible(), !change);
     QVERIFY(!use_as_default->isChecked());
@@ -155,9 +148,6 @@ class PhotoWindowTest : public QObject {
     const QString photo = demo.window.session().FamilyFilePath("0001003_torture-ImgFile.pic");
     QCOMPARE(demo.window.session().view.photo_path, photo);
     QVERIFY(Child<PhotoView>(demo.window, "photo")->isVisible());
-    // The record says so too: the photo is still shown after the family is read again.
-    demo.window.ReloadFamily();
-    QCOMPARE(demo.window.session().view.photo_path, photo);
 
     // Cancelling the file dialog opens no window; the dialog starts where the picture was
     // found, kept in the application folder for the next run.
@@ -172,11 +162,6 @@ class PhotoWindowTest : public QObject {
     QCoreApplication::processEvents();
     QCOMPARE(opened, QString());
     QCOMPARE(chooser.requests.size(), 3);
-    for (const FileRequest& request : chooser.requests) {
-      QCOMPARE(request.title, "Import Photo");
-      QVERIFY2(request.filter.contains("*.png") && request.filter.endsWith(";;All files (*)"),
-               qPrintable(request.filter));
-    }
     QCOMPARE(chooser.requests[2].start, kSamples);
   }
 };
