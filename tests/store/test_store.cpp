@@ -201,14 +201,6 @@ class StoreTest : public QObject {
     QCOMPARE(session.index.row(0).name, name);
   }
 
-  void TemporaryFilesAreDeleted() {
-    TempAppFolder app;
-    for (const char* file : {"Old Copy.tmp", "A_0001.dat.tmp", "A_0001.dat"})
-      app.WriteFile("F", file, "x");
-    DeleteTemporaryFiles(app.FamilyPath("F"));
-    QCOMPARE(QDir(app.FamilyPath("F")).entryList(QDir::Files), QStringList{"A_0001.dat"});
-  }
-
   void FirstMatchWithCollidingNames() {
     const FamilyIndex index({{"00070000F0000M0000S0000", "Anne Lee", "Female", {}, {}},
                              {"00030000F0000M0000S0000", "annelee", "Female", {}, {}},
@@ -306,14 +298,6 @@ class StoreTest : public QObject {
     QCOMPARE(NameFromFileName(file) + u'|' + NameFromRecordFileName(file), names);
     QCOMPARE(NumberFromRecordFileName(file), number);
     QCOMPARE(StripSpaces(u" a b\tc "), QStringLiteral("ab\tc"));  // blanks only, not tabs
-  }
-
-  void FullRecordRoundTripsEveryField() {
-    const RecordRead read = ParseRecordLines(FullLines(EveryFieldFilled()));
-    QCOMPARE(read.stopped_before, RecordPart::kEnd);
-    QCOMPARE(read.record.link, kLink);
-    QCOMPARE(read.record.date_changed, QStringLiteral("2026-12-06"));
-    QCOMPARE(read.record.details, EveryFieldFilled());
   }
 
   // Every line of a record with no details, "|" between lines.
