@@ -10,8 +10,6 @@ namespace kinvale {
 struct Session;
 
 struct PersonInfo {
-  QString title;          // the person's name
-  QString link;           // line 1, kept but not shown
   QString date_label;     // line 2, "N/A" when empty; empty while line 2 was not read
   PersonDetails details;  // photo_path empty: not shown
 };

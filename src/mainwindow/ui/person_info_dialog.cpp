@@ -16,9 +16,9 @@ namespace kinvale {
 PersonInfoDialog::PersonInfoDialog(const Session& session, int row, QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("personInfoDialog"));
-  setWindowTitle(kPersonInfoTitle);
+  // Namesakes are told apart by the number in the title.
+  setWindowTitle(row >= 0 ? PersonLabel(session.index, row) : kPersonInfoTitle.ToString());
   const PersonInfo info = ShowPersonInfo(session, row);
-  setWindowTitle(row >= 0 ? PersonLabel(session.index, row) : info.title);
 
   auto* form = new PersonDetailsForm(PersonDetailsForm::Mode::kReadOnly, this);
   form->setObjectName(QStringLiteral("tabs"));
