@@ -189,6 +189,28 @@ class KeyboardWalkTest : public QObject {
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
   }
 
+  // A small window with a long title is widened to show it whole, whatever its layout.
+  void PlainDialogsKeepALongTitleWhole_data() {
+    Columns<QString>();
+    for (const char* layout : {"column", "grid", "row"}) Row(layout, layout);
+  }
+  void PlainDialogsKeepALongTitleWhole() {
+    const auto [kind] = Fetch<QString>();
+    QDialog dialog;
+    QLayout* layout = nullptr;
+    if (kind == "column") layout = new QVBoxLayout(&dialog);
+    if (kind == "grid") layout = new QGridLayout(&dialog);
+    if (kind == "row") layout = new QHBoxLayout(&dialog);
+    layout->addWidget(new QLabel("x"));
+    const QString title = "Family File Start, a title much longer than the window's one label";
+    dialog.setWindowTitle(title);
+    FinishDialog(&dialog);
+    dialog.show();
+    QFont bold = dialog.font();
+    bold.setBold(true);
+    QVERIFY(dialog.width() > QFontMetrics(bold).horizontalAdvance(title));
+  }
+
   void EveryWindowByKeyboardAlone() {
     qputenv("BROWSER", "recorder");  // a browser to hand pages to; the handler stands in
     UrlRecorder browser;             // the manual opens in the desktop's browser, not here
@@ -251,13 +273,16 @@ class KeyboardWalkTest : public QObject {
         if (menu->isVisible()) problems << item->text() + ": its key does not trigger it";
       }
     }
-    // The shortcuts of the family chooser and the manual.
-    QApplication::setActiveWindow(&main);
-    walker.Arm();
-    QTest::keyClick(&main, Qt::Key_O, Qt::ControlModifier);
-    QTest::qWait(50);
-    walker.Disarm();
-    if (walker.titles.last() != u"Load Family Tree") problems << "Ctrl+O does not choose a family";
+    // The shortcuts that open a window, and the manual's.
+    for (const auto& [key, title] :
+         {std::pair{Qt::Key_O, "Load Family Tree"}, std::pair{Qt::Key_T, "Family Chart"}}) {
+      QApplication::setActiveWindow(&main);
+      walker.Arm();
+      QTest::keyClick(&main, key, Qt::ControlModifier);
+      QTest::qWait(50);
+      walker.Disarm();
+      if (walker.titles.last() != title) problems << QString(title) + ": its shortcut fails";
+    }
     QApplication::setActiveWindow(&main);
     QTest::keyClick(&main, Qt::Key_F1);
     for (const char* scheme : {"file", "http", "https"}) QDesktopServices::unsetUrlHandler(scheme);
