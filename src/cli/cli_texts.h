@@ -133,9 +133,8 @@ inline constexpr Text kPhotoHelp{QT_TRANSLATE_NOOP(
     "Kinvale",
     "Imports the picture FILE into the family folder as the next photo of NAME, as the\n"
     "\"Import Photo\" window does, and prints the new photo's path; with --default it\n"
-    "becomes NAME's photo. With --change, makes the stored photo PHOTO (a file name of the "
-    "family\n"
-    "folder, or a path) NAME's photo, as \"Change Photo\" does.")};
+    "becomes NAME's photo. With --change, makes the stored photo PHOTO (a photo file of the\n"
+    "family folder, by name or path) NAME's photo, as \"Change Photo\" does.")};
 inline constexpr Text kRelateHelp{QT_TRANSLATE_NOOP(
     "Kinvale",
     "Prints how NAME1 is related to NAME2, as \"Find Relation\" answers it; its warnings\n"

@@ -123,7 +123,12 @@ bool ChangePhoto(Session& session, Prompter& prompter, const QString& folder,
   const int owner = PhotoOwnerRow(session, prompter);
   if (owner < 0) return false;
   const QString source = QDir(folder).filePath(file_name);
-  QString error = PictureProblem(source, is_picture);
+  // Only a photo already in the family folder: a record never names a picture kept elsewhere.
+  const bool stored =
+      IsImportedPhotoName(file_name) &&
+      QFileInfo(folder).canonicalFilePath() == QFileInfo(session.FamilyPath()).canonicalFilePath();
+  QString error = stored ? PictureProblem(source, is_picture)
+                         : kNotStoredPhotoCause.arg(QDir::toNativeSeparators(source));
   if (!error.isEmpty() ||
       !ApplyWithRecord(session, owner, source,
                        FamilyChange{kChangePhotoStep.arg(session.index.row(owner).name), {}},

@@ -38,6 +38,8 @@ inline constexpr Text kNoPersonForPhotoMessage{QT_TRANSLATE_NOOP(
     "Kinvale", "Photos belong to the person of interest: choose a person of the family first.")};
 // The causes shown under "Error handling import request.".
 inline constexpr Text kNotAPictureCause{QT_TRANSLATE_NOOP("Kinvale", "%1 is not a picture.")};
+inline constexpr Text kNotStoredPhotoCause{QT_TRANSLATE_NOOP(
+    "Kinvale", "%1 is not a photo kept in this family; use Import Photo to bring it in.")};
 inline constexpr Text kRecordNotWholeCause{QT_TRANSLATE_NOOP(
     "Kinvale", "The record of %1 could not be read to its end, so it was not rewritten.")};
 

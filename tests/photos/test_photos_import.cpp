@@ -21,7 +21,8 @@ class PhotoImportTest : public QObject {
 
  private slots:
   // The file ("family/" + name: a stored photo, to change to), whether it is a picture, use as
-  // default, the setup ("photo 999", "nobody shown", "short record"), message|title of the one
+  // default, the setup ("photo 999", "nobody shown", "short record", "change": change to a file
+  // outside the family), message|title of the one
   // message shown (<folder> the picture's folder), the file copied into the family folder, and
   // the photo line saved (%1 the family folder; "": nothing saved).
   void PhotoAction_data() {
@@ -52,6 +53,10 @@ class PhotoImportTest : public QObject {
         "%1/0002001_bob.pic");
     Row("change to a file that is not a picture", "family/0002001_bob.pic", false, false, "",
         no_picture.arg("0002001_bob.pic"), "", "");
+    Row("change to a picture kept elsewhere", "0002001_bob.pic", true, false, "change",
+        error.arg("<folder>/0002001_bob.pic is not a photo kept in this family; use Import Photo "
+                  "to bring it in."),
+        "", "");
   }
   void PhotoAction() {
     auto [file_name, picture, use_as_default, setup, message, new_photo, photo_line] =
@@ -59,8 +64,9 @@ class PhotoImportTest : public QObject {
     DetailsFixture fixture;
     Session& session = fixture.session;
     const QString family = session.FamilyPath();
-    const bool change = file_name.startsWith("family/");
-    const QString source_family = change ? kLeeFamily : QStringLiteral("Sources");
+    const bool in_family = file_name.startsWith("family/");
+    const bool change = in_family || setup == "change";
+    const QString source_family = in_family ? kLeeFamily : QStringLiteral("Sources");
     const QString folder = fixture.folder.FamilyPath(source_family);
     file_name.remove("family/");
     QFile sample(KINVALE_SAMPLES_DIR "/torture-ImgFile.PNG");

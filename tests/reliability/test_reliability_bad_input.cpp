@@ -188,16 +188,20 @@ class BadInputTest : public QObject {
   }
 
   // Photos refused whole, with the cause under "Error handling import request.": a file that is
-  // not a picture, and a picture whose name holds a line break, which a photo line cannot hold.
+  // not a picture, a picture whose name holds a line break, which a photo line cannot hold, and
+  // a change to a picture outside the family folder, which a record must never name.
   void RefusedPhotosChangeNothing_data() {
-    Columns<QString, bool, bool, QString>();  // file name, a picture, --change, what is said
+    // file name ("Demo/": in the family folder), a picture, --change, what is said
+    Columns<QString, bool, bool, QString>();
     Row("not a picture", "holiday.jpg", false, false, "holiday.jpg is not a picture");
     Row("line break in the name", "Grandpa\n1950.png", true, false, "line break");
-    Row("line break, changed to", "Grandpa\n1950.png", true, true, "line break");
+    Row("line break, changed to", "Demo/0005002_Grandpa\n1950.pic", true, true, "line break");
+    Row("kept elsewhere, changed to", "0005002_Grandpa.pic", true, true,
+        "is not a photo kept in this family");
   }
   void RefusedPhotosChangeNothing() {
     const auto [name, picture, change, said] = Fetch<QString, bool, bool, QString>();
-    const QString file = QDir(dir_.path()).filePath(name);
+    const QString file = QDir(name.startsWith("Demo/") ? app_ : dir_.path()).filePath(name);
     QFile::remove(file);
     if (picture) {
       QVERIFY(QFile::copy(kPicture, file));
