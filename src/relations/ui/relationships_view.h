@@ -16,11 +16,15 @@ class RelationshipsView : public QScrollArea {
  public:
   explicit RelationshipsView(QWidget* parent = nullptr);
 
-  // Replaces what is shown.
+  // Replaces what is shown, and grows the window, as far as its screen allows, so that the
+  // paths are seen whole without scrolling.
   void Show(const FamilyIndex& index, const std::vector<Relationship>& relationships);
 
  signals:
   void personClicked(int number);
+
+ private:
+  void GrowWindowToFit();
 };
 
 }  // namespace kinvale

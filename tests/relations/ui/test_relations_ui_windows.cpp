@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -116,6 +117,10 @@ class RelationWindowsTest : public QObject {
     QCOMPARE(Child<QPlainTextEdit>(dialog, "answer")->toPlainText(), "No relation found.");
     QCOMPARE(Sentences(dialog),
              QStringList{"Samuel Hart is a father by marriage of Thomas Whitfield."});
+    // The window has grown to show the path whole.
+    auto* paths = Child<QScrollArea>(dialog, "relationships");
+    const QSize seen = paths->viewport()->size();
+    QVERIFY(seen.expandedTo(paths->widget()->sizeHint()) == seen);
     ClickBox(dialog, 5);  // Eleanor Hart Whitfield, between the two
   }
 
