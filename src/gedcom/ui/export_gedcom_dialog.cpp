@@ -34,7 +34,6 @@ ExportGedcomDialog::ExportGedcomDialog(Session& session, Prompter& prompter, Fil
   auto* contact_label = new QLabel(QStringLiteral("&") + kContactCaption);
   contact_ = new QPlainTextEdit;
   contact_->setObjectName(QStringLiteral("ContactInformation"));
-  contact_->setTabChangesFocus(true);  // Tab reaches the buttons; Enter starts a new line
   contact_label->setBuddy(contact_);
   export_ = new QPushButton(QStringLiteral("&") + kExportCaption);
   export_->setObjectName(QStringLiteral("Export"));
