@@ -9,6 +9,7 @@
 #include "store/prompter.h"
 #include "store/record.h"
 #include "store/shared_texts.h"
+#include "store/text_codec.h"
 
 namespace kinvale {
 
@@ -35,11 +36,11 @@ bool ApplyFamilyChange(LoadedFamily& family, const FamilyChange& change, QString
       continue;
     }
     if (!file.file_name.endsWith(kRecordSuffix, Qt::CaseInsensitive)) continue;
+    // Line 1 read as loading reads it: a byte order mark skipped, Windows-1252 understood.
     const QByteArray& bytes = *file.contents;
-    qsizetype end = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    const qsizetype start = end;
+    qsizetype end = 0;
     while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
-    family.record_line1.insert(file.file_name, QString::fromUtf8(bytes.sliced(start, end - start)));
+    family.record_line1.insert(file.file_name, DecodeText(bytes.first(end)));
   }
   return applied;
 }
