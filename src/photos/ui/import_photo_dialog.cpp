@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "common/ui/file_choice.h"
+#include "common/ui/fitted_picture.h"
 #include "common/ui/plain_dialog.h"
 #include "editing/shown_people.h"
 #include "photos/photo_names.h"
@@ -61,13 +62,8 @@ ImportPhotoDialog::ImportPhotoDialog(Session& session, Prompter& prompter, FileC
   owner_ = new QLabel(OwnerText(session_, owner_row_, mode_), this);
   owner_->setObjectName(QStringLiteral("owner"));
   owner_->setWordWrap(true);
-  preview_ = new QLabel(this);
+  preview_ = new FittedPicture(kMinimumPreview, this);
   preview_->setObjectName(QStringLiteral("preview"));
-  preview_->setMinimumSize(kMinimumPreview);
-  // The picture is fitted to the preview, so the preview's size must not follow the picture's.
-  preview_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-  preview_->setAlignment(Qt::AlignCenter);
-  preview_->setFrameShape(QFrame::StyledPanel);
   use_as_default_ = new QCheckBox(QStringLiteral("&") + kUseAsDefaultCaption, this);
   use_as_default_->setObjectName(QStringLiteral("useAsDefault"));
   use_as_default_->setVisible(import);
@@ -169,21 +165,8 @@ bool ImportPhotoDialog::ChoosePicture() {
 }
 
 bool ImportPhotoDialog::ShowPreview(const QString& path) {
-  picture_ = path.isEmpty() ? QImage() : ReadPicture(path);
-  FitPreview();
-  return !picture_.isNull();
-}
-
-void ImportPhotoDialog::FitPreview() {
-  if (picture_.isNull()) return preview_->clear();
-  preview_->setPixmap(QPixmap::fromImage(picture_.scaled(
-      preview_->contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-}
-
-// The layout has sized the preview by now: the picture grows and shrinks with the window.
-void ImportPhotoDialog::resizeEvent(QResizeEvent* event) {
-  QDialog::resizeEvent(event);
-  FitPreview();
+  preview_->SetPicture(path.isEmpty() ? QImage() : ReadPicture(path));
+  return !preview_->picture().isNull();
 }
 
 QString ImportPhotoDialog::ActionPath() const {

@@ -10,7 +10,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QImage>
 
 #include "photos/photo_import.h"
 
@@ -23,6 +22,7 @@ class QPushButton;
 namespace kinvale {
 
 class FileChooser;
+class FittedPicture;
 
 class ImportPhotoDialog : public QDialog {
   Q_OBJECT
@@ -35,9 +35,6 @@ class ImportPhotoDialog : public QDialog {
   // not open (Rejected).
   int exec() override;
 
- protected:
-  void resizeEvent(QResizeEvent* event) override;
-
  private:
   QLayout* BuildPictureRow();
   QWidget* BuildPhotoList();
@@ -46,7 +43,6 @@ class ImportPhotoDialog : public QDialog {
   // Shows the picture in the preview; false, with the preview empty, for a file that is not a
   // picture Qt can read.
   bool ShowPreview(const QString& path);
-  void FitPreview();
   // The picture the action is for: the one chosen (import) or selected (change); "" for none.
   QString ActionPath() const;
   void RunAction();
@@ -57,12 +53,11 @@ class ImportPhotoDialog : public QDialog {
   const PhotoMode mode_;
   const int owner_row_;   // the person of interest; -1 while nobody is shown
   QString picture_path_;  // import: the picture chosen
-  QImage picture_;        // the picture previewed, at full size
   QLabel* owner_ = nullptr;
   QLineEdit* picture_path_box_ = nullptr;
   QPushButton* choose_picture_ = nullptr;
   QListWidget* photos_ = nullptr;
-  QLabel* preview_ = nullptr;
+  FittedPicture* preview_ = nullptr;
   QCheckBox* use_as_default_ = nullptr;
   QPushButton* action_ = nullptr;
 };

@@ -4,11 +4,11 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/ui/fitted_picture.h"
 #include "common/ui/plain_dialog.h"
 #include "relations/family_links.h"
 #include "relations/relation_finder.h"
@@ -28,40 +28,7 @@ namespace {
 
 constexpr QSize kLeastPhotoSize(180, 220);
 
-// At least the least size, and as much more as the window gives; the picture's own size is
-// ignored so that a window grown once can shrink again.
-void MakeGrowing(QLabel* label) {
-  label->setAlignment(Qt::AlignCenter);
-  label->setMinimumSize(kLeastPhotoSize);
-  label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-  label->setFrameShape(QFrame::StyledPanel);
-}
-
 }  // namespace
-
-// A photo scaled to the label's size, whatever size the layout gives it.
-class FittedPhoto : public QLabel {
- public:
-  explicit FittedPhoto(QWidget* parent) : QLabel(parent) { MakeGrowing(this); }
-  void SetPhoto(const QPixmap& photo) {
-    photo_ = photo;
-    Fit();
-  }
-
- protected:
-  void resizeEvent(QResizeEvent* event) override {
-    QLabel::resizeEvent(event);
-    Fit();
-  }
-
- private:
-  void Fit() {
-    if (photo_.isNull()) return clear();
-    setPixmap(photo_.scaled(contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-  }
-
-  QPixmap photo_;
-};
 
 RelationCheckDialog::RelationCheckDialog(Session& session, Prompter& prompter, QWidget* parent)
     : QDialog(parent), session_(session), prompter_(prompter) {
@@ -79,11 +46,11 @@ RelationCheckDialog::RelationCheckDialog(Session& session, Prompter& prompter, Q
 
   for (auto [place, name] : {std::pair{&first_photo_, QStringLiteral("first")},
                              std::pair{&second_photo_, QStringLiteral("second")}}) {
-    place->picture = new FittedPhoto(this);
+    place->picture = new FittedPicture(kLeastPhotoSize, this);
     place->picture->setObjectName(name + QStringLiteral("Photo"));
     place->no_picture = new QLabel(kNoPictureCaption, this);
     place->no_picture->setObjectName(name + QStringLiteral("NoPicture"));
-    MakeGrowing(place->no_picture);
+    MakeGrowing(*place->no_picture, kLeastPhotoSize);
   }
   first_photo_.picture->hide();
   second_photo_.picture->hide();
@@ -145,8 +112,8 @@ void RelationCheckDialog::FindRelation() {
 
 void RelationCheckDialog::ShowPhoto(const PhotoPlace& place, const QString& name) {
   const QString path = PhotoToShow(session_, name);
-  const QPixmap photo = path.isEmpty() ? QPixmap() : QPixmap(path);
-  place.picture->SetPhoto(photo);
+  const QImage photo = path.isEmpty() ? QImage() : QImage(path);
+  place.picture->SetPicture(photo);
   place.picture->setVisible(!photo.isNull());
   place.picture->setToolTip(path);
   place.no_picture->setVisible(photo.isNull());

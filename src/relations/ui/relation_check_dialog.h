@@ -13,7 +13,7 @@ class QPlainTextEdit;
 namespace kinvale {
 
 class FamilyLinks;
-class FittedPhoto;
+class FittedPicture;
 class Prompter;
 class RelationGraph;
 class RelationshipsView;
@@ -32,7 +32,7 @@ class RelationCheckDialog : public QDialog {
 
  private:
   struct PhotoPlace {
-    FittedPhoto* picture = nullptr;
+    FittedPicture* picture = nullptr;
     QLabel* no_picture = nullptr;
   };
 
